@@ -1,0 +1,60 @@
+#include "clock.h"
+
+#include "daynumbers.h"
+
+#include <QDateTime>
+
+namespace tundrik {
+
+ClockReading SystemClock::now() const
+{
+    const QDateTime t = QDateTime::currentDateTime();
+    const QDate d = t.date();
+    const QTime tm = t.time();
+    ClockReading r;
+    r.year = d.year();
+    r.month = d.month();
+    r.day = d.day();
+    r.hour = tm.hour();
+    r.minute = tm.minute();
+    r.second = tm.second();
+    r.millisecond = tm.msec();
+    r.utcOffset = t.offsetFromUtc();
+    r.daylightTime = t.isDaylightTime();
+    return r;
+}
+
+void FakeClock::setNow(int year, int month, int day, int hour, int minute, int second,
+                       int millisecond, int utcOffset, bool daylightTime)
+{
+    m_now = ClockReading{year, month, day, hour, minute, second, millisecond, utcOffset, daylightTime};
+}
+
+void FakeClock::advance(qint64 milliseconds)
+{
+    constexpr qint64 msPerDay = 86400000;
+    const qint64 dayStart = daynumbers::gregorianToJdn(m_now.year, m_now.month, m_now.day);
+    const qint64 total = dayStart * msPerDay
+        + ((m_now.hour * 60 + m_now.minute) * 60 + m_now.second) * 1000LL + m_now.millisecond
+        + milliseconds;
+    const qint64 jdn = daynumbers::floorDiv(total, msPerDay);
+    qint64 ms = total - jdn * msPerDay;
+    const auto c = daynumbers::jdnToGregorian(jdn);
+    m_now.year = int(c.year);
+    m_now.month = c.month;
+    m_now.day = c.day;
+    m_now.hour = int(ms / 3600000);
+    ms %= 3600000;
+    m_now.minute = int(ms / 60000);
+    ms %= 60000;
+    m_now.second = int(ms / 1000);
+    m_now.millisecond = int(ms % 1000);
+}
+
+Clock &systemClock()
+{
+    static SystemClock clock;
+    return clock;
+}
+
+} // namespace tundrik

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what Tundrik needs to build, run and test on Debian 12 (as root).
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    libqt6svg6 qt6-svg-dev
+    fonts-liberation2 fonts-dejavu-core
+    tzdata locales
+    xvfb xauth x11-utils imagemagick
+    dbus dbus-daemon python3 python3-dbus python3-gi
+    appstream desktop-file-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run as root (or with sudo) to install: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
