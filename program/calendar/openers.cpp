@@ -1,0 +1,10 @@
+#include "main/windowopeners.h"
+
+namespace openers {
+
+void openCalendar(frmAeg &)
+{
+    // not built yet
+}
+
+} // namespace openers
