@@ -1,0 +1,123 @@
+// The date value: normalising construction and date parts, checked against
+// QDate (an independent proleptic Gregorian implementation) over all years.
+#include "datevalue.h"
+#include "errors.h"
+
+#include <QDate>
+#include <QTest>
+
+using namespace datevalue;
+
+class TestDateValue : public QObject {
+    Q_OBJECT
+private slots:
+    void normalising_data();
+    void normalising();
+    void outOfRange_data();
+    void outOfRange();
+    void partsAgreeWithQDateOverEveryDay();
+    void validity_data();
+    void validity();
+};
+
+static QDate toQDate(DateValue v)
+{
+    const Ymd p = YmdOf(v);
+    return QDate(p.year, p.month, p.day);
+}
+
+void TestDateValue::normalising_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("d");
+    QTest::addColumn<QDate>("expected");
+
+    QTest::newRow("day zero") << 2004 << 3 << 0 << QDate(2004, 2, 29);
+    QTest::newRow("day zero non-leap") << 1900 << 3 << 0 << QDate(1900, 2, 28);
+    QTest::newRow("negative day") << 2000 << 1 << -1 << QDate(1999, 12, 30);
+    QTest::newRow("month 13") << 2003 << 13 << 1 << QDate(2004, 1, 1);
+    QTest::newRow("month 0") << 2003 << 0 << 15 << QDate(2002, 12, 15);
+    QTest::newRow("month -11") << 2003 << -11 << 1 << QDate(2002, 1, 1);
+    QTest::newRow("31 February") << 2003 << 2 << 31 << QDate(2003, 3, 3);
+    QTest::newRow("31 April") << 2003 << 4 << 31 << QDate(2003, 5, 1);
+    QTest::newRow("29.2.1500 is March") << 1500 << 2 << 29 << QDate(1500, 3, 1);
+    QTest::newRow("day 1009") << 2003 << 5 << 1009 << QDate(2006, 2, 2);
+    QTest::newRow("month 2640") << 1800 << 2640 << 1 << QDate(2019, 12, 1);
+    QTest::newRow("first") << 100 << 1 << 1 << QDate(100, 1, 1);
+    QTest::newRow("last") << 9999 << 12 << 31 << QDate(9999, 12, 31);
+}
+
+void TestDateValue::normalising()
+{
+    QFETCH(int, y);
+    QFETCH(int, m);
+    QFETCH(int, d);
+    QFETCH(QDate, expected);
+    const DateValue v = DateSerial(y, m, d);
+    QCOMPARE(toQDate(v), expected);
+    QCOMPARE(qint64(v), QDate(1899, 12, 30).daysTo(expected));
+}
+
+void TestDateValue::outOfRange_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("d");
+    QTest::newRow("day before 1.1.100") << 100 << 1 << 0;
+    QTest::newRow("after 31.12.9999") << 9999 << 12 << 32;
+    QTest::newRow("year 10000") << 10000 << 1 << 1;
+    QTest::newRow("year 99") << 99 << 12 << 31;
+}
+
+void TestDateValue::outOfRange()
+{
+    QFETCH(int, y);
+    QFETCH(int, m);
+    QFETCH(int, d);
+    QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError, DateSerial(y, m, d));
+}
+
+void TestDateValue::partsAgreeWithQDateOverEveryDay()
+{
+    const QDate epoch(1899, 12, 30);
+    QDate q(100, 1, 1);
+    for (DateValue v = kFirstDate; v <= kLastDate; v += 1, q = q.addDays(1)) {
+        const Ymd p = YmdOf(v);
+        if (p.year != q.year() || p.month != q.month() || p.day != q.day())
+            QFAIL(qPrintable(QStringLiteral("parts of %1").arg(v)));
+        if (Weekday(v) != q.dayOfWeek() % 7 + 1)
+            QFAIL(qPrintable(QStringLiteral("weekday of %1").arg(q.toString(Qt::ISODate))));
+        if (DayOfYear(v) != q.dayOfYear())
+            QFAIL(qPrintable(QStringLiteral("day of year of %1").arg(q.toString(Qt::ISODate))));
+        if (p.day == 1 && DateSerial(p.year, p.month, 1) != v)
+            QFAIL(qPrintable(QStringLiteral("serial of %1").arg(q.toString(Qt::ISODate))));
+    }
+    QCOMPARE(epoch.daysTo(QDate(9999, 12, 31)), qint64(kLastDate));
+}
+
+void TestDateValue::validity_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("d");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("29.2.2000") << 2000 << 2 << 29 << true;
+    QTest::newRow("29.2.1900") << 1900 << 2 << 29 << false;
+    QTest::newRow("29.2.1500") << 1500 << 2 << 29 << false;
+    QTest::newRow("31.4") << 2004 << 4 << 31 << false;
+    QTest::newRow("month 13") << 2004 << 13 << 1 << false;
+    QTest::newRow("day 0") << 2004 << 1 << 0 << false;
+}
+
+void TestDateValue::validity()
+{
+    QFETCH(int, y);
+    QFETCH(int, m);
+    QFETCH(int, d);
+    QFETCH(bool, valid);
+    QCOMPARE(IsValidDate(y, m, d), valid);
+}
+
+QTEST_APPLESS_MAIN(TestDateValue)
+#include "tst_datevalue.moc"
