@@ -168,7 +168,7 @@ void CalculatorDialog::buildButtons(const CommonLayout &layout)
     cmdLopeta->setFocusPolicy(Qt::ClickFocus);
     cmdLopeta->setAutoDefault(false);
     connect(cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdLopeta, &DragOffButton::draggedOff, this, [this] { focusTo(focusTarget()); });
+    connect(cmdLopeta, &DragOffButton::draggedOff, this, [this] { focusTo(closeFocusTarget()); });
 }
 
 FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
@@ -263,6 +263,18 @@ void CalculatorDialog::setFlag(bool shown)
         tundrik::AnswerShown = shown;
     else
         m_ownFlag = shown;
+}
+
+qint64 CalculatorDialog::numberValue(const QVariant &tkArv)
+{
+    QString digits;
+    for (const QChar c : tkArv.toString()) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-'))
+            digits.append(c);
+    }
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    return ok ? value : 0;
 }
 
 void CalculatorDialog::focusTo(QWidget *w)

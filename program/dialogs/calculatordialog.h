@@ -15,7 +15,7 @@
 
 #include <functional>
 
-class frmAeg;
+#include "main/frmAeg.h"
 class DragOffButton;
 class FrameCheckBox;
 class QFrame;
@@ -89,6 +89,8 @@ protected:
     // ---- hooks of the dialogs ---------------------------------------------
     // Where the focus goes when no other rule names a control.
     virtual QWidget *focusTarget() const = 0;
+    // Where a drag off cmdLõpeta sends the focus.
+    virtual QWidget *closeFocusTarget() const { return focusTarget(); }
     // Writes the answer into lblVastus; also every recompute.
     virtual void showAnswer() = 0;
     // Empties every input box with TKClear, in the dialog's order.
@@ -101,6 +103,9 @@ protected:
     virtual bool inputBeforeReform() const { return false; }
 
     // ---- the frame's behaviour --------------------------------------------
+    // The value of an integer box's TKArv text, its group separators ignored;
+    // 0 for an empty box or a number outside the box's limits.
+    static qint64 numberValue(const QVariant &tkArv);
     // Moves the focus to w only if it is enabled (and visible).
     static void focusTo(QWidget *w);
     // The click of cmdArvuta: compute or clear.
