@@ -102,6 +102,11 @@ void CalculatorDialog::place(QWidget *w, const QString &name, QRect twips) const
     w->setGeometry(twipsToPixels(twips, this));
 }
 
+void CalculatorDialog::setBuddy(QLabel *label, QWidget *box)
+{
+    label->setBuddy(box->focusProxy() ? box->focusProxy() : box);
+}
+
 QFrame *CalculatorDialog::addFrame(const QString &name, QWidget *parent, QRect twips, bool border)
 {
     auto *f = new QFrame(parent);

@@ -71,6 +71,9 @@ protected:
         return w;
     }
     void place(QWidget *w, const QString &name, QRect twips) const;
+    // The label's access key moves the focus into the input box (through the
+    // field the box passes its focus to, as the box itself takes none).
+    static void setBuddy(QLabel *label, QWidget *box);
     // fraRaam, fraSisesta, fraVastus with lblVastus, and the two button frames.
     struct CommonLayout {
         QRect raam, sisesta, vastus, lblVastus, lopetaFrame, arvutaFrame;

@@ -27,7 +27,7 @@ frmJuuliusePaev::frmJuuliusePaev(frmAeg *main, QWidget *parent)
                                        QRect(2520, 360, 1260, 330));
     tkpKuupaev->setMaksimum(2299);
     tkpKuupaev->setMiinimum(100);
-    lblSisesta->setBuddy(tkpKuupaev);
+    setBuddy(lblSisesta, tkpKuupaev);
     addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1935, 255),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
 

@@ -36,7 +36,7 @@ frmKuupaev::frmKuupaev(frmAeg *main, QWidget *parent)
                                    {QStringLiteral("maksimaalnev"), 2561100},
                                    {QStringLiteral("minimaalnev"), 1757600},
                                    {QStringLiteral("maxpikkus"), 0}});
-    lblSisesta->setBuddy(takJuliusePaev);
+    setBuddy(lblSisesta, takJuliusePaev);
     addRangeLabel(QStringLiteral("lblJuliusePäev"), fraSisesta, QRect(240, 690, 1815, 255),
                   QStringLiteral("{1 757 600 - 2 561 100}"));
 

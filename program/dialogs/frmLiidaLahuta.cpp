@@ -30,7 +30,7 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
                                        QRect(2640, 360, 1260, 330));
     tkpKuupaev->setMaksimum(2079);
     tkpKuupaev->setMiinimum(320);
-    lblSisesta->setBuddy(tkpKuupaev);
+    setBuddy(lblSisesta, tkpKuupaev);
     addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1905, 195),
                   QStringLiteral("{01.01.320 - 31.12.2079}"));
     QLabel *lblLiidaLahuta = addLabel(QStringLiteral("lblLiidaLahuta"), fraSisesta,
@@ -49,7 +49,7 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
     takAasta = numberBox(QStringLiteral("takAasta"), QRect(240, 1680, 495, 330), 219);
     takKuu = numberBox(QStringLiteral("takKuu"), QRect(1110, 1680, 615, 330), 2639);
     takPaev = numberBox(QStringLiteral("takPäev"), QRect(2100, 1680, 735, 330), 79999);
-    lblLiidaLahuta->setBuddy(takAasta);
+    setBuddy(lblLiidaLahuta, takAasta);
 
     auto limitLabel = [this](const QString &name, QRect twips, const QString &text) {
         QLabel *l = addRangeLabel(name, fraSisesta, twips, text);

@@ -29,7 +29,7 @@ frmLiigaasta::frmLiigaasta(frmAeg *main, QWidget *parent)
                              {QStringLiteral("maksimaalnev"), 2299},
                              {QStringLiteral("minimaalnev"), 100},
                              {QStringLiteral("maxpikkus"), 0}});
-    lblAasta->setBuddy(takAasta);
+    setBuddy(lblAasta, takAasta);
 
     buildButtons(layout);
 

@@ -36,8 +36,8 @@ frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
         box->setMaksimum(2299);
         box->setMiinimum(100);
     }
-    lblSisestaAlgus->setBuddy(tkpIKuupaev);
-    lblSisestaLopp->setBuddy(tkpIIKuupaev);
+    setBuddy(lblSisestaAlgus, tkpIKuupaev);
+    setBuddy(lblSisestaLopp, tkpIIKuupaev);
 
     buildButtons(layout);
 
