@@ -7,6 +7,7 @@
 #include "shared.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -299,6 +300,8 @@ void CalculatorDialog::computeOrClear()
             cmdArvuta->setToolTip(m_texts.clearTip);
         fraSisesta->setEnabled(false);
         safeShowAnswer();
+        // Disabling the inputs took the focus from the box that had it.
+        keepFocus(cmdArvuta);
     } else {
         setFlag(false);
         lblVastus->clear();
@@ -313,7 +316,15 @@ void CalculatorDialog::computeOrClear()
             cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
         fraSisesta->setEnabled(true);
         clearInputs();
+        keepFocus(focusTarget());
     }
+}
+
+void CalculatorDialog::keepFocus(QWidget *fallback)
+{
+    const QWidget *f = QApplication::focusWidget();
+    if (!f || !isAncestorOf(f) || !f->isEnabled())
+        focusTo(fallback);
 }
 
 void CalculatorDialog::pressArvuta()

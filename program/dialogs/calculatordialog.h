@@ -152,6 +152,8 @@ private:
     void setFlag(bool shown);
     void gregoriusReleased();
     void showGregorius(bool show);
+    // Moves the focus to fallback when no enabled control of the dialog has it.
+    void keepFocus(QWidget *fallback);
 
     QPointer<frmAeg> m_main;
     Placement m_placement;
