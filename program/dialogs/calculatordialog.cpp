@@ -127,6 +127,10 @@ QLabel *CalculatorDialog::addLabel(const QString &name, QWidget *parent, QRect t
     auto *l = new QLabel(text, parent);
     place(l, name, twips);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The substitute fonts run a little wider than the forms' own; a caption
+    // grows to the right rather than lose its last characters.
+    if (l->sizeHint().width() > l->width())
+        l->resize(l->sizeHint().width(), l->height());
     return l;
 }
 
