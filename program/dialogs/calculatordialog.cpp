@@ -159,7 +159,7 @@ void CalculatorDialog::buildButtons(const CommonLayout &layout)
     fraLopeta = addFrame(QStringLiteral("fraLõpeta"), this, layout.lopetaFrame, false);
     fraArvuta = addFrame(QStringLiteral("fraArvuta"), this, layout.arvutaFrame, false);
 
-    cmdArvuta = addWidget<DragOffButton>(QStringLiteral("cmdArvuta"), fraArvuta,
+    cmdArvuta = addWidget<QPushButton>(QStringLiteral("cmdArvuta"), fraArvuta,
                                          QRect(240, 240, 1455, 495));
     cmdArvuta->setText(m_texts.compute);
     cmdArvuta->setFont(sansSerif(12));
@@ -169,7 +169,6 @@ void CalculatorDialog::buildButtons(const CommonLayout &layout)
     if (!m_texts.clearTip.isEmpty())
         cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
     connect(cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
-    connect(cmdArvuta, &DragOffButton::draggedOff, this, [this] { focusTo(focusTarget()); });
 
     cmdLopeta = addWidget<DragOffButton>(QStringLiteral("cmdLõpeta"), fraLopeta,
                                          QRect(120, 240, 1455, 495));

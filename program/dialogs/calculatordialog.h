@@ -21,6 +21,7 @@ class FrameCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QWidget;
 
 class CalculatorDialog : public QDialog {
@@ -137,7 +138,7 @@ protected:
     QFrame *fraVastus = nullptr;
     QLabel *lblVastus = nullptr;
     QFrame *fraArvuta = nullptr;
-    DragOffButton *cmdArvuta = nullptr;
+    QPushButton *cmdArvuta = nullptr;
     QFrame *fraLopeta = nullptr;
     DragOffButton *cmdLopeta = nullptr;
     QFrame *fraGregorius = nullptr;
