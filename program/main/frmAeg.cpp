@@ -230,15 +230,15 @@ void frmAeg::buildForm()
     QLabel *lblAstronoomJuliusePaev =
         label(fraJuliusePaev, QStringLiteral("lblAstronoomJuliusePäev"), plain12, leftAligned,
               QStringLiteral("Astronoomiline Juliuse päev:"));
-    place(lblAstronoomJuliusePaev, 240, 240, 3540, 330);
+    place(lblAstronoomJuliusePaev, 240, 240, 3660, 330);
     d->lblAstronJP = label(fraJuliusePaev, QStringLiteral("lblAstronJP"), bold12, leftAligned);
-    place(d->lblAstronJP, 3840, 240, 2175, 330);
+    place(d->lblAstronJP, 3960, 240, 2055, 330);
     QLabel *lblTavalineJuliusePaev =
         label(fraJuliusePaev, QStringLiteral("lblTavalineJuliusePäev"), plain12, leftAligned,
               QStringLiteral("Tavakasutuses olev Juliuse päev:"));
-    place(lblTavalineJuliusePaev, 240, 600, 3540, 330);
+    place(lblTavalineJuliusePaev, 240, 600, 3660, 330);
     d->lblTavalineJP = label(fraJuliusePaev, QStringLiteral("lblTavalineJP"), bold12, leftAligned);
-    place(d->lblTavalineJP, 3840, 600, 2175, 330);
+    place(d->lblTavalineJP, 3960, 600, 2055, 330);
 
     // The countdown to the end of the year.
     QFrame *fraLoetudPaevad =
