@@ -27,7 +27,8 @@
 
 namespace {
 
-constexpr int tickMilliseconds = 40;
+// The timer wakes this many milliseconds after the turn of a second of the clock.
+constexpr int tickMargin = 2;
 
 // The client area in twips.
 constexpr int clientWidth = 6855;
@@ -144,9 +145,13 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     d->tmrAeg = new QTimer(this);
     d->tmrAeg->setObjectName(QStringLiteral("tmrAeg"));
-    d->tmrAeg->setInterval(tickMilliseconds);
-    connect(d->tmrAeg, &QTimer::timeout, this, &frmAeg::tick);
-    d->tmrAeg->start();
+    d->tmrAeg->setSingleShot(true);
+    d->tmrAeg->setTimerType(Qt::PreciseTimer);
+    connect(d->tmrAeg, &QTimer::timeout, this, [this] {
+        tick();
+        scheduleTick();
+    });
+    d->tmrAeg->start(0); // the first refresh at once, then at the turn of each second
 
     d->cmdSulge->setFocus();
 }
@@ -572,6 +577,16 @@ void frmAeg::placeCountdownRow()
         l->move(x, unit ? unitTop : numberTop);
         x += l->width() + (unit ? groupGap : unitGap);
     }
+}
+
+// The timer wakes just after the turn of each second of the clock rather than
+// every 40 ms, so the refresh comes a few milliseconds into its second and the
+// program sleeps in between. A wake-up that comes early finds the same second
+// and only waits again.
+void frmAeg::scheduleTick()
+{
+    const int toNextSecond = 1000 - d->clock.now().millisecond; // [1, 1000]
+    d->tmrAeg->start(toNextSecond + tickMargin);
 }
 
 void frmAeg::tick()
