@@ -307,6 +307,29 @@ private slots:
         }
     }
 
+    // The shortcut keys reach the day-description items, which set the mode
+    // before the dialog opens.
+    void dayDescriptionMode_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Ctrl+J") << int(Qt::Key_J) << "JP";
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << "NP";
+    }
+
+    void dayDescriptionMode()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, mode);
+        frmAeg w(m_clock);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        tundrik::DayDescriptionMode = QStringLiteral("??");
+        QTest::keyClick(&w, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(tundrik::DayDescriptionMode, mode);
+    }
+
     void separatorsInTheirPlaces()
     {
         frmAeg w(m_clock);
