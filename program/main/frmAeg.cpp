@@ -135,8 +135,8 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     tundrik::FirstDayOfWeek = 2;
     tundrik::FirstWeekOfYear = 2;
-    CheckFirstWeekItem(d->weekItems[1]);
-    CheckFirstDayItem(d->dayItems[0]);
+    d->weekItems[1]->setChecked(true); // Esimesed neli päeva
+    d->dayItems[0]->setChecked(true);  // Esmaspäev
 
     const tundrik::ClockReading now = d->clock.now();
     d->ownTitle = zoneTitle(now.utcOffset, now.daylightTime);
@@ -158,6 +158,11 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
 frmAeg::~frmAeg() = default;
 
+// The form is built from its twips (left, top, width, height; inside a frame
+// relative to the frame), converted through the screen's logical DPI, so the
+// layout keeps its proportions with the point sizes of the fonts. The two
+// frames that only hold other frames (fraKalender, fraLoetudPäevad) draw no
+// border; fraUnix lies flush with fraKalender's left and bottom edges.
 void frmAeg::buildForm()
 {
     auto *client = new QWidget(this);
