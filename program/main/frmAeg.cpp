@@ -334,6 +334,7 @@ void frmAeg::buildMenus()
 
     // Tegevus
     auto *tegevus = new QMenu(QStringLiteral("  &Tegevus  "), this);
+    tegevus->setObjectName(QStringLiteral("mnuTegevus"));
     tegevus->menuAction()->setObjectName(QStringLiteral("mnuTegevus"));
     bar->addMenu(tegevus);
     QAction *a = item(tegevus, QStringLiteral("mnuTegevusJuuliusePäev"),
@@ -373,10 +374,12 @@ void frmAeg::buildMenus()
 
     // Seaded
     auto *seaded = new QMenu(QStringLiteral("  &Seaded  "), this);
+    seaded->setObjectName(QStringLiteral("mnuSeaded"));
     seaded->menuAction()->setObjectName(QStringLiteral("mnuSeaded"));
     bar->addMenu(seaded);
 
     auto *esimeneNadal = new QMenu(QStringLiteral("&Aasta esimene nädal"), this);
+    esimeneNadal->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
     esimeneNadal->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
     seaded->addMenu(esimeneNadal);
     const std::pair<const char16_t *, const char16_t *> weekRules[] = {
@@ -397,6 +400,7 @@ void frmAeg::buildMenus()
     }
 
     auto *esimenePaev = new QMenu(QStringLiteral("&Nädala esimene päev"), this);
+    esimenePaev->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
     esimenePaev->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
     seaded->addMenu(esimenePaev);
     const std::tuple<const char16_t *, const char16_t *, int> days[] = {
@@ -434,6 +438,7 @@ void frmAeg::buildMenus()
     // The help pop-up, never in the menu bar.
     d->mnuAbi = new QMenu(QStringLiteral("Appi"), this);
     d->mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
+    d->mnuAbi->menuAction()->setObjectName(QStringLiteral("mnuAbi"));
     a = item(d->mnuAbi, QStringLiteral("mnuAbiM"), QStringLiteral("&Mis see on?"));
     connect(a, &QAction::triggered, this, &frmAeg::showHelpTopic);
 }

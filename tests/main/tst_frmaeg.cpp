@@ -3,7 +3,6 @@
 // minimised title, closing, and the window's own title for the UTC offset.
 #include "main/fonts.h"
 #include "main/frmAeg.h"
-#include "main/helptopics.h"
 #include "main/twips.h"
 #include "shared.h"
 
@@ -556,18 +555,6 @@ private slots:
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toInt(), context);
         QWhatsThis::hideText();
-    }
-
-    void helpTopics()
-    {
-        for (int context : {11, 12, 13, 14}) {
-            const QString topic = helpTopic(context);
-            QVERIFY2(topic.size() > 100, qPrintable(QString::number(context)));
-            const qsizetype sentences = topic.count(QStringLiteral(". ")) + 1;
-            QVERIFY2(sentences >= 2 && sentences <= 5, qPrintable(topic));
-        }
-        for (int context : {0, 10, 15, 20})
-            QVERIFY(helpTopic(context).isEmpty());
     }
 
     void minimisedTitleAndFrozenReadouts()
