@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -78,6 +80,21 @@ inline void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
 {
     if (QWidget *w = focused())
         QTest::keyClick(w, k, m);
+}
+
+// Drags text onto a widget and drops it there; true when the drop was taken.
+inline bool dropText(QWidget *target, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint pos(5, 5);
+    QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(pos, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(pos), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 // The events of a control as "C(1,0)", "E", "F".
