@@ -101,16 +101,34 @@ void TKField::keyPressEvent(QKeyEvent *event)
     }
     if (event == QKeySequence::Undo || event == QKeySequence::Redo)
         return; // an earlier text may break the limits that hold now
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        // Shortcuts: only those that move, select, copy or delete.
+        static const QKeySequence::StandardKey allowed[] = {
+            QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+            QKeySequence::Delete, QKeySequence::Deselect,
+            QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+            QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
+            QKeySequence::MoveToNextChar, QKeySequence::MoveToPreviousChar,
+            QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+            QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine,
+            QKeySequence::MoveToStartOfBlock, QKeySequence::MoveToEndOfBlock,
+            QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
+            QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
+            QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine,
+            QKeySequence::SelectStartOfBlock, QKeySequence::SelectEndOfBlock};
+        for (QKeySequence::StandardKey k : allowed) {
+            if (event == k) {
+                QLineEdit::keyPressEvent(event);
+                return;
+            }
+        }
+        event->ignore();
+        return;
+    }
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).isPrint()) {
         for (QChar c : text)
             typeCharacter(c);
-        return;
-    }
-    if (!text.isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        && event->key() != Qt::Key_Delete && event->key() != Qt::Key_Escape) {
-        // Other control characters are not typed into the field.
-        m_owner->fieldKey(this, text.at(0).unicode());
         return;
     }
     // Caret moves, selection, copy, cut and deleting: the field does them;
