@@ -85,6 +85,10 @@ CalculatorDialog::CalculatorDialog(frmAeg *main, const QString &objectName, QSiz
 CalculatorDialog::~CalculatorDialog()
 {
     unload();
+    // The input boxes must not see their field lose the focus while they
+    // are being destroyed; let it go while every control is whole.
+    if (QWidget *f = focusWidget())
+        f->clearFocus();
 }
 
 int CalculatorDialog::px(int twips) const
