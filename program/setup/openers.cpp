@@ -1,20 +1,44 @@
 #include "main/windowopeners.h"
 
+#if __has_include(<tundkast/tkkellakast.h>)
+#define TUNDRIK_SETTING_DIALOGS 1
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#endif
+#include "frmTKp.h"
+#include "systemclocksetter.h"
+#include "systeminfo.h"
+
+#include "main/frmAeg.h"
+
 namespace openers {
 
-void openSetTime(frmAeg &)
+#ifdef TUNDRIK_SETTING_DIALOGS
+void openSetTime(frmAeg &main)
 {
-    // not built yet
+    frmSeaKell dialog(main.clock(), setup::systemClockSetter(), &main);
+    dialog.placeOver(main.frameGeometry());
+    dialog.exec();
 }
 
-void openSetDate(frmAeg &)
+void openSetDate(frmAeg &main)
 {
-    // not built yet
+    frmSeaKuup dialog(main.clock(), setup::systemClockSetter(), [&main] { main.UusPaev(); }, &main);
+    dialog.placeOver(main.frameGeometry());
+    dialog.exec();
 }
 
-void openAbout(frmAeg &)
+#else
+// Without the control library's boxes the two setting dialogs are not built.
+void openSetTime(frmAeg &) {}
+void openSetDate(frmAeg &) {}
+#endif
+
+void openAbout(frmAeg &main)
 {
-    // not built yet
+    frmTKp about(setup::currentSystemInfo(&main), &main);
+    about.placeOver(main.frameGeometry(), main.innerHeight());
+    about.exec();
 }
 
 } // namespace openers
