@@ -41,7 +41,10 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
 
     QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 360, 120, 3015, 1935);
     QFrame *fraKell = form::frame(fraRaam, QStringLiteral("fraKell"), 240, 300, 975, 615);
-    m_lblKell = form::label(fraKell, QStringLiteral("lblKell"), form::sans(9.75), 120, 240, 720, 240);
+    // The label spans the frame's inside, the time centred: the substitute
+    // font is wider than the form's own, and "00:00:00" must not be cut.
+    m_lblKell = form::label(fraKell, QStringLiteral("lblKell"), form::sans(9.75), 30, 240, 915, 240);
+    m_lblKell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     QFrame *fraSea = form::frame(fraRaam, QStringLiteral("fraSea"), 1440, 240, 1335, 735);
     m_tklKell = new TKKellaKast(fraSea);

@@ -43,8 +43,11 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
     QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 300, 120, 3495, 1935);
     QFrame *fraKuupaev = form::frame(fraRaam, QStringLiteral("fraKuupäev"), 240, 300, 1215, 615);
     const tundrik::ClockReading now = m_clock.now();
-    form::label(fraKuupaev, QStringLiteral("lblKuupäev"), form::sans(9.75), 105, 240, 990, 240,
-                QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
+    // As in the set-time dialog, the label spans the frame's inside, centred.
+    QLabel *lblKuupaev = form::label(fraKuupaev, QStringLiteral("lblKuupäev"), form::sans(9.75), 30,
+                                     240, 1155, 240,
+                                     QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
+    lblKuupaev->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     QFrame *fraSeaKuup = form::frame(fraRaam, QStringLiteral("fraSeaKuup"), 1680, 240, 1575, 735);
     m_tkpKuupaev = new TKKuupKast(fraSeaKuup);

@@ -142,7 +142,9 @@ QString refusalText(const SetResult &result, const QString &subject)
         text = subject + QStringLiteral(" ei seatud.");
         break;
     }
-    if (!result.message.isEmpty())
+    // The system's own words where they say more than the explanation above.
+    if ((result.status == SetResult::Failed || result.status == SetResult::InvalidTime)
+        && !result.message.isEmpty())
         text += QStringLiteral("\n\nSüsteemi teade: ") + result.message;
     return text;
 }

@@ -73,8 +73,9 @@ SystemClockSetter &systemClockSetter();
 // not exist or does not fit.
 std::optional<qint64> localToUtcMicroseconds(const QDate &date, const QTime &time);
 
-// What the dialogs tell the user when the clock was not set. subject names what
-// was to be set: "Kellaaega" or "Kuupäeva".
+// What the dialogs tell the user when the clock was not set: what happened and
+// what to do, with the system's own message for refusals without a known cause.
+// subject names what was to be set: "Kellaaega" or "Kuupäeva".
 QString refusalText(const SetResult &result, const QString &subject);
 
 } // namespace setup
