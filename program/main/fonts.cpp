@@ -1,7 +1,6 @@
 #include "fonts.h"
 
 #include <QFont>
-#include <QStringList>
 
 void installFontSubstitutions()
 {
@@ -16,10 +15,7 @@ void installFontSubstitutions()
         {"Book Antiqua", "Liberation Serif"},
         {"Fixedsys", "DejaVu Sans Mono"},
     };
-    for (const Mapping &m : mappings) {
-        const QString family = QString::fromLatin1(m.family);
-        const QString substitute = QString::fromLatin1(m.substitute);
-        if (!QFont::substitutes(family).contains(substitute))
-            QFont::insertSubstitution(family, substitute);
-    }
+    // insertSubstitution() skips a substitute the family already has.
+    for (const Mapping &m : mappings)
+        QFont::insertSubstitution(QString::fromLatin1(m.family), QString::fromLatin1(m.substitute));
 }

@@ -27,7 +27,8 @@
 
 namespace {
 
-constexpr int tickMilliseconds = 40;
+// The timer wakes this many milliseconds after the turn of a second of the clock.
+constexpr int tickMargin = 2;
 
 // The client area in twips.
 constexpr int clientWidth = 6855;
@@ -134,8 +135,8 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     tundrik::FirstDayOfWeek = 2;
     tundrik::FirstWeekOfYear = 2;
-    CheckFirstWeekItem(d->weekItems[1]);
-    CheckFirstDayItem(d->dayItems[0]);
+    d->weekItems[1]->setChecked(true); // Esimesed neli päeva
+    d->dayItems[0]->setChecked(true);  // Esmaspäev
 
     const tundrik::ClockReading now = d->clock.now();
     d->ownTitle = zoneTitle(now.utcOffset, now.daylightTime);
@@ -144,15 +145,24 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     d->tmrAeg = new QTimer(this);
     d->tmrAeg->setObjectName(QStringLiteral("tmrAeg"));
-    d->tmrAeg->setInterval(tickMilliseconds);
-    connect(d->tmrAeg, &QTimer::timeout, this, &frmAeg::tick);
-    d->tmrAeg->start();
+    d->tmrAeg->setSingleShot(true);
+    d->tmrAeg->setTimerType(Qt::PreciseTimer);
+    connect(d->tmrAeg, &QTimer::timeout, this, [this] {
+        tick();
+        scheduleTick();
+    });
+    d->tmrAeg->start(0); // the first refresh at once, then at the turn of each second
 
     d->cmdSulge->setFocus();
 }
 
 frmAeg::~frmAeg() = default;
 
+// The form is built from its twips (left, top, width, height; inside a frame
+// relative to the frame), converted through the screen's logical DPI, so the
+// layout keeps its proportions with the point sizes of the fonts. The two
+// frames that only hold other frames (fraKalender, fraLoetudPäevad) draw no
+// border; fraUnix lies flush with fraKalender's left and bottom edges.
 void frmAeg::buildForm()
 {
     auto *client = new QWidget(this);
@@ -230,15 +240,15 @@ void frmAeg::buildForm()
     QLabel *lblAstronoomJuliusePaev =
         label(fraJuliusePaev, QStringLiteral("lblAstronoomJuliusePäev"), plain12, leftAligned,
               QStringLiteral("Astronoomiline Juliuse päev:"));
-    place(lblAstronoomJuliusePaev, 240, 240, 3540, 330);
+    place(lblAstronoomJuliusePaev, 240, 240, 3660, 330);
     d->lblAstronJP = label(fraJuliusePaev, QStringLiteral("lblAstronJP"), bold12, leftAligned);
-    place(d->lblAstronJP, 3840, 240, 2175, 330);
+    place(d->lblAstronJP, 3960, 240, 2055, 330);
     QLabel *lblTavalineJuliusePaev =
         label(fraJuliusePaev, QStringLiteral("lblTavalineJuliusePäev"), plain12, leftAligned,
               QStringLiteral("Tavakasutuses olev Juliuse päev:"));
-    place(lblTavalineJuliusePaev, 240, 600, 3540, 330);
+    place(lblTavalineJuliusePaev, 240, 600, 3660, 330);
     d->lblTavalineJP = label(fraJuliusePaev, QStringLiteral("lblTavalineJP"), bold12, leftAligned);
-    place(d->lblTavalineJP, 3840, 600, 2175, 330);
+    place(d->lblTavalineJP, 3960, 600, 2055, 330);
 
     // The countdown to the end of the year.
     QFrame *fraLoetudPaevad =
@@ -324,6 +334,7 @@ void frmAeg::buildMenus()
 
     // Tegevus
     auto *tegevus = new QMenu(QStringLiteral("  &Tegevus  "), this);
+    tegevus->setObjectName(QStringLiteral("mnuTegevus"));
     tegevus->menuAction()->setObjectName(QStringLiteral("mnuTegevus"));
     bar->addMenu(tegevus);
     QAction *a = item(tegevus, QStringLiteral("mnuTegevusJuuliusePäev"),
@@ -363,10 +374,12 @@ void frmAeg::buildMenus()
 
     // Seaded
     auto *seaded = new QMenu(QStringLiteral("  &Seaded  "), this);
+    seaded->setObjectName(QStringLiteral("mnuSeaded"));
     seaded->menuAction()->setObjectName(QStringLiteral("mnuSeaded"));
     bar->addMenu(seaded);
 
     auto *esimeneNadal = new QMenu(QStringLiteral("&Aasta esimene nädal"), this);
+    esimeneNadal->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
     esimeneNadal->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
     seaded->addMenu(esimeneNadal);
     const std::pair<const char16_t *, const char16_t *> weekRules[] = {
@@ -387,6 +400,7 @@ void frmAeg::buildMenus()
     }
 
     auto *esimenePaev = new QMenu(QStringLiteral("&Nädala esimene päev"), this);
+    esimenePaev->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
     esimenePaev->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
     seaded->addMenu(esimenePaev);
     const std::tuple<const char16_t *, const char16_t *, int> days[] = {
@@ -424,6 +438,7 @@ void frmAeg::buildMenus()
     // The help pop-up, never in the menu bar.
     d->mnuAbi = new QMenu(QStringLiteral("Appi"), this);
     d->mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
+    d->mnuAbi->menuAction()->setObjectName(QStringLiteral("mnuAbi"));
     a = item(d->mnuAbi, QStringLiteral("mnuAbiM"), QStringLiteral("&Mis see on?"));
     connect(a, &QAction::triggered, this, &frmAeg::showHelpTopic);
 }
@@ -572,6 +587,16 @@ void frmAeg::placeCountdownRow()
         l->move(x, unit ? unitTop : numberTop);
         x += l->width() + (unit ? groupGap : unitGap);
     }
+}
+
+// The timer wakes just after the turn of each second of the clock rather than
+// every 40 ms, so the refresh comes a few milliseconds into its second and the
+// program sleeps in between. A wake-up that comes early finds the same second
+// and only waits again.
+void frmAeg::scheduleTick()
+{
+    const int toNextSecond = 1000 - d->clock.now().millisecond; // [1, 1000]
+    d->tmrAeg->start(toNextSecond + tickMargin);
 }
 
 void frmAeg::tick()

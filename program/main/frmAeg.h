@@ -71,6 +71,7 @@ private:
 
     void buildForm();
     void buildMenus();
+    void scheduleTick();
     void placeCountdownRow();
     void refreshTimeReadouts(const tundrik::ClockReading &now);
     void refreshDateReadouts(const tundrik::ClockReading &now);

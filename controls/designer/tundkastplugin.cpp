@@ -1,0 +1,56 @@
+#include "tundkastplugin.h"
+
+#include <tundkast/tkarvukast.h>
+#include <tundkast/tkkellakast.h>
+#include <tundkast/tkkuupkast.h>
+#include <tundkast/tundkast.h>
+
+#include <QIcon>
+
+TundkastWidgetInterface::TundkastWidgetInterface(const QString &className, const QString &header,
+                                                 const QString &instanceName, QObject *parent)
+    : QObject(parent), m_className(className), m_header(header), m_instanceName(instanceName)
+{
+}
+
+QIcon TundkastWidgetInterface::icon() const
+{
+    return {};
+}
+
+QString TundkastWidgetInterface::toolTip() const
+{
+    return Tundkast::controlDescription(QStringLiteral("Tundkast.") + m_className);
+}
+
+QString TundkastWidgetInterface::whatsThis() const
+{
+    return toolTip();
+}
+
+QString TundkastWidgetInterface::domXml() const
+{
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"%1\" name=\"%2\"/>\n"
+                          "</ui>\n")
+        .arg(m_className, m_instanceName);
+}
+
+QWidget *TundkastWidgetInterface::createWidget(QWidget *parent)
+{
+    return Tundkast::createControl(QStringLiteral("Tundkast.") + m_className, parent);
+}
+
+TundkastDesignerPlugin::TundkastDesignerPlugin(QObject *parent)
+    : QObject(parent)
+{
+    m_widgets << new TundkastWidgetInterface(QStringLiteral("TKArvuKast"),
+                                             QStringLiteral("tundkast/tkarvukast.h"),
+                                             QStringLiteral("takArv"), this)
+              << new TundkastWidgetInterface(QStringLiteral("TKKellaKast"),
+                                             QStringLiteral("tundkast/tkkellakast.h"),
+                                             QStringLiteral("tklKell"), this)
+              << new TundkastWidgetInterface(QStringLiteral("TKKuupKast"),
+                                             QStringLiteral("tundkast/tkkuupkast.h"),
+                                             QStringLiteral("tkpKuupaev"), this);
+}

@@ -1,0 +1,43 @@
+// The control library as a whole: its descriptions, creation of its controls
+// by class name, and the source of "today" that the date box fills in on a
+// double-click.
+#pragma once
+
+#include <tundkast/tundkast_export.h>
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace Tundkast {
+
+/*! The library's version, "1.0.2". */
+TUNDKAST_EXPORT QString version();
+/*! The library's description, "Tundkast: täisarvu, kella ja kuupäeva kastid". */
+TUNDKAST_EXPORT QString libraryDescription();
+/*! The library's comment naming its three controls. */
+TUNDKAST_EXPORT QString libraryComment();
+
+/*! The class names the controls are created by: "Tundkast.TKArvuKast",
+    "Tundkast.TKKellaKast", "Tundkast.TKKuupKast". */
+TUNDKAST_EXPORT QStringList controlClassNames();
+
+/*! Creates the control of a class name (as listed by controlClassNames(),
+    matched exactly) as a child of parent; nullptr for any other name. */
+TUNDKAST_EXPORT QWidget *createControl(const QString &className, QWidget *parent = nullptr);
+
+/*! The Estonian description of a control's class name; empty for an unknown name. */
+TUNDKAST_EXPORT QString controlDescription(const QString &className);
+
+/*! Replaces the source of today's date (by default QDate::currentDate()).
+    An empty function restores the default. */
+TUNDKAST_EXPORT void setTodayProvider(std::function<QDate()> provider);
+
+/*! Today's date from the current provider. */
+TUNDKAST_EXPORT QDate today();
+
+} // namespace Tundkast

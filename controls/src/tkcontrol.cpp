@@ -1,0 +1,191 @@
+#include <tundkast/tkcontrol.h>
+
+#include "tkfield.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+// The controls' fields use "MS Sans Serif" at 8 points, the font of the
+// forms they were drawn for; the font is looked up through Liberation Sans
+// unless the host installed a substitution of its own.
+QFont fieldFont()
+{
+    static const bool substituted = [] {
+        const QString family = QStringLiteral("MS Sans Serif");
+        if (QFont::substitutes(family).isEmpty())
+            QFont::insertSubstitution(family, QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8);
+    return font;
+}
+
+} // namespace
+
+TKControl::TKControl(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAutoFillBackground(false);
+}
+
+TKControl::~TKControl() = default;
+
+int TKControl::px(int pixels) const
+{
+    const int dpi = logicalDpiX();
+    return dpi > 0 ? qRound(pixels * dpi / 96.0) : pixels;
+}
+
+TKField *TKControl::addField(const QString &objectName, int left, int width, int maxLength)
+{
+    auto *field = new TKField(this, this);
+    field->setObjectName(objectName);
+    field->setFont(fieldFont());
+    field->setGeometry(px(left), px(3), px(width), px(16));
+    field->setCharacterLimit(maxLength);
+    if (!m_fields.isEmpty())
+        setTabOrder(m_fields.last(), field);
+    else
+        setFocusProxy(field);
+    m_fields.append(field);
+    return field;
+}
+
+QLabel *TKControl::addSeparator(const QString &objectName, const QString &text, int left)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(objectName);
+    label->setFont(fieldFont());
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(px(left), px(3), px(3), px(16));
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+bool TKControl::TKLubatud() const
+{
+    return mainField()->isEnabled();
+}
+
+void TKControl::setTKLubatud(bool enabled)
+{
+    for (TKField *field : std::as_const(m_fields))
+        field->setEnabled(enabled);
+}
+
+bool TKControl::TKLukus() const
+{
+    return mainField()->isReadOnly();
+}
+
+void TKControl::setTKLukus(bool locked)
+{
+    for (TKField *field : std::as_const(m_fields))
+        field->setReadOnly(locked);
+}
+
+bool TKControl::fieldTab(TKField *)
+{
+    return false;
+}
+
+void TKControl::fieldValidate(TKField *) {}
+void TKControl::controlEntered(TKField *) {}
+void TKControl::controlLeft(TKField *) {}
+bool TKControl::fieldDoubleClicked(TKField *)
+{
+    return false;
+}
+
+bool TKControl::canPaste(TKField *, const QString &) const
+{
+    return false;
+}
+
+void TKControl::doPaste(TKField *, const QString &) {}
+
+void TKControl::focusField(TKField *field)
+{
+    if (!field)
+        return;
+    const bool was = m_movingFocus;
+    m_movingFocus = true; // no entry rules: the control chose the field itself
+    field->setFocus(Qt::OtherFocusReason);
+    m_movingFocus = was;
+}
+
+void TKControl::setTextInternally(TKField *field, const QString &text, int caret)
+{
+    ++m_internal;
+    field->setText(text);
+    field->setCursorPosition(caret < 0 ? int(field->text().size()) : caret);
+    --m_internal;
+}
+
+void TKControl::onFieldTextChanged(TKField *field)
+{
+    if (m_internal > 0)
+        return;
+    fieldChanged(field);
+}
+
+void TKControl::fieldFocusIn(TKField *field, Qt::FocusReason reason)
+{
+    if (m_focusInside || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        m_focusInside = true;
+        return;
+    }
+    m_focusInside = true;
+    if (!m_movingFocus) {
+        m_entering = true;
+        controlEntered(field);
+        m_entering = false;
+    }
+}
+
+void TKControl::fieldFocusOut(TKField *field, Qt::FocusReason reason)
+{
+    // A window switch or a popup menu takes the focus only for a while.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    QWidget *next = QApplication::focusWidget();
+    const bool leaving = !(next && isAncestorOf(next));
+    // A field the focus only passed through on its way in is left as it is.
+    if (!m_entering)
+        fieldValidate(field);
+    if (leaving) {
+        m_focusInside = false;
+        controlLeft(field);
+    }
+}
+
+void TKControl::paintEvent(QPaintEvent *)
+{
+    // A sunken border two lines deep, as the classic 3-D edit frame: grey and
+    // black lines above and to the left, white and light grey below and right.
+    QPainter painter(this);
+    const QRect r = rect();
+    const QPalette &pal = palette();
+    painter.fillRect(r.adjusted(2, 2, -2, -2), pal.color(QPalette::Base));
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    painter.setPen(pal.color(QPalette::Dark));
+    painter.drawLine(l, t, rr - 1, t);
+    painter.drawLine(l, t, l, b - 1);
+    painter.setPen(pal.color(QPalette::Shadow));
+    painter.drawLine(l + 1, t + 1, rr - 2, t + 1);
+    painter.drawLine(l + 1, t + 1, l + 1, b - 2);
+    painter.setPen(pal.color(QPalette::Light));
+    painter.drawLine(l, b, rr, b);
+    painter.drawLine(rr, t, rr, b);
+    painter.setPen(pal.color(QPalette::Midlight));
+    painter.drawLine(l + 1, b - 1, rr - 1, b - 1);
+    painter.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+}

@@ -1,0 +1,44 @@
+// The single-line text field of the controls. Every way text can enter it
+// (keys, paste by shortcut or menu, middle-click, drag and drop, input
+// methods) goes through the owning control's rules; the clipboard is only
+// read, never changed except by Cut and Copy.
+#pragma once
+
+#include <QLineEdit>
+
+class TKControl;
+
+class TKField final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    TKField(TKControl *owner, QWidget *parent);
+
+    // Offers text to the field as a paste; true when the control took it.
+    bool tryPaste(const QString &text);
+    // The character limit as the controls see it: 0 means none.
+    void setCharacterLimit(int limit);
+    int characterLimit() const { return m_limit; }
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void typeCharacter(QChar c);
+    QString clipboardText(bool selection) const;
+
+    TKControl *m_owner;
+    int m_limit = 0;
+};

@@ -1,0 +1,37 @@
+// Twips (1/1440 inch) to pixels through the screen's logical DPI, so that the
+// windows of the calendar keep their proportions at every screen density.
+#pragma once
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+
+#include <cmath>
+
+namespace calendarui {
+
+struct Twips {
+    double dpiX = 96;
+    double dpiY = 96;
+
+    static Twips ofPrimaryScreen()
+    {
+        Twips t;
+        if (const QScreen *s = QGuiApplication::primaryScreen()) {
+            t.dpiX = s->logicalDotsPerInchX();
+            t.dpiY = s->logicalDotsPerInchY();
+        }
+        return t;
+    }
+
+    int x(int twips) const { return int(std::lround(twips * dpiX / 1440.0)); }
+    int y(int twips) const { return int(std::lround(twips * dpiY / 1440.0)); }
+    QRect rect(int left, int top, int width, int height) const
+    {
+        return QRect(x(left), y(top), x(width), y(height));
+    }
+    // Twips per pixel across, rounded to an integer (halves to even).
+    int perPixelX() const { return int(std::nearbyint(1440.0 / dpiX)); }
+};
+
+} // namespace calendarui

@@ -1,0 +1,393 @@
+// The date box driven like a user: typing, auto-advance, zero-filling,
+// focus rules, limits, double-click and the events it raises.
+#include "tkhelpers.h"
+
+#include <tundkast/modtundkast.h>
+#include <tundkast/tundkast.h>
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QSignalSpy>
+
+using namespace tktest;
+
+class TestTKKuupKast : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        pinLocale();
+        Tundkast::setTodayProvider([] { return QDate(2004, 3, 15); });
+    }
+
+    void typingWholeDate()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        QSignalSpy full(h.box, &TKKuupKast::TKFullChange);
+        h.box->setFocus();
+        QCOMPARE(focused(), h.field("txtPäev"));
+        type("15");
+        QCOMPARE(focused(), h.field("txtKuu"));
+        type("03");
+        QCOMPARE(focused(), h.field("txtAasta"));
+        type("200");
+        QCOMPARE(full.count(), 0);
+        type("4");
+        // 15.03.200 is already a valid date, before the reform
+        QCOMPARE(log.take(), QStringLiteral("C(1,0) C(1,0) C(1,0) C(1,0) C(1,0) C(1,0) C(1,1) C(0,1) F"));
+        QCOMPARE(full.count(), 1);
+        QVERIFY(h.box->TKKuupaevOige());
+        QVERIFY(!h.box->TKEnneGregoriust());
+        QCOMPARE(h.box->TKKuupaev(), 38061.0); // 15.03.2004
+        QCOMPARE(h.box->property("TKKuupaev").toDouble(), 38061.0);
+    }
+
+    void impossibleDateStaysInYear()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        h.box->setFocus();
+        type("3104200");
+        log.take();
+        type("4");
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(focused(), h.field("txtAasta"));
+        QCOMPARE(h.box->TKKuupaev(), 0.0);
+        QCOMPARE(h.box->TKKuupaevGr(), 0.0);
+        QVERIFY(h.box->TKEnneGregoriust());
+    }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::newRow("32 discarded, 31 taken") << "321" << "31" << "" << "";
+        QTest::newRow("letters and signs discarded") << "a1-+ 5" << "15" << "" << "";
+        QTest::newRow("month 13 discarded") << "0113" << "01" << "1" << "";
+        QTest::newRow("year starts without 0") << "01010" << "01" << "01" << "";
+        QTest::newRow("year above the maximum discarded") << "01012300" << "01" << "01" << "230";
+    }
+    void keyFilter()
+    {
+        QFETCH(QString, keys);
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type(keys);
+        QTEST(h.field("txtPäev")->text(), "day");
+        QTEST(h.field("txtKuu")->text(), "month");
+        QTEST(h.field("txtAasta")->text(), "year");
+    }
+
+    void doubleZeroBecomesOneTwice()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        h.box->setFocus();
+        type("0");
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        type("0");
+        // the nested processing of "01" runs first, then the outer one
+        QCOMPARE(log.take(), QStringLiteral("C(1,0) C(1,0)"));
+        QCOMPARE(h.field("txtPäev")->text(), QStringLiteral("01"));
+        QCOMPARE(h.field("txtPäev")->cursorPosition(), 2);
+        QCOMPARE(focused(), h.field("txtKuu"));
+    }
+
+    void doubleZeroCompletingTheDate()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        h.box->setFocus();
+        type("15032004");
+        h.box->TKFocusInValidation();
+        QCOMPARE(focused(), h.field("txtPäev"));
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_Backspace);
+        QCOMPARE(h.field("txtPäev")->text(), QString());
+        type("0");
+        log.take();
+        type("0");
+        QCOMPARE(log.take(), QStringLiteral("C(0,1) F C(0,1) F"));
+        QCOMPARE(h.box->TKKuupaev(), modTundkast::DateValueOf(2004, 3, 1));
+    }
+
+    void zeroFillOnLeaving_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("lone 0") << "0" << "01";
+        QTest::newRow("5") << "5" << "05";
+        QTest::newRow("two digits stay") << "12" << "12";
+    }
+    void zeroFillOnLeaving()
+    {
+        QFETCH(QString, typed);
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("1503");
+        h.field("txtKuu")->clear();
+        h.box->TKFocusInValidation();
+        h.field("txtPäev")->clear();
+        type(typed);
+        EventLog log(h.box);
+        h.other->setFocus();
+        QTEST(h.field("txtPäev")->text(), "after");
+        QCOMPARE(log.take(), QString()); // no event from zero-filling
+    }
+
+    void yearBelowMinimumOnLeaving()
+    {
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("150399");
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.other->setFocus();
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("100"));
+        QCOMPARE(log.take(), QString());
+        // the flags stay as they were until the next change
+        QVERIFY(!h.box->TKKuupaevOige());
+        QVERIFY(h.box->TKEnneGregoriust());
+    }
+
+    void julianReading_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("gregorian");
+        QTest::addColumn<QString>("dayAfter");
+        QTest::newRow("04.10.1582") << "04101582" << modTundkast::DateValueOf(1582, 10, 14) << "04";
+        QTest::newRow("01.01.2004") << "01012004" << modTundkast::DateValueOf(2004, 1, 14) << "01";
+        QTest::newRow("01.01.100") << "0101100" << modTundkast::DateValueOf(100, 1, 1) << "03";
+        QTest::newRow("28.02.600") << "2802600" << modTundkast::DateValueOf(600, 3, 2) << "28";
+    }
+    void julianReading()
+    {
+        QFETCH(QString, typed);
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type(typed);
+        QVERIFY(h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        QTEST(h.box->TKKuupaevGr(), "gregorian");
+        QTEST(h.field("txtPäev")->text(), "dayAfter");
+        QCOMPARE(log.take(), QString());
+    }
+
+    void reformFlag_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("before");
+        QTest::newRow("14.10.1582") << "14101582" << true;
+        QTest::newRow("15.10.1582") << "15101582" << false;
+    }
+    void reformFlag()
+    {
+        QFETCH(QString, typed);
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type(typed);
+        QVERIFY(h.box->TKKuupaevOige());
+        QTEST(h.box->TKEnneGregoriust(), "before");
+    }
+
+    void yearLimits()
+    {
+        Host<TKKuupKast> h;
+        QCOMPARE(h.box->TKAastaMaksimum(), 2299);
+        QCOMPARE(h.box->TKAastaMiinimum(), 100);
+        h.box->setTKAastaMiinimum(50);
+        QCOMPARE(h.box->TKAastaMiinimum(), 100);
+        h.box->setTKAastaMiinimum(2500);
+        QCOMPARE(h.box->TKAastaMiinimum(), 1999);
+        h.box->setTKAastaMaksimum(1500);
+        QCOMPARE(h.box->TKAastaMaksimum(), 2000);
+        h.box->setTKAastaMaksimum(3999);
+        h.box->setTKAastaMiinimum(100);
+
+        h.box->setFocus();
+        type("15032299");
+        EventLog log(h.box);
+        h.box->setTKAastaMaksimum(2100);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2100"));
+        QCOMPARE(h.field("txtAasta")->cursorPosition(), 4);
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QCOMPARE(h.box->TKKuupaev(), modTundkast::DateValueOf(2100, 3, 15));
+    }
+
+    void maximumSetterChecksTheDateAgain()
+    {
+        // 29.02.2296 exists, 29.02.2100 does not: the flags follow the new text.
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("29022296");
+        QVERIFY(h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.box->setTKAastaMaksimum(2100);
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(h.box->TKKuupaev(), 0.0);
+    }
+
+    void clearRaisesChange()
+    {
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("15032004");
+        EventLog log(h.box);
+        h.box->TKClear();
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(h.field("txtPäev")->text() + h.field("txtKuu")->text() + h.field("txtAasta")->text(),
+                 QString());
+        QVERIFY(!h.box->TKKuupaevOige());
+    }
+
+    void clearFromTheHostsHandler()
+    {
+        // A host that clears the box inside TKFullChange runs nested.
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        connect(h.box, &TKKuupKast::TKFullChange, h.box, &TKKuupKast::TKClear);
+        h.box->setFocus();
+        type("15032004");
+        QVERIFY(log.take().endsWith(QStringLiteral("C(0,1) F C(1,0)")));
+        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(h.field("txtAasta")->text(), QString());
+    }
+
+    void enterAndTab()
+    {
+        Host<TKKuupKast> h;
+        QSignalSpy enter(h.box, &TKKuupKast::TKEnterPress);
+        h.box->setFocus();
+        type("1503");
+        key(Qt::Key_Return);
+        QCOMPARE(enter.count(), 0);
+        key(Qt::Key_Tab); // year empty, date not valid: back to the day
+        QCOMPARE(focused(), h.field("txtPäev"));
+        h.field("txtAasta")->setFocus();
+        type("2004");
+        key(Qt::Key_Enter);
+        QCOMPARE(enter.count(), 1);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2004"));
+        h.field("txtAasta")->setFocus();
+        key(Qt::Key_Tab); // valid: the focus leaves the box
+        QCOMPARE(focused(), h.other);
+    }
+
+    void focusEntry()
+    {
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("15");
+        h.other->setFocus();
+        h.field("txtAasta")->setFocus();
+        QCOMPARE(focused(), h.field("txtKuu")); // the first empty field
+        type("03150");
+        QVERIFY(h.box->TKKuupaevOige());
+        h.other->setFocus();
+        h.field("txtPäev")->setFocus();
+        QCOMPARE(focused(), h.field("txtAasta")); // valid, year shorter than 4
+        type("0");
+        h.other->setFocus();
+        h.field("txtKuu")->setFocus();
+        QCOMPARE(focused(), h.field("txtKuu")); // stays where the host put it
+    }
+
+    void doubleClickFillsToday()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        QTest::mouseDClick(h.field("txtKuu"), Qt::LeftButton);
+        QCOMPARE(h.field("txtPäev")->text(), QStringLiteral("15"));
+        QCOMPARE(h.field("txtKuu")->text(), QStringLiteral("03"));
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2004"));
+        QCOMPARE(h.field("txtAasta")->cursorPosition(), 4);
+        QVERIFY(!h.field("txtKuu")->hasSelectedText());
+        QCOMPARE(log.take(), QStringLiteral("C(0,1) F"));
+    }
+
+    void doubleClickOutsideTheLimits()
+    {
+        Tundkast::setTodayProvider([] { return QDate(2350, 6, 1); });
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        QTest::mouseDClick(h.field("txtPäev"), Qt::LeftButton);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2350"));
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        Tundkast::setTodayProvider([] { return QDate(2004, 3, 15); });
+    }
+
+    void wholeYearSelectedReplacedByZero()
+    {
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("15032004");
+        h.field("txtAasta")->setFocus();
+        h.field("txtAasta")->selectAll();
+        type("0");
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("0"));
+        QVERIFY(!h.box->TKKuupaevOige());
+    }
+
+    void pasteIsRefusedAndClipboardKept()
+    {
+        Host<TKKuupKast> h;
+        QGuiApplication::clipboard()->setText(QStringLiteral("15"));
+        h.box->setFocus();
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.field("txtPäev")->text(), QString());
+        // a drop is refused as well
+        QVERIFY(!dropText(h.field("txtPäev"), QStringLiteral("15")));
+        QCOMPARE(h.field("txtPäev")->text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("15"));
+    }
+
+    void lockedAndDisabled()
+    {
+        Host<TKKuupKast> h;
+        h.box->setTKLukus(true);
+        QVERIFY(h.box->TKLukus());
+        h.box->setFocus();
+        type("15");
+        QCOMPARE(h.field("txtPäev")->text(), QString());
+        QTest::mouseDClick(h.field("txtPäev"), Qt::LeftButton);
+        QCOMPARE(h.field("txtPäev")->text(), QString());
+        h.box->setTKLukus(false);
+        h.box->setTKLubatud(false);
+        QVERIFY(!h.box->TKLubatud());
+        QVERIFY(h.box->isEnabled());
+        QVERIFY(!h.field("txtKuu")->isEnabled());
+    }
+
+    void persistedLimits()
+    {
+        TKKuupKast box;
+        box.loadPersisted({{QStringLiteral("maksimum"), 2500}, {QStringLiteral("MIINIMUM"), 50}});
+        QCOMPARE(box.TKAastaMaksimum(), 2500);
+        QCOMPARE(box.TKAastaMiinimum(), 50); // loaded without clamping
+        QVERIFY(box.TKEnneGregoriust());
+        QVERIFY(!box.TKKuupaevOige());
+        QCOMPARE(box.savePersisted().value(QStringLiteral("Miinimum")).toInt(), 50);
+        box.loadPersisted({});
+        QCOMPARE(box.TKAastaMaksimum(), 0);
+        QCOMPARE(box.TKAastaMiinimum(), 0);
+        QVERIFY(box.setProperty("maksimum", 2200));
+        QCOMPARE(box.TKAastaMaksimum(), 2200);
+    }
+
+    void fixedSize()
+    {
+        TKKuupKast box;
+        box.resize(300, 100);
+        QCOMPARE(box.size(), QSize(84, 22));
+    }
+};
+
+QTEST_MAIN(TestTKKuupKast)
+#include "tst_tkkuupkast.moc"
