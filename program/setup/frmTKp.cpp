@@ -3,10 +3,9 @@
 #include "formparts.h"
 #include "versiondata.h"
 
+#include "calendar/appicon.h"
 #include "main/twips.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -20,18 +19,6 @@ namespace {
 // overlaps its lower right corner, with a margin.
 constexpr int clientWidth = 6015;
 constexpr int clientHeight = 3975;
-
-QIcon programIcon()
-{
-    // The drawn program icon when the program carries it, else the window icon.
-    if (QFile::exists(QStringLiteral(":/icons/tundrik-32.png"))) {
-        QIcon icon;
-        for (int size : {32, 48, 64, 128, 256})
-            icon.addFile(QStringLiteral(":/icons/tundrik-%1.png").arg(size), QSize(size, size));
-        return icon;
-    }
-    return QApplication::windowIcon();
-}
 
 } // namespace
 
@@ -50,9 +37,7 @@ frmTKp::frmTKp(const SystemInfo &info, QWidget *parent)
     auto *imgIkoon = new QLabel(fraRaam);
     imgIkoon->setObjectName(QStringLiteral("imgIkoon"));
     form::place(imgIkoon, 240, 300, 480, 480);
-    const QIcon icon = programIcon();
-    if (!icon.isNull())
-        imgIkoon->setPixmap(icon.pixmap(imgIkoon->size(), devicePixelRatioF()));
+    imgIkoon->setPixmap(calendarui::programIcon().pixmap(imgIkoon->size(), devicePixelRatioF()));
 
     QLabel *lblProgramm = form::label(fraRaam, QStringLiteral("lblProgramm"), form::sans(13.5),
                                       840, 300, 3375, 495, QStringLiteral("Tundrik"));

@@ -1,10 +1,7 @@
 #include "main/windowopeners.h"
 
-#if __has_include(<tundkast/tkkellakast.h>)
-#define TUNDRIK_SETTING_DIALOGS 1
 #include "frmSeaKell.h"
 #include "frmSeaKuup.h"
-#endif
 #include "frmTKp.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
@@ -13,7 +10,6 @@
 
 namespace openers {
 
-#ifdef TUNDRIK_SETTING_DIALOGS
 void openSetTime(frmAeg &main)
 {
     frmSeaKell dialog(main.clock(), setup::systemClockSetter(), &main);
@@ -27,12 +23,6 @@ void openSetDate(frmAeg &main)
     dialog.placeOver(main.frameGeometry());
     dialog.exec();
 }
-
-#else
-// Without the control library's boxes the two setting dialogs are not built.
-void openSetTime(frmAeg &) {}
-void openSetDate(frmAeg &) {}
-#endif
 
 void openAbout(frmAeg &main)
 {

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -178,18 +177,16 @@ void tst_frmTKp::programLines()
 
 void tst_frmTKp::controls()
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::red);
-    QApplication::setWindowIcon(QIcon(pixmap));
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
 
     for (const char *name : {"fraRaam", "imgIkoon", "lblProgramm", "lblVersioon", "lblKirjeldus",
                              "lblOSP", "lblOSV", "lblEkraan", "fraOlgu", "cmdOlgu"})
         QVERIFY2(about.findChild<QWidget *>(QString::fromUtf8(name)), name);
 
-    // The icon: the program's own or, as here, the application's window icon.
+    // The program's icon, drawn at the label's size.
     const auto *icon = about.findChild<QLabel *>(QStringLiteral("imgIkoon"));
     QVERIFY(!icon->pixmap().isNull());
+    QCOMPARE(icon->pixmap().deviceIndependentSize().toSize(), icon->size());
 
     // The etched separator: two lines, the highlight one just below the shadow one.
     const QList<QWidget *> lines = about.findChildren<QWidget *>(QStringLiteral("lneJoon"));
@@ -205,7 +202,6 @@ void tst_frmTKp::controls()
     QCOMPARE(olgu->toolTip(), QStringLiteral(" Sule aken (Esc) "));
     QVERIFY(olgu->font().bold());
     QCOMPARE(about.findChild<QLabel *>(QStringLiteral("lblEkraan"))->font().family(), QStringLiteral("Arial"));
-    QApplication::setWindowIcon(QIcon());
 }
 
 void tst_frmTKp::escCloses()
