@@ -12,14 +12,16 @@ namespace openers {
 
 void openSetTime(frmAeg &main)
 {
-    frmSeaKell dialog(main.clock(), setup::systemClockSetter(), &main);
+    const std::unique_ptr<setup::SystemClockSetter> setter = setup::makeSystemClockSetter();
+    frmSeaKell dialog(main.clock(), *setter, &main);
     dialog.placeOver(main.frameGeometry());
     dialog.exec();
 }
 
 void openSetDate(frmAeg &main)
 {
-    frmSeaKuup dialog(main.clock(), setup::systemClockSetter(), [&main] { main.UusPaev(); }, &main);
+    const std::unique_ptr<setup::SystemClockSetter> setter = setup::makeSystemClockSetter();
+    frmSeaKuup dialog(main.clock(), *setter, [&main] { main.UusPaev(); }, &main);
     dialog.placeOver(main.frameGeometry());
     dialog.exec();
 }

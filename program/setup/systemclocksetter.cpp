@@ -97,10 +97,9 @@ SetResult TimedateClockSetter::setDirectly(qint64 utcMicroseconds)
     return {SetResult::Failed, text};
 }
 
-SystemClockSetter &systemClockSetter()
+std::unique_ptr<SystemClockSetter> makeSystemClockSetter()
 {
-    static TimedateClockSetter setter(QDBusConnection::systemBus(), ::clock_settime);
-    return setter;
+    return std::make_unique<TimedateClockSetter>(QDBusConnection::systemBus(), ::clock_settime);
 }
 
 std::optional<qint64> localToUtcMicroseconds(const QDate &date, const QTime &time)

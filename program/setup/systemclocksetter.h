@@ -11,6 +11,7 @@
 #include <QTime>
 
 #include <ctime>
+#include <memory>
 #include <optional>
 
 namespace setup {
@@ -65,8 +66,10 @@ private:
 // Sorts a D-Bus error name into a status; nullopt for "no time service on this bus".
 std::optional<SetResult::Status> statusOfBusError(const QString &errorName);
 
-// The backend the program's dialogs use: the system bus and the real clock_settime.
-SystemClockSetter &systemClockSetter();
+// The backend the program's dialogs use: the system bus and the real
+// clock_settime. Made for each opening of a dialog, so that no bus connection
+// outlives the application.
+std::unique_ptr<SystemClockSetter> makeSystemClockSetter();
 
 // A local date and time read through the system's time zone (TZ honoured),
 // as microseconds since the epoch in UTC; nullopt when that local time does

@@ -11,6 +11,7 @@
 #include "setup/systeminfo.h"
 
 #include "main/fonts.h"
+#include "main/frmAeg.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -51,10 +52,16 @@ int main(int argc, char *argv[])
     tundrik::FakeClock clock;
     clock.setNow(2026, 12, 7, 14, 5, 9);
     RefusingSetter setter;
-    const QRect mainFrame(400, 200, 460, 420);
+    // The main window stands behind, at the same fake instant; the dialogs are
+    // built here with the refusing backend, not through the main window's menus.
+    frmAeg main(clock);
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main))
+        return 1;
+    const QRect mainFrame = main.frameGeometry();
 
     if (which == QLatin1String("kell") || which == QLatin1String("keeld")) {
-        frmSeaKell dialog(clock, setter);
+        frmSeaKell dialog(clock, setter, &main);
         dialog.placeOver(mainFrame);
         if (which == QLatin1String("keeld")) {
             typeLater(QStringLiteral("093015"));
@@ -67,12 +74,12 @@ int main(int argc, char *argv[])
         return dialog.exec();
     }
     if (which == QLatin1String("kuup")) {
-        frmSeaKuup dialog(clock, setter, [] {});
+        frmSeaKuup dialog(clock, setter, [] {}, &main);
         dialog.placeOver(mainFrame);
         typeLater(keys);
         return dialog.exec();
     }
-    frmTKp about(setup::currentSystemInfo(nullptr));
-    about.placeOver(mainFrame, 385);
+    frmTKp about(setup::currentSystemInfo(&main), &main);
+    about.placeOver(mainFrame, main.innerHeight());
     return about.exec();
 }

@@ -137,6 +137,11 @@ void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled()
     typeIntoFocus(keys);
     QCOMPARE(sea(dialog)->isEnabled(), enabled);
     QVERIFY(m_setter.requests.isEmpty());
+    if (!enabled) {
+        pressKeyInFocus(Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(m_setter.requests.isEmpty());
+    }
     QCOMPARE(m_newDays, 0);
 }
 
