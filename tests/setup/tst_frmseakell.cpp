@@ -55,7 +55,6 @@ private slots:
     void placement();
 
     void throughTimeService();
-    void timeServiceRefuses_data();
     void timeServiceRefuses();
 
 private:
@@ -312,28 +311,15 @@ void tst_frmSeaKell::throughTimeService()
     m_bus.stopFakeTimedate();
 }
 
-void tst_frmSeaKell::timeServiceRefuses_data()
-{
-    QTest::addColumn<QString>("errorName");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("access denied") << "org.freedesktop.DBus.Error.AccessDenied" << "puudub luba";
-    QTest::newRow("not authorised") << "org.freedesktop.PolicyKit1.Error.NotAuthorized" << "puudub luba";
-    QTest::newRow("automatic sync") << "org.freedesktop.timedate1.AutomaticTimeSyncEnabled"
-                                    << "automaatne ajasünkroonimine välja";
-    QTest::newRow("other") << "org.freedesktop.DBus.Error.Failed" << "Kella ei saanud seada";
-    QTest::newRow("no service and no right") << "org.freedesktop.DBus.Error.ServiceUnknown"
-                                             << "ajateenus ei vasta";
-}
-
 void tst_frmSeaKell::timeServiceRefuses()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
-    QFETCH(QString, errorName);
-    QFETCH(QString, says);
+    // Each refusal's sorting is tested with the backend; here the dialog's side.
     QString error;
     QVERIFY2(m_bus.startFakeTimedate(QStringLiteral(FAKE_TIMEDATED), &error), qPrintable(error));
-    m_bus.refuse(errorName, QStringLiteral("Kella ei saanud seada"));
+    m_bus.refuse(QStringLiteral("org.freedesktop.PolicyKit1.Error.NotAuthorized"),
+                 QStringLiteral("Kella ei saanud seada"));
     setup::TimedateClockSetter backend(m_bus.connection(), &refuseClockSet);
 
     frmSeaKell dialog(m_clock, backend);
@@ -344,7 +330,7 @@ void tst_frmSeaKell::timeServiceRefuses()
     pressKeyInFocus(Qt::Key_Return);
 
     QCOMPARE(answerer.texts.size(), 1);
-    QVERIFY2(answerer.texts.first().contains(says), qPrintable(answerer.texts.first()));
+    QVERIFY2(answerer.texts.first().contains(QStringLiteral("puudub luba")), qPrintable(answerer.texts.first()));
     QCOMPARE(finished.size(), 0);
     QCOMPARE(box(dialog)->TKKell(), QVariant(QStringLiteral("23:59:59")));
     QCOMPARE(m_bus.calls(), QStringList{QStringLiteral("%1 0 1").arg(utcMicros(2004, 7, 1, 20, 59, 59))});
