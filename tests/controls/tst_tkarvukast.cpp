@@ -243,9 +243,11 @@ private slots:
         QCOMPARE(h.field("txtArv")->selectedText(), QStringLiteral("0"));
         type("7");
         QCOMPARE(h.field("txtArv")->text(), QStringLiteral("7"));
-        h.field("txtArv")->selectAll();
+        type("12");
+        h.field("txtArv")->setSelection(0, 1);
         h.other->setFocus();
         QVERIFY(!h.field("txtArv")->hasSelectedText());
+        QCOMPARE(h.field("txtArv")->cursorPosition(), 3); // collapsed to the end
     }
 
     void enter()
