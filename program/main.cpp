@@ -1,12 +1,16 @@
+#include "main/fonts.h"
+#include "main/frmAeg.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Tundrik"));
-    placeholder.setWindowTitle(QStringLiteral("Tundrik"));
-    placeholder.resize(300, 100);
-    placeholder.show();
+    installFontSubstitutions();
+
+    frmAeg window;
+    // Closing the main window ends the program, also from inside another window's loop.
+    QObject::connect(&window, &frmAeg::closed, &app, &QCoreApplication::quit);
+    window.show();
     return app.exec();
 }

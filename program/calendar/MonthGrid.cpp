@@ -1,0 +1,118 @@
+#include "MonthGrid.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+#include <algorithm>
+
+MonthGrid::MonthGrid(QWidget *parent)
+    : QWidget(parent), m_calendar(new QCalendarWidget(this))
+{
+    setObjectName(QStringLiteral("clnKalender"));
+    m_calendar->setNavigationBarVisible(false);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
+    m_calendar->setDateEditEnabled(false);
+    m_calendar->setDateRange(QDate(kMinYear - 1, 1, 1), QDate(kMaxYear + 1, 12, 31));
+    m_calendar->setGeometry(rect());
+    connect(m_calendar, &QCalendarWidget::selectionChanged, this, &MonthGrid::onUserSelection);
+    connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &MonthGrid::onUserSelection);
+    apply();
+}
+
+void MonthGrid::setYear(int year)
+{
+    m_year = std::clamp(year, kMinYear, kMaxYear);
+    apply();
+}
+
+void MonthGrid::setMonth(int month)
+{
+    m_month = std::clamp(month, 1, 12);
+    apply();
+}
+
+void MonthGrid::setDay(int day)
+{
+    m_day = std::clamp(day, 1, 31);
+    apply();
+}
+
+void MonthGrid::setFirstColumnWeekday(int weekdaySundayIsOne)
+{
+    if (weekdaySundayIsOne < 1 || weekdaySundayIsOne > 7)
+        return;
+    // Qt counts Monday = 1 .. Sunday = 7.
+    m_calendar->setFirstDayOfWeek(Qt::DayOfWeek(weekdaySundayIsOne == 1 ? 7 : weekdaySundayIsOne - 1));
+    apply();
+}
+
+int MonthGrid::firstColumnWeekday() const
+{
+    return int(m_calendar->firstDayOfWeek()) % 7 + 1;
+}
+
+QDate MonthGrid::selectedDate() const
+{
+    const QDate first(m_year, m_month, 1);
+    return QDate(m_year, m_month, std::min(m_day, first.daysInMonth()));
+}
+
+void MonthGrid::setSelectionVisible(bool visible)
+{
+    m_selectionVisible = visible;
+    apply();
+}
+
+void MonthGrid::setCellsRect(const QRect &rect)
+{
+    m_calendar->setGeometry(rect);
+}
+
+void MonthGrid::nextMonth() { stepMonths(1); }
+void MonthGrid::previousMonth() { stepMonths(-1); }
+void MonthGrid::nextYear() { stepMonths(12); }
+void MonthGrid::previousYear() { stepMonths(-12); }
+
+void MonthGrid::stepMonths(int months)
+{
+    const int index = std::clamp(m_year * 12 + (m_month - 1) + months, kMinYear * 12, kMaxYear * 12 + 11);
+    m_year = index / 12;
+    m_month = index % 12 + 1;
+    apply();
+}
+
+// Shows the value in the calendar widget. Qt marks the selected date whenever
+// the page or the date changes; hiding the mark means clearing the view's
+// selection model afterwards.
+void MonthGrid::apply()
+{
+    m_applying = true;
+    m_calendar->setSelectedDate(selectedDate());
+    m_calendar->setCurrentPage(m_year, m_month);
+    if (!m_selectionVisible) {
+        if (auto *view = m_calendar->findChild<QTableView *>())
+            view->selectionModel()->clear();
+    }
+    m_applying = false;
+}
+
+// A day chosen with the mouse or the calendar's own keys. A day of the shown
+// month becomes the value; anything that would leave the shown month (a day
+// of a neighbouring month, the mouse wheel, the calendar's page keys) is
+// undone, so the grid stays on the month the window labels.
+void MonthGrid::onUserSelection()
+{
+    if (m_applying)
+        return;
+    const QDate d = m_calendar->selectedDate();
+    if (d.year() == m_year && d.month() == m_month && m_calendar->yearShown() == m_year
+        && m_calendar->monthShown() == m_month) {
+        m_day = d.day();
+        m_selectionVisible = true;
+        return;
+    }
+    apply();
+}

@@ -1,0 +1,72 @@
+// The month grid of the calendar window: six rows of seven days starting with
+// a chosen weekday, the days of the neighbouring months filling the cells
+// before the 1st and after the last day. When the 1st falls on the first
+// column, the first row belongs wholly to the previous month and the month
+// starts in row 2, so that every month shows one week before and after it.
+//
+// The grid holds a value of year, month and day. Stepping the month or the
+// year keeps the day of the month (clamped only for display), so the selected
+// date returns to the same day when the user steps back. The user may choose
+// a day of the shown month; the grid does not move to another month by itself.
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QCalendarWidget;
+
+class MonthGrid : public QWidget {
+    Q_OBJECT
+public:
+    // Years the grid can show; one year of margin on each side keeps every
+    // date of the neighbouring rows inside the date value's range 100..9999.
+    static constexpr int kMinYear = 101;
+    static constexpr int kMaxYear = 9998;
+
+    explicit MonthGrid(QWidget *parent = nullptr);
+
+    int year() const { return m_year; }
+    int month() const { return m_month; }
+    // The day as set or chosen; may exceed the length of the shown month.
+    int day() const { return m_day; }
+    /*! Years outside kMinYear..kMaxYear are clamped. */
+    void setYear(int year);
+    /*! Months outside 1..12 are clamped. */
+    void setMonth(int month);
+    /*! Days outside 1..31 are clamped; a day past the month's end shows its last day. */
+    void setDay(int day);
+
+    /*! 1 = Sunday .. 7 = Saturday; other values are ignored. */
+    void setFirstColumnWeekday(int weekdaySundayIsOne);
+    int firstColumnWeekday() const;
+
+    // The selected date: year, month and the day clamped to the month.
+    QDate selectedDate() const;
+
+    // Whether the selected day is marked in the grid.
+    void setSelectionVisible(bool visible);
+    bool isSelectionVisible() const { return m_selectionVisible; }
+
+    // Places the cells of the grid inside the widget (six rows, seven columns).
+    void setCellsRect(const QRect &rect);
+
+    QCalendarWidget *calendarWidget() const { return m_calendar; }
+
+public slots:
+    void nextMonth();
+    void previousMonth();
+    void nextYear();
+    void previousYear();
+
+private:
+    void stepMonths(int months);
+    void apply();
+    void onUserSelection();
+
+    QCalendarWidget *m_calendar;
+    int m_year = 2000;
+    int m_month = 1;
+    int m_day = 1;
+    bool m_selectionVisible = true;
+    bool m_applying = false;
+};

@@ -1,0 +1,452 @@
+#include "frmKalender.h"
+
+#include "MonthGrid.h"
+#include "frmPuhad.h"
+#include "appicon.h"
+#include "twips.h"
+
+#include "datevalue.h"
+#include "modArvutused.h"
+#include "shared.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const char *const kMonthNamesNominative[12] = {
+    "Jaanuar", "Veebruar", "Märts", "Aprill", "Mai", "Juuni",
+    "Juuli", "August", "September", "Oktoober", "November", "Detsember"};
+const char *const kMonthNamesGenitive[12] = {
+    "Jaanuari", "Veebruari", "Märtsi", "Aprilli", "Mai", "Juuni",
+    "Juuli", "Augusti", "Septembri", "Oktoobri", "Novembri", "Detsembri"};
+// Sunday first.
+const char *const kWeekdayHeaders[7] = {"Püh", "Esm", "Tei", "Kol", "Nel", "Ree", "Lau"};
+
+const QColor kDarkBlue(0, 0, 128);
+const QColor kBlue(0, 0, 192);
+
+QFont sansFont(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QFont arialFont(double points, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// Text colour for the enabled states only; a disabled label keeps the
+// style's grey.
+void setTextColour(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, c);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+QFrame *makeFrame(QWidget *parent, const char *name, const QRect &r)
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(QString::fromUtf8(name));
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    f->setGeometry(r);
+    return f;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &r, Qt::Alignment align)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromUtf8(name));
+    l->setGeometry(r);
+    l->setAlignment(align);
+    return l;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QRect &r, const QString &caption,
+                        const char *toolTip)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setGeometry(r);
+    b->setFont(sansFont(9.75, true));
+    if (toolTip)
+        b->setToolTip(QString::fromUtf8(toolTip));
+    return b;
+}
+
+// Whether a week caption names the week: "53/1" names week 53 of the old
+// year and week 1 of the new one, since its row holds days of both.
+bool namesWeek(const QString &caption, int week)
+{
+    const QStringList parts = caption.split(QLatin1Char('/'));
+    return std::any_of(parts.begin(), parts.end(), [week](const QString &p) { return p.toInt() == week; });
+}
+
+} // namespace
+
+frmKalender::frmKalender(tundrik::Clock &clock, QWidget *owner,
+                         std::function<void(bool)> setOwnerCloseEnabled)
+    : QDialog(owner), m_clock(clock), m_setOwnerCloseEnabled(std::move(setOwnerCloseEnabled))
+{
+    setObjectName(QStringLiteral("frmKalender"));
+    setWindowTitle(QStringLiteral("Tundrik {Kalender}"));
+    setWindowIcon(calendarui::programIcon());
+    setFont(sansFont(9.75));
+    buildLayout();
+
+    if (owner)
+        placeOver(owner->frameGeometry(), owner->height());
+
+    m_grid->setFirstColumnWeekday(tundrik::FirstDayOfWeek);
+    const QDate now = today();
+    m_grid->setDay(now.day());
+    m_grid->setMonth(now.month());
+    m_grid->setYear(now.year());
+    RefreshMonth();
+    if (m_setOwnerCloseEnabled)
+        m_setOwnerCloseEnabled(false);
+    writeWeekdayHeaders();
+
+    m_tmrKell = new QTimer(this);
+    m_tmrKell->setObjectName(QStringLiteral("tmrKell"));
+    m_tmrKell->setInterval(40);
+    connect(m_tmrKell, &QTimer::timeout, this, &frmKalender::tick);
+    m_tmrKell->start();
+
+    m_cmdFookus->setFocus(Qt::OtherFocusReason);
+}
+
+frmKalender::~frmKalender()
+{
+    // A window destroyed without being closed still gives the close button back.
+    if (m_setOwnerCloseEnabled && !m_ownerCloseRestored)
+        m_setOwnerCloseEnabled(true);
+}
+
+void frmKalender::buildLayout()
+{
+    const auto t = calendarui::Twips::of(parentWidget());
+    setFixedSize(t.x(6975), t.y(5745));
+
+    // The focus target comes first in the tab order and lies below the
+    // visible client area.
+    m_cmdFookus = new QPushButton(QStringLiteral("Fookus"), this);
+    m_cmdFookus->setObjectName(QStringLiteral("cmdFookus"));
+    m_cmdFookus->setGeometry(t.rect(360, 5880, 1455, 375));
+    m_cmdFookus->installEventFilter(this);
+
+    QFrame *fraRaam = makeFrame(this, "fraRaam", t.rect(360, 120, 6255, 5295));
+    QFrame *fraKalender = makeFrame(fraRaam, "fraKalender", t.rect(240, 240, 4695, 3855));
+
+    m_title = makeLabel(fraKalender, "lblKalender", t.rect(720, 300, 3255, 315), Qt::AlignCenter);
+    QFont titleFont = arialFont(12, true);
+    titleFont.setUnderline(true);
+    m_title->setFont(titleFont);
+    setTextColour(m_title, kDarkBlue);
+
+    m_grid = new MonthGrid(fraKalender);
+    m_grid->setGeometry(t.rect(600, 960, 3855, 2775));
+    m_grid->setFont(sansFont(9.75));
+    // Seven columns under the weekday headers (525 twips apart, the first
+    // centred at 945) and six rows beside the week labels (420 apart, the
+    // first centred at 1327), relative to the grid's corner.
+    m_grid->setCellsRect(QRect(t.x(945 - 262 - 600), t.y(1327 - 210 - 960), t.x(7 * 525), t.y(6 * 420)));
+
+    static const char *const headerNames[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP",
+                                               "lblViNP", "lblKuNP", "lblSeNP"};
+    for (int i = 0; i < 7; ++i) {
+        QLabel *h = makeLabel(fraKalender, headerNames[i], t.rect(690 + 525 * i, 750, 510, 255),
+                              Qt::AlignCenter);
+        h->setFont(sansFont(9.75));
+        setTextColour(h, kBlue);
+        m_headers[i] = h;
+    }
+    for (int i = 0; i < 6; ++i) {
+        auto *line = new QFrame(fraKalender);
+        line->setObjectName(QStringLiteral("lneEraldaja"));
+        line->setGeometry(t.x(1200 + 525 * i), t.y(750), 1, t.y(1020 - 750));
+        line->setAutoFillBackground(true);
+        QPalette p = line->palette();
+        p.setColor(QPalette::Window, p.color(QPalette::Dark));
+        line->setPalette(p);
+    }
+
+    static const char *const weekNames[6] = {"lblEsimN", "lblTeineN", "lblKolmN",
+                                             "lblNelN", "lblViiesN", "lblKuuesN"};
+    for (int i = 0; i < 6; ++i) {
+        const bool wide = i == 0 || i >= 4; // room for "53/1"
+        QLabel *l = makeLabel(fraKalender, weekNames[i],
+                              t.rect(wide ? 150 : 240, 1200 + 420 * i, wide ? 460 : 300, 255),
+                              Qt::AlignCenter);
+        l->setFont(sansFont(9.75, true));
+        setTextColour(l, kBlue);
+        m_weekLabels[i] = l;
+    }
+
+    m_cmdLopeta = makeButton(fraRaam, "cmdLõpeta", t.rect(240, 4380, 615, 615),
+                             QStringLiteral("X"), " Sule kalender (Esc) ");
+    m_cmdLopeta->setFont(sansFont(17.25, true));
+    connect(m_cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
+
+    QFrame *fraNupud = makeFrame(this, "fraNupud", t.rect(5520, 360, 855, 3855));
+    m_cmdJargmineAasta = makeButton(fraNupud, "cmdJärgmineAasta", t.rect(120, 240, 615, 495),
+                                    QStringLiteral(">>"), " Järgmine aasta (Ctrl + PageUp) ");
+    m_cmdJargmineKuu = makeButton(fraNupud, "cmdJärgmineKuu", t.rect(120, 840, 615, 495),
+                                  QStringLiteral(">"), " Järgmine kuu (PageUp)  ");
+    m_cmdKuuAasta = makeButton(fraNupud, "cmdKuuAasta", t.rect(120, 1740, 615, 495),
+                               QStringLiteral("<+>"), " Tänane kuu ja aasta (Home) ");
+    m_cmdEelmineKuu = makeButton(fraNupud, "cmdEelmineKuu", t.rect(120, 2640, 615, 495),
+                                 QStringLiteral("<"), " Eelmine kuu (PageDown) ");
+    m_cmdEelmineAasta = makeButton(fraNupud, "cmdEelmineAasta", t.rect(120, 3240, 615, 495),
+                                   QStringLiteral("<<"), " Eelmine aasta (Ctrl + PageDown) ");
+    connect(m_cmdJargmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextYear); });
+    connect(m_cmdJargmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextMonth); });
+    connect(m_cmdEelmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousMonth); });
+    connect(m_cmdEelmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousYear); });
+    connect(m_cmdKuuAasta, &QPushButton::clicked, this, &frmKalender::showTodaysMonth);
+
+    QFrame *frame1 = makeFrame(this, "Frame1", t.rect(3120, 4320, 3255, 855));
+    m_cmdPuhad = makeButton(frame1, "cmdPühad", t.rect(120, 240, 3015, 495), QString(),
+                            " Vaata valitud kuu pühi (Enter) ");
+    connect(m_cmdPuhad, &QPushButton::clicked, this, &frmKalender::openHolidays);
+    // Enter on the focus target opens the holidays too.
+    connect(m_cmdFookus, &QPushButton::clicked, m_cmdPuhad, &QPushButton::click);
+
+    QFrame *fraKell = makeFrame(this, "fraKell", t.rect(1440, 4455, 1455, 615));
+    m_clockLabel = makeLabel(fraKell, "lblKell", t.rect(120, 225, 1215, 270), Qt::AlignCenter);
+    m_clockLabel->setFont(arialFont(12, true));
+    setTextColour(m_clockLabel, palette().color(QPalette::Highlight));
+
+    for (QPushButton *b : {m_cmdEelmineAasta, m_cmdEelmineKuu, m_cmdJargmineAasta, m_cmdJargmineKuu,
+                           m_cmdKuuAasta, m_cmdLopeta, m_cmdPuhad})
+        b->installEventFilter(this);
+
+    setTabOrder(m_cmdFookus, m_cmdLopeta);
+}
+
+void frmKalender::placeOver(const QRect &ownerFrame, int ownerInnerHeight)
+{
+    const int left = ownerFrame.left() + ownerFrame.width() / 2 - frameGeometry().width() / 2;
+    const int top = ownerFrame.top() + (ownerFrame.height() - ownerInnerHeight) / 2;
+    move(left, top);
+}
+
+void frmKalender::writeWeekdayHeaders()
+{
+    const int first = tundrik::FirstDayOfWeek; // 1 = Sunday
+    for (int i = 0; i < 7; ++i)
+        m_headers[i]->setText(QString::fromUtf8(kWeekdayHeaders[(first - 1 + i) % 7]));
+}
+
+QDate frmKalender::today() const
+{
+    const tundrik::ClockReading r = m_clock.now();
+    return QDate(r.year, r.month, r.day);
+}
+
+void frmKalender::RefreshMonth()
+{
+    tundrik::CalendarMonth = qint16(m_grid->month());
+    tundrik::CalendarYear = qint16(m_grid->year());
+    const int y = tundrik::CalendarYear;
+    const int m = tundrik::CalendarMonth;
+    const int f = tundrik::FirstDayOfWeek;
+    const int rule = tundrik::FirstWeekOfYear;
+
+    m_title->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
+                     + QString::number(y));
+    m_cmdPuhad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
+
+    auto wn = [&](int year, int month, int day) {
+        return modArvutused::WeekNumberOf(datevalue::DateSerial(year, month, day), f, rule);
+    };
+    auto weekday = [](int year, int month, int day) {
+        return datevalue::Weekday(datevalue::DateSerial(year, month, day));
+    };
+    auto firstDayOnColumnOne = [&](int year, int month) {
+        int d = 1;
+        while (d < 8 && weekday(year, month, d) != f)
+            ++d;
+        return d;
+    };
+    auto num = [](int n) { return QString::number(n); };
+    auto straddling = [](int n) { return QString::number(n) + QStringLiteral("/1"); };
+
+    std::array<QString, 6> caption;
+    std::array<bool, 6> enabled{true, true, true, true, true, true};
+    int b = 0;
+    if (weekday(y, m, 1) == f) {
+        // The month starts in row 2; row 1 is the previous month's last week.
+        b = wn(y, m, 1);
+        enabled[0] = false;
+        caption[1] = num(b);
+        caption[0] = b == 1 ? num(wn(y - 1, 12, 31)) : num(b - 1);
+    } else {
+        const int s = firstDayOnColumnOne(y, m);
+        const int w = wn(y, m, s);
+        if (w == 1) {
+            caption[0] = num(wn(y - 1, 12, 31));
+            b = 1;
+            caption[1] = QStringLiteral("1");
+        } else if (w == 2) {
+            const int last = wn(y - 1, 12, 31);
+            caption[0] = last == 1 ? QStringLiteral("1") : straddling(last);
+            b = 2;
+            caption[1] = QStringLiteral("2");
+        } else {
+            b = w;
+            caption[0] = num(w - 1);
+            caption[1] = num(w);
+        }
+    }
+
+    const int n = QDate(y, m, 1).daysInMonth();
+    const int e = wn(y, m, n);
+    if (e == b + 3) {
+        // The month ends in row 5; row 6 lies wholly in the next month.
+        enabled[5] = false;
+        if (m == 12) {
+            const int j = firstDayOnColumnOne(y + 1, 1);
+            const int x = wn(y, 12, 31);
+            const int next = wn(y + 1, 1, j);
+            if (next == 2) {
+                caption[4] = x == next ? num(next) : straddling(x);
+                caption[5] = QStringLiteral("2");
+            } else {
+                caption[4] = num(b + 3);
+                caption[5] = num(next);
+            }
+        }
+    } else if (m == 12) {
+        caption[4] = num(b + 3);
+        const int x = wn(y, 12, 31);
+        const int next = wn(y + 1, 1, 1);
+        caption[5] = x == next ? num(next) : straddling(x);
+    }
+    caption[2] = num(b + 1);
+    caption[3] = num(b + 2);
+    if (m != 12) {
+        caption[4] = num(b + 3);
+        caption[5] = num(b + 4);
+    }
+    for (int i = 0; i < 6; ++i) {
+        m_weekLabels[i]->setText(caption[i]);
+        m_weekLabels[i]->setEnabled(enabled[i]);
+    }
+
+    // Today's marking: the selection stays on today and today's week label
+    // is set in italic type.
+    int italic = -1;
+    if (today() == m_grid->selectedDate()) {
+        m_todayShown = true;
+        m_grid->setSelectionVisible(true);
+        italic = 5;
+        for (int i = 0; i < 5; ++i) {
+            if (namesWeek(caption[i], tundrik::WeekNumber)) {
+                italic = i;
+                break;
+            }
+        }
+    } else {
+        m_todayShown = false;
+        m_grid->setSelectionVisible(false);
+    }
+    for (int i = 0; i < 6; ++i) {
+        QFont font = m_weekLabels[i]->font();
+        font.setItalic(i == italic);
+        m_weekLabels[i]->setFont(font);
+    }
+}
+
+void frmKalender::stepAndRefresh(void (MonthGrid::*step)())
+{
+    (m_grid->*step)();
+    RefreshMonth();
+    m_cmdFookus->setFocus(Qt::OtherFocusReason);
+}
+
+void frmKalender::showTodaysMonth()
+{
+    if (!m_todayShown) {
+        const QDate now = today();
+        m_grid->setYear(now.year());
+        m_grid->setMonth(now.month());
+        m_grid->setDay(now.day());
+        RefreshMonth();
+    }
+    m_cmdFookus->setFocus(Qt::OtherFocusReason);
+}
+
+void frmKalender::openHolidays()
+{
+    {
+        frmPuhad holidays(this);
+        holidays.exec();
+    }
+    m_cmdFookus->setFocus(Qt::OtherFocusReason);
+}
+
+void frmKalender::tick()
+{
+    const tundrik::ClockReading r = m_clock.now();
+    if (r.second == m_lastClockSecond)
+        return;
+    m_lastClockSecond = r.second;
+    m_clockLabel->setText(QTime(r.hour, r.minute, r.second).toString(QStringLiteral("HH:mm:ss")));
+}
+
+void frmKalender::done(int result)
+{
+    m_tmrKell->stop();
+    if (m_setOwnerCloseEnabled && !m_ownerCloseRestored) {
+        m_ownerCloseRestored = true;
+        m_setOwnerCloseEnabled(true);
+    }
+    QDialog::done(result);
+}
+
+bool frmKalender::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_cmdFookus && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->isAutoRepeat())
+            return false;
+        const bool ctrlOnly = key->modifiers() == Qt::ControlModifier;
+        switch (key->key()) {
+        case Qt::Key_PageUp:
+            (ctrlOnly ? m_cmdJargmineAasta : m_cmdJargmineKuu)->click();
+            return true;
+        case Qt::Key_PageDown:
+            (ctrlOnly ? m_cmdEelmineAasta : m_cmdEelmineKuu)->click();
+            return true;
+        case Qt::Key_Home:
+            m_cmdKuuAasta->click();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::MouseMove && watched != m_cmdFookus) {
+        auto *button = qobject_cast<QPushButton *>(watched);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint p = mouse->position().toPoint();
+        if (button && mouse->buttons() == Qt::LeftButton
+            && (p.x() < 0 || p.x() >= button->width() || p.y() < 0 || p.y() >= button->height()))
+            m_cmdFookus->setFocus(Qt::MouseFocusReason);
+    }
+    return QDialog::eventFilter(watched, event);
+}

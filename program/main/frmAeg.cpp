@@ -1,0 +1,700 @@
+#include "frmAeg.h"
+
+#include "helptopics.h"
+#include "modArvutused.h"
+#include "readoutTexts.h"
+#include "shared.h"
+#include "twips.h"
+#include "windowopeners.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QWhatsThis>
+
+#include <array>
+
+namespace {
+
+// The timer wakes this many milliseconds after the turn of a second of the clock.
+constexpr int tickMargin = 2;
+
+// The client area in twips.
+constexpr int clientWidth = 6855;
+constexpr int clientHeight = 5775;
+
+// Left of the first number of the countdown row inside fraAastaLõpuniJäänud.
+constexpr int countdownLeft = 3000;
+// Pixel gaps of the countdown row: number to its unit, unit to the next number.
+constexpr int unitGap = 2;
+constexpr int groupGap = 6;
+
+QFont formFont(const char *family, double points, bool bold = false)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QFont sansFont(double points, bool bold = false)
+{
+    return formFont("MS Sans Serif", points, bold);
+}
+
+QDate dateOf(const tundrik::ClockReading &r)
+{
+    return QDate(r.year, r.month, r.day);
+}
+
+} // namespace
+
+struct frmAeg::Private {
+    explicit Private(tundrik::Clock &c) : clock(c) {}
+
+    tundrik::Clock &clock;
+    QTimer *tmrAeg = nullptr;
+
+    QFrame *fraKuupaev = nullptr;
+    QFrame *fraAastaLopuniJaanud = nullptr;
+    QLabel *lblKuupaev = nullptr;
+    QLabel *lblInternet = nullptr;
+    QLabel *lblKell = nullptr;
+    QLabel *lblKvartal = nullptr;
+    QLabel *lblPaevaNr = nullptr;
+    QLabel *lblNadal = nullptr;
+    QLabel *lblKelladeVaheT = nullptr;
+    QLabel *lblKelladeVaheL = nullptr;
+    QLabel *lblUnix = nullptr;
+    QLabel *lblAstronJP = nullptr;
+    QLabel *lblTavalineJP = nullptr;
+    // The countdown row, left to right: number, unit, number, unit, ...
+    std::array<QLabel *, 8> countdown{};
+    QLabel *&lblPaev = countdown[0];
+    QLabel *&lblTund = countdown[2];
+    QLabel *&lblMinut = countdown[4];
+    QLabel *&lblSekund = countdown[6];
+    QPushButton *cmdSulge = nullptr;
+
+    QMenu *mnuAbi = nullptr;
+    std::array<QAction *, 3> weekItems{};
+    std::array<QAction *, 7> dayItems{};
+
+    QStringList monthNames;
+
+    // Second of the minute at the last refresh; -1 until the first one.
+    int lastSecond = -1;
+    // Set by the refresh of 00:00:00; the next refresh starts the new day.
+    bool newDay = false;
+    // Local date of the last UusPaev.
+    QDate dayOfLastNewDay;
+
+    // Help context of each frame and label that opens the help pop-up.
+    QHash<const QObject *, int> helpContexts;
+    int helpContext = 0;
+    QPoint helpPos;
+
+    QString ownTitle;
+    QString borrowedTitle;
+    bool captionBorrowed = false;
+};
+
+frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
+    : QMainWindow(parent)
+    , d(std::make_unique<Private>(clock))
+{
+    setObjectName(QStringLiteral("frmAeg"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    buildForm();
+    buildMenus();
+
+    // Loading: the name lists, the place on the screen, the week settings, the first day.
+    tundrik::WeekdayNames = tundrik::standardWeekdayNames();
+    d->monthNames = readouttexts::monthNames();
+
+    setFixedSize(centralWidget()->width(),
+                 menuBar()->sizeHint().height() + centralWidget()->height());
+    if (const QScreen *s = screen()) {
+        const QRect area = s->geometry();
+        move(area.x() + area.width() / 2 - width() / 2,
+             area.y() + area.height() / 3 - height() / 3);
+    }
+
+    tundrik::FirstDayOfWeek = 2;
+    tundrik::FirstWeekOfYear = 2;
+    d->weekItems[1]->setChecked(true); // Esimesed neli päeva
+    d->dayItems[0]->setChecked(true);  // Esmaspäev
+
+    const tundrik::ClockReading now = d->clock.now();
+    d->ownTitle = zoneTitle(now.utcOffset, now.daylightTime);
+    setWindowTitle(d->ownTitle);
+    UusPaev();
+
+    d->tmrAeg = new QTimer(this);
+    d->tmrAeg->setObjectName(QStringLiteral("tmrAeg"));
+    d->tmrAeg->setSingleShot(true);
+    d->tmrAeg->setTimerType(Qt::PreciseTimer);
+    connect(d->tmrAeg, &QTimer::timeout, this, [this] {
+        tick();
+        scheduleTick();
+    });
+    d->tmrAeg->start(0); // the first refresh at once, then at the turn of each second
+
+    d->cmdSulge->setFocus();
+}
+
+frmAeg::~frmAeg() = default;
+
+// The form is built from its twips (left, top, width, height; inside a frame
+// relative to the frame), converted through the screen's logical DPI, so the
+// layout keeps its proportions with the point sizes of the fonts. The two
+// frames that only hold other frames (fraKalender, fraLoetudPäevad) draw no
+// border; fraUnix lies flush with fraKalender's left and bottom edges.
+void frmAeg::buildForm()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmAegClient"));
+    client->setFixedSize(twipsToPixelsX(clientWidth, this), twipsToPixelsY(clientHeight, this));
+    setCentralWidget(client);
+
+    auto place = [this](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(twipsToPixels(QRect(left, top, width, height), this));
+    };
+    auto frame = [&](QWidget *parent, const QString &name, int left, int top, int width,
+                     int height, bool border = true) {
+        auto *f = new QFrame(parent);
+        f->setObjectName(name);
+        f->setFrameStyle(border ? QFrame::Box | QFrame::Sunken : QFrame::NoFrame);
+        place(f, left, top, width, height);
+        return f;
+    };
+    auto label = [&](QWidget *parent, const QString &name, const QFont &font,
+                     Qt::Alignment alignment, const QString &text = QString()) {
+        auto *l = new QLabel(text, parent);
+        l->setObjectName(name);
+        l->setFont(font);
+        l->setAlignment(alignment);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    const Qt::Alignment centred = Qt::AlignCenter;
+    const Qt::Alignment leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
+    const QFont bold12 = sansFont(12, true);
+    const QFont plain12 = sansFont(12);
+    const QFont serif135 = formFont("MS Serif", 13.5);
+
+    // The upper group of readouts.
+    QFrame *fraKalender = frame(client, QStringLiteral("fraKalender"), 360, 0, 6135, 2415, false);
+
+    d->fraKuupaev = frame(fraKalender, QStringLiteral("fraKuupäev"), 120, 120, 4095, 855);
+    d->lblKuupaev = label(d->fraKuupaev, QStringLiteral("lblKuupäev"), sansFont(12, true), leftAligned);
+
+    QFrame *fraInternet = frame(fraKalender, QStringLiteral("fraInternet"), 120, 960, 1455, 615);
+    d->lblInternet = label(fraInternet, QStringLiteral("lblInternet"), serif135, centred);
+    place(d->lblInternet, 45, 105, 1365, 405);
+
+    QFrame *fraKell = frame(fraKalender, QStringLiteral("fraKell"), 1680, 960, 1335, 615);
+    d->lblKell = label(fraKell, QStringLiteral("lblKell"), serif135, centred);
+    place(d->lblKell, 45, 105, 1245, 405);
+
+    QFrame *fraKvartal = frame(fraKalender, QStringLiteral("fraKvartal"), 3120, 960, 1095, 615);
+    d->lblKvartal = label(fraKvartal, QStringLiteral("lblKvartal"), bold12, centred);
+    place(d->lblKvartal, 45, 105, 1005, 405);
+
+    QFrame *fraNadal = frame(fraKalender, QStringLiteral("fraNädal"), 4320, 120, 1695, 1095);
+    d->lblPaevaNr = label(fraNadal, QStringLiteral("lblPäevaNr"), bold12, centred);
+    place(d->lblPaevaNr, 45, 240, 1605, 330);
+    d->lblNadal = label(fraNadal, QStringLiteral("lblNädal"), bold12, centred);
+    place(d->lblNadal, 45, 660, 1605, 330);
+
+    QFrame *fraKelladeVahe =
+        frame(fraKalender, QStringLiteral("fraKelladeVahe"), 4320, 1200, 1695, 1095);
+    d->lblKelladeVaheT = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheT"), bold12, centred);
+    place(d->lblKelladeVaheT, 45, 240, 1605, 330);
+    d->lblKelladeVaheL = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheL"), bold12, centred);
+    place(d->lblKelladeVaheL, 45, 660, 1605, 330);
+
+    QFrame *fraUnix = frame(fraKalender, QStringLiteral("fraUnix"), 0, 1680, 4065, 735);
+    QLabel *lblUnixiAeg = label(fraUnix, QStringLiteral("lblUnixiAeg"), plain12, leftAligned,
+                                QStringLiteral("UNIX 'i aeg:"));
+    place(lblUnixiAeg, 240, 195, 1455, 345);
+    d->lblUnix = label(fraUnix, QStringLiteral("lblUnix"), bold12, leftAligned);
+    place(d->lblUnix, 1740, 195, 2220, 345);
+
+    // The two Julian dates.
+    QFrame *fraJuliusePaev =
+        frame(client, QStringLiteral("fraJuliusePäev"), 360, 2520, 6135, 1095);
+    QLabel *lblAstronoomJuliusePaev =
+        label(fraJuliusePaev, QStringLiteral("lblAstronoomJuliusePäev"), plain12, leftAligned,
+              QStringLiteral("Astronoomiline Juliuse päev:"));
+    place(lblAstronoomJuliusePaev, 240, 240, 3660, 330);
+    d->lblAstronJP = label(fraJuliusePaev, QStringLiteral("lblAstronJP"), bold12, leftAligned);
+    place(d->lblAstronJP, 3960, 240, 2055, 330);
+    QLabel *lblTavalineJuliusePaev =
+        label(fraJuliusePaev, QStringLiteral("lblTavalineJuliusePäev"), plain12, leftAligned,
+              QStringLiteral("Tavakasutuses olev Juliuse päev:"));
+    place(lblTavalineJuliusePaev, 240, 600, 3660, 330);
+    d->lblTavalineJP = label(fraJuliusePaev, QStringLiteral("lblTavalineJP"), bold12, leftAligned);
+    place(d->lblTavalineJP, 3960, 600, 2055, 330);
+
+    // The countdown to the end of the year.
+    QFrame *fraLoetudPaevad =
+        frame(client, QStringLiteral("fraLoetudPäevad"), 360, 3720, 6135, 1095, false);
+    d->fraAastaLopuniJaanud =
+        frame(fraLoetudPaevad, QStringLiteral("fraAastaLõpuniJäänud"), 120, 120, 5895, 855);
+    QLabel *lblAastaLopuniJaanud =
+        label(d->fraAastaLopuniJaanud, QStringLiteral("lblAastaLõpuniJäänud"), plain12,
+              leftAligned, QStringLiteral("Aasta lõpuni jäänud:"));
+    place(lblAastaLopuniJaanud, 240, 255, 2640, 345);
+    static const char16_t *const rowNames[] = {u"lblPäev", u"lblD",     u"lblTund",   u"lblH",
+                                               u"lblMinut", u"lblM",    u"lblSekund", u"lblS"};
+    static const char *const units[] = {"d", "h", "m", "s"};
+    const QFont numberFont = sansFont(13.5, true);
+    for (int i = 0; i < 8; ++i) {
+        const bool unit = i % 2 == 1;
+        d->countdown[i] = label(d->fraAastaLopuniJaanud, QString::fromUtf16(rowNames[i]),
+                                unit ? plain12 : numberFont, leftAligned,
+                                unit ? QString::fromLatin1(units[i / 2]) : QString());
+        d->countdown[i]->adjustSize();
+    }
+
+    // The credit line and the close button.
+    QLabel *lblAutor = label(client, QStringLiteral("lblAutor"), formFont("Fixedsys", 9),
+                             leftAligned, QStringLiteral("© Tundrik, 2004"));
+    place(lblAutor, 360, 5040, 1695, 480);
+
+    d->cmdSulge = new QPushButton(QStringLiteral("S U L E"), client);
+    d->cmdSulge->setObjectName(QStringLiteral("cmdSulge"));
+    d->cmdSulge->setFont(sansFont(13.5, true));
+    d->cmdSulge->setToolTip(QStringLiteral(" Sule programm (Esc) "));
+    d->cmdSulge->setAutoDefault(false);
+    place(d->cmdSulge, 4680, 5040, 1815, 495);
+    connect(d->cmdSulge, &QPushButton::clicked, this, &QWidget::close);
+    d->cmdSulge->installEventFilter(this);
+
+    // Esc presses the cancel button from anywhere in the window.
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, d->cmdSulge, &QPushButton::click);
+
+    // The help pop-up over the four explained groups.
+    const std::pair<QWidget *, int> helpGroups[] = {
+        {fraInternet, 11}, {d->lblInternet, 11},
+        {fraUnix, 12}, {d->lblUnix, 12}, {lblUnixiAeg, 12},
+        {fraJuliusePaev, 13}, {d->lblAstronJP, 13}, {lblAstronoomJuliusePaev, 13},
+        {d->lblTavalineJP, 13}, {lblTavalineJuliusePaev, 13},
+        {fraKelladeVahe, 14}, {d->lblKelladeVaheT, 14}, {d->lblKelladeVaheL, 14},
+    };
+    for (const auto &[w, context] : helpGroups) {
+        d->helpContexts.insert(w, context);
+        w->installEventFilter(this);
+    }
+}
+
+void frmAeg::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setFont(sansFont(8.25));
+
+    auto item = [this](QWidget *menu, const QString &name, const QString &caption,
+                       const QKeySequence &shortcut = QKeySequence()) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(name);
+        a->setShortcut(shortcut);
+        menu->addAction(a);
+        return a;
+    };
+    auto separator = [this](QMenu *menu, const QString &name) {
+        QAction *a = menu->addSeparator();
+        a->setParent(this);
+        a->setObjectName(name);
+    };
+    auto opener = [this](QAction *a, auto open) {
+        connect(a, &QAction::triggered, this, [this, open] {
+            QCoreApplication::processEvents();
+            open(*this);
+        });
+    };
+
+    QAction *mnuNurk = item(bar, QStringLiteral("mnuNurk"), QStringLiteral("."));
+    mnuNurk->setEnabled(false);
+
+    // Tegevus
+    auto *tegevus = new QMenu(QStringLiteral("  &Tegevus  "), this);
+    tegevus->setObjectName(QStringLiteral("mnuTegevus"));
+    tegevus->menuAction()->setObjectName(QStringLiteral("mnuTegevus"));
+    bar->addMenu(tegevus);
+    QAction *a = item(tegevus, QStringLiteral("mnuTegevusJuuliusePäev"),
+                      QStringLiteral("Leia kuupäevale vastav &Juliuse päev"),
+                      QKeySequence(Qt::CTRL | Qt::Key_J));
+    opener(a, [](frmAeg &w) {
+        tundrik::DayDescriptionMode = QStringLiteral("JP");
+        openers::openDayDescription(w, true);
+    });
+    a = item(tegevus, QStringLiteral("mnuTegevusNädalapäev"),
+             QStringLiteral("Leia kuupäevale vastav &nädalapäev"),
+             QKeySequence(Qt::CTRL | Qt::Key_N));
+    opener(a, [](frmAeg &w) {
+        tundrik::DayDescriptionMode = QStringLiteral("NP");
+        openers::openDayDescription(w, false);
+    });
+    separator(tegevus, QStringLiteral("mnuTegevusEraldaja1"));
+    a = item(tegevus, QStringLiteral("mnuTegevusKuupäev"),
+             QStringLiteral("Leia Juliuse päevale vastav &kuupäev"),
+             QKeySequence(Qt::CTRL | Qt::Key_K));
+    opener(a, [](frmAeg &w) { openers::openDateOfDayNumber(w); });
+    a = item(tegevus, QStringLiteral("mnuTegevusLiigaasta"),
+             QStringLiteral("&Leia, kas aasta on liigaasta või mitte"),
+             QKeySequence(Qt::CTRL | Qt::Key_L));
+    opener(a, [](frmAeg &w) { openers::openLeapYear(w); });
+    separator(tegevus, QStringLiteral("mnuTegevusEraldaja2"));
+    a = item(tegevus, QStringLiteral("mnuTegevusLiidaLahuta"), QStringLiteral("Leia &uus kuupäev"),
+             QKeySequence(Qt::CTRL | Qt::Key_U));
+    opener(a, [](frmAeg &w) { openers::openNewDate(w); });
+    a = item(tegevus, QStringLiteral("mnuTegevusVahemik"),
+             QStringLiteral("Leia kahe kuupäeva &vaheline aeg"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    opener(a, [](frmAeg &w) { openers::openInterval(w); });
+    separator(tegevus, QStringLiteral("mnuTegevusEraldaja3"));
+    a = item(tegevus, QStringLiteral("mnuTegevusKalender"), QStringLiteral("Kalender"),
+             QKeySequence(Qt::Key_F4));
+    opener(a, [](frmAeg &w) { openers::openCalendar(w); });
+
+    // Seaded
+    auto *seaded = new QMenu(QStringLiteral("  &Seaded  "), this);
+    seaded->setObjectName(QStringLiteral("mnuSeaded"));
+    seaded->menuAction()->setObjectName(QStringLiteral("mnuSeaded"));
+    bar->addMenu(seaded);
+
+    auto *esimeneNadal = new QMenu(QStringLiteral("&Aasta esimene nädal"), this);
+    esimeneNadal->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
+    esimeneNadal->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimeneNädal"));
+    seaded->addMenu(esimeneNadal);
+    const std::pair<const char16_t *, const char16_t *> weekRules[] = {
+        {u"mnuSeadedEsimeneNädalEsimeneJaanuar", u"1. ja&anuari nädal"},
+        {u"mnuSeadedEsimeneNädalEsimesedNeliPäeva", u"Esimesed &neli päeva"},
+        {u"mnuSeadedEsimeneNädalEsimeneTäisnädal", u"Esimene &täsinädal"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        QAction *rule = item(esimeneNadal, QString::fromUtf16(weekRules[i].first),
+                             QString::fromUtf16(weekRules[i].second));
+        rule->setCheckable(true);
+        rule->setData(i + 1);
+        d->weekItems[i] = rule;
+        connect(rule, &QAction::triggered, this, [this, rule] {
+            tundrik::FirstWeekOfYear = qint16(rule->data().toInt());
+            CheckFirstWeekItem(rule);
+        });
+    }
+
+    auto *esimenePaev = new QMenu(QStringLiteral("&Nädala esimene päev"), this);
+    esimenePaev->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
+    esimenePaev->menuAction()->setObjectName(QStringLiteral("mnuSeadedEsimenePäev"));
+    seaded->addMenu(esimenePaev);
+    const std::tuple<const char16_t *, const char16_t *, int> days[] = {
+        {u"mnuSeadedEsimenePäevEsmasp", u"&Esmaspäev", 2},
+        {u"mnuSeadedEsimenePäevTeisip", u"&Teisipäev", 3},
+        {u"mnuSeadedEsimenePäevKolmap", u"&Kolmapäev", 4},
+        {u"mnuSeadedEsimenePäevNeljap", u"&Neljapäev", 5},
+        {u"mnuSeadedEsimenePäevReede", u"&Reede", 6},
+        {u"mnuSeadedEsimenePäevLaup", u"&Laupäev", 7},
+        {u"mnuSeadedEsimenePäevPühap", u"&Pühapäev", 1},
+    };
+    for (int i = 0; i < 7; ++i) {
+        const auto &[name, caption, value] = days[i];
+        QAction *day = item(esimenePaev, QString::fromUtf16(name), QString::fromUtf16(caption));
+        day->setCheckable(true);
+        day->setData(value);
+        d->dayItems[i] = day;
+        connect(day, &QAction::triggered, this, [this, day] {
+            tundrik::FirstDayOfWeek = qint16(day->data().toInt());
+            CheckFirstDayItem(day);
+        });
+    }
+    separator(seaded, QStringLiteral("mnuSeadedEraldaja"));
+    a = item(seaded, QStringLiteral("mnuSeadedSeaKell"), QStringLiteral("Sea kellaaeg"),
+             QKeySequence(Qt::Key_F8));
+    opener(a, [](frmAeg &w) { openers::openSetTime(w); });
+    a = item(seaded, QStringLiteral("mnuSeadedSeaKuup"), QStringLiteral("Sea kuupäev"),
+             QKeySequence(Qt::Key_F9));
+    opener(a, [](frmAeg &w) { openers::openSetDate(w); });
+
+    // Programmist: the About window, without pending events run first.
+    a = item(bar, QStringLiteral("mnuProgrammist"), QStringLiteral("  &Programmist  "));
+    connect(a, &QAction::triggered, this, [this] { openers::openAbout(*this); });
+
+    // The help pop-up, never in the menu bar.
+    d->mnuAbi = new QMenu(QStringLiteral("Appi"), this);
+    d->mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
+    d->mnuAbi->menuAction()->setObjectName(QStringLiteral("mnuAbi"));
+    a = item(d->mnuAbi, QStringLiteral("mnuAbiM"), QStringLiteral("&Mis see on?"));
+    connect(a, &QAction::triggered, this, &frmAeg::showHelpTopic);
+}
+
+tundrik::Clock &frmAeg::clock() const
+{
+    return d->clock;
+}
+
+QString frmAeg::zoneTitle(int utcOffset, bool daylightTime)
+{
+    const int minutes = std::abs(utcOffset) / 60;
+    const QString offset = QStringLiteral("%1%2:%3")
+                               .arg(utcOffset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    QString zone;
+    if (utcOffset == 7200 && !daylightTime)
+        zone = QStringLiteral("  -  Ida-Euroopa aeg");
+    else if (utcOffset == 10800 && daylightTime)
+        zone = QStringLiteral("  -  Ida-Euroopa suveaeg");
+    return QStringLiteral("Tundrik {GMT %1%2}").arg(offset, zone);
+}
+
+void frmAeg::borrowCaption(const QString &title)
+{
+    d->borrowedTitle = title;
+    d->captionBorrowed = true;
+    writeCaption();
+}
+
+void frmAeg::restoreCaption()
+{
+    d->captionBorrowed = false;
+    d->borrowedTitle.clear();
+    writeCaption();
+}
+
+// The caption outside the minimised state: a dialog's borrowed title or the window's own.
+void frmAeg::writeCaption()
+{
+    if (windowState() & Qt::WindowMinimized)
+        return;
+    setWindowTitle(d->captionBorrowed ? d->borrowedTitle : d->ownTitle);
+}
+
+void frmAeg::setCloseButtonEnabled(bool enabled)
+{
+    d->cmdSulge->setEnabled(enabled);
+}
+
+QPushButton *frmAeg::closeButton() const
+{
+    return d->cmdSulge;
+}
+
+int frmAeg::innerHeight() const
+{
+    return centralWidget()->height();
+}
+
+void frmAeg::UusPaev()
+{
+    const tundrik::ClockReading now = d->clock.now();
+    tundrik::DayBase = modArvutused::ComputeDayBase(now);
+    d->dayOfLastNewDay = dateOf(now);
+
+    d->lblKuupaev->setText(readouttexts::dateLine(now, tundrik::WeekdayNames, d->monthNames));
+    d->lblKuupaev->adjustSize();
+    d->lblKuupaev->move(d->fraKuupaev->width() / 2 - d->lblKuupaev->width() / 2,
+                        (d->fraKuupaev->height() - d->lblKuupaev->height()) / 2);
+
+    const readouttexts::Countdown c = readouttexts::countdownAtNewDay(now);
+    d->lblPaev->setText(c.days);
+    d->lblTund->setText(c.hours);
+    d->lblMinut->setText(c.minutes);
+    placeCountdownRow();
+
+    refreshDateReadouts(now);
+}
+
+void frmAeg::UpdateDateReadouts()
+{
+    refreshDateReadouts(d->clock.now());
+}
+
+void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
+{
+    const readouttexts::DateTexts t =
+        readouttexts::dateTexts(now, tundrik::FirstDayOfWeek, tundrik::FirstWeekOfYear);
+    tundrik::WeekNumber = qint16(t.weekNumber);
+    d->lblPaevaNr->setText(t.dayOfYear);
+    d->lblNadal->setText(t.week);
+    d->lblKvartal->setText(t.quarter);
+    d->lblKelladeVaheT->setText(t.clockDifferenceT);
+    d->lblKelladeVaheL->setText(t.clockDifferenceL);
+}
+
+void frmAeg::UpdateTimeReadouts()
+{
+    refreshTimeReadouts(d->clock.now());
+}
+
+void frmAeg::refreshTimeReadouts(const tundrik::ClockReading &now)
+{
+    // The day base of the reading's own date: at the refresh of 00:00:00 the
+    // new day has not been started yet, and the running day counts must not
+    // fall back by a whole day for that second.
+    const double dayBase = dateOf(now) == d->dayOfLastNewDay
+        ? tundrik::DayBase
+        : modArvutused::ComputeDayBase(now);
+    const readouttexts::TimeTexts t = readouttexts::timeTexts(now, dayBase);
+    d->lblInternet->setText(t.internet);
+    d->lblKell->setText(t.clock);
+    d->lblAstronJP->setText(t.astronomicalJd);
+    d->lblTavalineJP->setText(t.commonJd);
+    d->lblUnix->setText(t.unix);
+
+    const readouttexts::Countdown c = readouttexts::countdownTick(now);
+    d->lblSekund->setText(c.seconds);
+    if (!c.minutes.isEmpty())
+        d->lblMinut->setText(c.minutes);
+    if (!c.hours.isEmpty())
+        d->lblTund->setText(c.hours);
+    placeCountdownRow();
+}
+
+// Each label of the row sizes itself to its text and stands at the right edge
+// of its left neighbour plus a gap of whole pixels; the units share the
+// numbers' baseline.
+void frmAeg::placeCountdownRow()
+{
+    QWidget *row = d->fraAastaLopuniJaanud;
+    const QFontMetrics numberMetrics(d->lblPaev->font());
+    const QFontMetrics unitMetrics(d->countdown[1]->font());
+    for (QLabel *l : d->countdown)
+        l->adjustSize();
+    const int numberTop = (row->height() - d->lblPaev->height()) / 2;
+    const int unitTop = numberTop + numberMetrics.ascent() - unitMetrics.ascent()
+        + (d->lblPaev->height() - numberMetrics.height()) / 2
+        - (d->countdown[1]->height() - unitMetrics.height()) / 2;
+    int x = twipsToPixelsX(countdownLeft, this);
+    for (size_t i = 0; i < d->countdown.size(); ++i) {
+        QLabel *l = d->countdown[i];
+        const bool unit = i % 2 == 1;
+        l->move(x, unit ? unitTop : numberTop);
+        x += l->width() + (unit ? groupGap : unitGap);
+    }
+}
+
+// The timer wakes just after the turn of each second of the clock rather than
+// every 40 ms, so the refresh comes a few milliseconds into its second and the
+// program sleeps in between. A wake-up that comes early finds the same second
+// and only waits again.
+void frmAeg::scheduleTick()
+{
+    const int toNextSecond = 1000 - d->clock.now().millisecond; // [1, 1000]
+    d->tmrAeg->start(toNextSecond + tickMargin);
+}
+
+void frmAeg::tick()
+{
+    const tundrik::ClockReading now = d->clock.now();
+    if (now.second == d->lastSecond)
+        return;
+    d->lastSecond = now.second;
+
+    if (windowState() & Qt::WindowMinimized) {
+        setWindowTitle(readouttexts::clockText(now));
+        return;
+    }
+
+    // A day is started at the refresh after the one of 00:00:00; a change of
+    // date that no refresh of 00:00:00 saw (minimised at midnight, a machine
+    // asleep, a clock set forward or back) starts it at once.
+    const bool firstSecondOfDay = now.hour == 0 && now.minute == 0 && now.second == 0;
+    if (d->newDay || (!firstSecondOfDay && dateOf(now) != d->dayOfLastNewDay)) {
+        d->newDay = false;
+        UusPaev();
+    }
+    if (firstSecondOfDay)
+        d->newDay = true;
+
+    const QString title = zoneTitle(now.utcOffset, now.daylightTime);
+    if (title != d->ownTitle) {
+        d->ownTitle = title;
+        writeCaption();
+    }
+    refreshTimeReadouts(now);
+}
+
+void frmAeg::CheckFirstWeekItem(QAction *chosen)
+{
+    for (QAction *a : d->weekItems)
+        a->setChecked(false);
+    chosen->setChecked(true);
+    UpdateDateReadouts();
+}
+
+void frmAeg::CheckFirstDayItem(QAction *chosen)
+{
+    for (QAction *a : d->dayItems)
+        a->setChecked(false);
+    chosen->setChecked(true);
+    UpdateDateReadouts();
+}
+
+bool frmAeg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == d->cmdSulge && event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
+            openers::openAbout(*this);
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int context = d->helpContexts.value(watched, 0);
+        if (context != 0 && mouse->button() == Qt::RightButton) {
+            showHelpPopup(context, mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmAeg::showHelpPopup(int context, const QPoint &globalPos)
+{
+    d->helpContext = context;
+    d->helpPos = globalPos;
+    d->mnuAbi->popup(globalPos);
+}
+
+void frmAeg::showHelpTopic()
+{
+    const QString text = helpTopic(d->helpContext);
+    if (text.isEmpty())
+        return;
+    QWhatsThis::showText(d->helpPos, text, this);
+    emit helpShown(d->helpContext);
+}
+
+void frmAeg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        if (windowState() & Qt::WindowMinimized)
+            setWindowTitle(readouttexts::clockText(d->clock.now()));
+        else
+            writeCaption();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void frmAeg::closeEvent(QCloseEvent *event)
+{
+    d->tmrAeg->stop();
+    QMainWindow::closeEvent(event);
+    emit closed();
+}

@@ -1,0 +1,246 @@
+// The time between two dates and shifted dates: the described cases, and
+// agreement with calendar-month arithmetic done through QDate.
+#include "errors.h"
+#include "modArvutused.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace modArvutused;
+using datevalue::DateSerial;
+
+static double dv(const QDate &d)
+{
+    return DateSerial(d.year(), d.month(), d.day());
+}
+
+static QString est(QString text)
+{
+    return text.replace(QLatin1Char('_'), QChar(0x00a0));
+}
+
+// A fresh seed on every run, printed; TUNDRIK_SEED repeats a run.
+static quint32 testSeed()
+{
+    bool ok = false;
+    quint32 seed = qEnvironmentVariable("TUNDRIK_SEED").toUInt(&ok);
+    if (!ok)
+        seed = QRandomGenerator::global()->generate();
+    qInfo("seed %u (set TUNDRIK_SEED to repeat)", seed);
+    return seed;
+}
+
+class TestIntervals : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void intervalText_data();
+    void intervalText();
+    void intervalAgreesWithMonthArithmetic();
+    void shiftedDateText_data();
+    void shiftedDateText();
+    void shiftedAgreesWithMonthArithmetic();
+    void shiftedJulianIsExact();
+    void shiftedFailures();
+};
+
+void TestIntervals::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
+}
+
+void TestIntervals::intervalText_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("second");
+    QTest::addColumn<bool>("years");
+    QTest::addColumn<bool>("months");
+    QTest::addColumn<QString>("expected");
+    const QDate a(2003, 5, 10), b(2005, 8, 9);
+    QTest::newRow("both") << a << b << true << true << QStringLiteral("2 aastat, 2 kuud ja 30 päeva");
+    QTest::newRow("months only") << a << b << false << true << QStringLiteral("26 kuud ja 30 päeva");
+    QTest::newRow("years only") << a << b << true << false << QStringLiteral("2 aastat ja 91 päeva");
+    QTest::newRow("days only") << a << b << false << false << QStringLiteral("822 päeva");
+    QTest::newRow("backwards") << b << a << false << false << QStringLiteral("- 822 päeva");
+    QTest::newRow("one day") << a << QDate(2003, 5, 11) << true << true << QStringLiteral("1 päev");
+    QTest::newRow("same day") << a << a << true << true << QStringLiteral("0 päeva");
+    QTest::newRow("minus one day") << QDate(2003, 5, 11) << a << false << false << QStringLiteral("- 1 päeva");
+    QTest::newRow("grouped days") << a << a.addDays(1234) << false << false << est(QStringLiteral("1_234 päeva"));
+    QTest::newRow("one year") << a << QDate(2004, 5, 10) << true << true << QStringLiteral("1 aasta");
+    QTest::newRow("one month") << a << QDate(2003, 6, 10) << true << true << QStringLiteral("1 kuu");
+    QTest::newRow("year and month") << a << QDate(2004, 6, 10) << true << true << QStringLiteral("1 aasta ja 1 kuu");
+    QTest::newRow("year and day") << a << QDate(2004, 5, 11) << true << true << QStringLiteral("1 aasta ja 1 päev");
+    QTest::newRow("month and days") << a << QDate(2003, 6, 12) << true << true << QStringLiteral("1 kuu ja 2 päeva");
+    QTest::newRow("grouped months") << QDate(1800, 1, 1) << QDate(1900, 1, 1) << false << true
+        << est(QStringLiteral("1_200 kuud"));
+    QTest::newRow("31.12 to 1.1") << QDate(2000, 12, 31) << QDate(2001, 1, 1) << true << true << QStringLiteral("1 päev");
+    // The normalising rule: 31.1 plus one month is 3.3 (not a leap year).
+    QTest::newRow("month end") << QDate(2003, 1, 31) << QDate(2003, 3, 3) << false << true << QStringLiteral("1 kuu");
+}
+
+void TestIntervals::intervalText()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, second);
+    QFETCH(bool, years);
+    QFETCH(bool, months);
+    QFETCH(QString, expected);
+    QCOMPARE(IntervalText(dv(first), dv(second), years, months), expected);
+}
+
+// Years, months and days between two dates with QDate's own arithmetic, for
+// start days up to 28 (no month-end carry).
+static void referenceInterval(QDate a, QDate b, bool countYears, bool countMonths, qint64 &y, qint64 &m, qint64 &d)
+{
+    y = m = 0;
+    if (countYears) {
+        while (a.addYears(int(y + 1)) <= b)
+            ++y;
+    }
+    const QDate afterYears = a.addYears(int(y));
+    if (countMonths) {
+        qint64 guess = 12 * (b.year() - afterYears.year()) + b.month() - afterYears.month() + 1;
+        while (afterYears.addMonths(int(guess)) > b)
+            --guess;
+        m = guess;
+    }
+    d = afterYears.addMonths(int(m)).daysTo(b);
+}
+
+// Groups by thousands arithmetically (Qt's Estonian locale leaves four digits ungrouped).
+static QString refGroup(qint64 n)
+{
+    if (n < 1000)
+        return QString::number(n);
+    return refGroup(n / 1000) + QChar(0x00a0) + QStringLiteral("%1").arg(n % 1000, 3, 10, QLatin1Char('0'));
+}
+
+static QString words(qint64 y, qint64 m, qint64 d)
+{
+    QStringList parts;
+    if (y)
+        parts << QStringLiteral("%1 %2").arg(y).arg(y == 1 ? QStringLiteral("aasta") : QStringLiteral("aastat"));
+    if (m)
+        parts << QStringLiteral("%1 %2").arg(y ? QString::number(m) : refGroup(m))
+                     .arg(m == 1 ? QStringLiteral("kuu") : QStringLiteral("kuud"));
+    if (d || parts.isEmpty())
+        parts << QStringLiteral("%1 %2").arg(parts.isEmpty() ? refGroup(d) : QString::number(d)).arg(d == 1 ? QStringLiteral("päev") : QStringLiteral("päeva"));
+    if (parts.size() == 1)
+        return parts.first();
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" ja ") + last;
+}
+
+void TestIntervals::intervalAgreesWithMonthArithmetic()
+{
+    const quint32 seed = testSeed();
+    QRandomGenerator rng(seed);
+    for (int i = 0; i < 20000; ++i) {
+        const QDate a(rng.bounded(100, 2300), rng.bounded(1, 13), rng.bounded(1, 29));
+        const QDate b = a.addDays(rng.bounded(0, i % 2 ? 800 : 80000));
+        if (b.year() > 2299)
+            continue;
+        const bool cy = rng.bounded(2), cm = rng.bounded(2);
+        qint64 y, m, d;
+        referenceInterval(a, b, cy, cm, y, m, d);
+        const QString got = IntervalText(dv(a), dv(b), cy, cm);
+        if (got != words(y, m, d))
+            QFAIL(qPrintable(QStringLiteral("%1 to %2 (%3%4): %5, expected %6")
+                                 .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate))
+                                 .arg(cy).arg(cm).arg(got, words(y, m, d))));
+    }
+}
+
+void TestIntervals::shiftedDateText_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<bool>("add");
+    QTest::addColumn<bool>("julian");
+    QTest::addColumn<QString>("expected");
+    const QDate s(2003, 5, 10);
+    QTest::newRow("minus 1000 days") << s << 0 << 0 << 1000 << false << false << QStringLiteral("13.08.2000. a.");
+    QTest::newRow("plus 999 days") << s << 0 << 0 << 999 << true << false << QStringLiteral("02.02.2006. a.");
+    QTest::newRow("reform to Julian") << QDate(1582, 10, 25) << 0 << 0 << 0 << true << true << QStringLiteral("15.10.1582. a.");
+    QTest::newRow("31.1 plus a month") << QDate(2003, 1, 31) << 0 << 1 << 0 << true << false << QStringLiteral("03.03.2003. a.");
+    QTest::newRow("29.2 plus a year") << QDate(2000, 2, 29) << 1 << 0 << 0 << true << false << QStringLiteral("01.03.2001. a.");
+    QTest::newRow("31.3 minus a month") << QDate(2003, 3, 31) << 0 << 1 << 0 << false << false << QStringLiteral("03.03.2003. a.");
+    QTest::newRow("to 9.8.2005") << s << 2 << 2 << 30 << true << false << QStringLiteral("09.08.2005. a.");
+    QTest::newRow("1.3.1700 minus 1 day") << QDate(1700, 3, 1) << 0 << 0 << 1 << false << false << QStringLiteral("28.02.1700. a.");
+    // G 28.2.1700 is J 18.2.1700; the Julian calendar has 29 February 1700 eleven days later.
+    QTest::newRow("1.3.1700 minus 1 day, Julian") << QDate(1700, 3, 1) << 0 << 0 << 1 << false << true << QStringLiteral("18.02.1700. a.");
+    QTest::newRow("into Julian-only leap day") << QDate(1700, 3, 1) << 0 << 0 << 10 << true << true << QStringLiteral("29.02.1700. a.");
+    QTest::newRow("largest day shift") << QDate(2079, 12, 31) << 0 << 0 << 79999 << false << false << QStringLiteral("20.12.1860. a.");
+}
+
+void TestIntervals::shiftedDateText()
+{
+    QFETCH(QDate, start);
+    QFETCH(int, years);
+    QFETCH(int, months);
+    QFETCH(int, days);
+    QFETCH(bool, add);
+    QFETCH(bool, julian);
+    QFETCH(QString, expected);
+    const qint32 d = days;
+    QCOMPARE(ShiftedDateText(dv(start), qint16(years), qint16(months), d, add, julian), expected);
+    QCOMPARE(d, days);
+}
+
+void TestIntervals::shiftedAgreesWithMonthArithmetic()
+{
+    const quint32 seed = testSeed();
+    QRandomGenerator rng(seed);
+    for (int i = 0; i < 20000; ++i) {
+        const QDate s(rng.bounded(320, 2080), rng.bounded(1, 13), rng.bounded(1, 29));
+        const bool add = rng.bounded(2);
+        const int y = rng.bounded(0, 220), m = rng.bounded(0, 12);
+        const int d = i % 3 ? rng.bounded(0, 1000) : rng.bounded(1000, 80000);
+        const int sign = add ? 1 : -1;
+        const QDate expected = d >= 1000 ? s.addDays(sign * d)
+                                         : s.addYears(sign * y).addMonths(sign * m).addDays(sign * d);
+        const qint32 days = d;
+        const QString got = ShiftedDateText(dv(s), qint16(d >= 1000 ? 0 : y), qint16(d >= 1000 ? 0 : m), days, add, false);
+        const QString want = QStringLiteral("%1.%2.%3. a.").arg(expected.day(), 2, 10, QLatin1Char('0'))
+                                 .arg(expected.month(), 2, 10, QLatin1Char('0')).arg(expected.year());
+        if (got != want)
+            QFAIL(qPrintable(QStringLiteral("%1 %2 %3/%4/%5: %6, expected %7")
+                                 .arg(s.toString(Qt::ISODate)).arg(add).arg(y).arg(m).arg(d).arg(got, want)));
+    }
+}
+
+void TestIntervals::shiftedJulianIsExact()
+{
+    // Shifting by days in the Julian reading names the Julian date of the
+    // Gregorian result, for every day across the Julian-only leap days.
+    for (qint64 jdn = 2340000; jdn < 2380000; ++jdn) {
+        const double v = datevalue::FromJdn(jdn);
+        const QDate g = QDate::fromJulianDay(jdn);
+        const auto j = ToJulianCalendar(v);
+        const qint32 zero = 0;
+        const QString want = QStringLiteral("%1.%2.%3. a.").arg(j.day, 2, 10, QLatin1Char('0'))
+                                 .arg(j.month, 2, 10, QLatin1Char('0')).arg(j.year);
+        QCOMPARE(ShiftedDateText(dv(g), 0, 0, zero, true, true), want);
+        // The Julian date is the Gregorian date less the calendars' lag.
+        QCOMPARE(QDate(j.year, j.month, 1).isValid(), true);
+    }
+}
+
+void TestIntervals::shiftedFailures()
+{
+    const qint32 days = 1;
+    QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError,
+                             ShiftedDateText(dv(QDate(9999, 12, 31)), 0, 0, days, true, false));
+    const qint32 many = 5000;
+    QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError,
+                             ShiftedDateText(dv(QDate(9999, 1, 1)), 0, 0, many, true, false));
+    QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError,
+                             ShiftedDateText(dv(QDate(2000, 1, 1)), 32767, 0, days, true, false));
+}
+
+QTEST_APPLESS_MAIN(TestIntervals)
+#include "tst_intervals.moc"

@@ -1,0 +1,394 @@
+#include "calendartestsupport.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTimer>
+
+#include <memory>
+
+using namespace calendartest;
+
+class tst_frmKalender : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void layout();
+    void weekLabels_data();
+    void weekLabels();
+    void weekdayHeaders_data();
+    void weekdayHeaders();
+    void todaysWeek_data();
+    void todaysWeek();
+    void stepAwayAndBack();
+    void homeWhileTodayShownOnlyMovesFocus();
+    void stepKeepsTheDay();
+    void keys_data();
+    void keys();
+    void enterOpensHolidays();
+    void dragOffMovesFocus();
+    void choosingADayKeepsTheMonth();
+    void clock();
+    void closeButtonOfOwner();
+
+private:
+    std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
+                                      int second = 30, int millisecond = 0);
+    tundrik::FakeClock m_clock;
+    QWidget m_owner;
+    QList<bool> m_ownerClose;
+};
+
+void tst_frmKalender::initTestCase()
+{
+    installFonts();
+}
+
+void tst_frmKalender::init()
+{
+    m_ownerClose.clear();
+}
+
+std::unique_ptr<frmKalender> tst_frmKalender::open(int year, int month, int day, int hour, int minute,
+                                                   int second, int millisecond)
+{
+    m_clock.setNow(year, month, day, hour, minute, second, millisecond);
+    tundrik::WeekNumber = qint16(modArvutused::WeekNumberOf(datevalue::DateSerial(year, month, day),
+                                                            tundrik::FirstDayOfWeek,
+                                                            tundrik::FirstWeekOfYear));
+    return std::make_unique<frmKalender>(m_clock, &m_owner,
+                                         [this](bool enabled) { m_ownerClose << enabled; });
+}
+
+void tst_frmKalender::layout()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 10));
+    auto w = open(2004, 2, 10);
+    QCOMPARE(w->objectName(), QStringLiteral("frmKalender"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Tundrik {Kalender}"));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Veebruar  2004"));
+    QCOMPARE(button(w.get(), "cmdPühad")->text(), QStringLiteral("Veebruari pühad"));
+    QCOMPARE(button(w.get(), "cmdLõpeta")->text(), QStringLiteral("X"));
+    QCOMPARE(button(w.get(), "cmdLõpeta")->toolTip(), QStringLiteral(" Sule kalender (Esc) "));
+    QCOMPARE(button(w.get(), "cmdJärgmineKuu")->toolTip(), QStringLiteral(" Järgmine kuu (PageUp)  "));
+    QCOMPARE(button(w.get(), "cmdKuuAasta")->text(), QStringLiteral("<+>"));
+    QVERIFY(w->findChild<MonthGrid *>(QStringLiteral("clnKalender")));
+    QCOMPARE(w->findChildren<QFrame *>(QStringLiteral("lneEraldaja")).size(), 6);
+
+    // The focus target lies below the visible client area and has the focus.
+    QPushButton *fookus = button(w.get(), "cmdFookus");
+    QVERIFY(fookus->geometry().top() >= w->height());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(QApplication::focusWidget(), fookus);
+
+    // Every week label sits beside its grid row.
+    QCalendarWidget *cal = w->grid()->calendarWidget();
+    auto *view = cal->findChild<QTableView *>();
+    for (int row = 0; row < 6; ++row) {
+        const QLabel *l = weekLabel(w.get(), row);
+        const QRect cell = view->visualRect(view->model()->index(row, 0));
+        const int cellCentre = view->viewport()->mapTo(w.get(), cell.center()).y();
+        const int labelCentre = l->mapTo(w.get(), l->rect().center()).y();
+        QVERIFY2(qAbs(cellCentre - labelCentre) <= 2, QByteArray::number(row));
+    }
+}
+
+void tst_frmKalender::weekLabels_data()
+{
+    QTest::addColumn<int>("firstWeek");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("February 2004, row 6 in March") << 2 << 2004 << 2 << "5 6 7 8 9 [10]";
+    QTest::newRow("March 2004, starts in row 2") << 2 << 2004 << 3 << "[9] 10 11 12 13 14";
+    QTest::newRow("January 2005, 1st a Saturday") << 2 << 2005 << 1 << "53 1 2 3 4 5";
+    QTest::newRow("January 2004, 1st a Thursday") << 2 << 2004 << 1 << "1 2 3 4 5 [6]";
+    QTest::newRow("January 2004, week of 1 January") << 1 << 2004 << 1 << "53/1 2 3 4 5 [6]";
+    QTest::newRow("December 2004") << 2 << 2004 << 12 << "49 50 51 52 53 [1]";
+    QTest::newRow("December 2003") << 2 << 2003 << 12 << "[48] 49 50 51 52 1";
+    QTest::newRow("December 2003, week of 1 January") << 1 << 2003 << 12 << "[48] 49 50 51 52 53/1";
+    QTest::newRow("December 2003, first full week") << 3 << 2003 << 12 << "[47] 48 49 50 51 52";
+}
+
+void tst_frmKalender::weekLabels()
+{
+    QFETCH(int, firstWeek);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QString, expected);
+    setWeekSettings(2, firstWeek, QDate(year, month, 15));
+    auto w = open(year, month, 15);
+    QCOMPARE(weekLabelsText(w.get()), expected);
+    QCOMPARE(tundrik::CalendarYear, qint16(year));
+    QCOMPARE(tundrik::CalendarMonth, qint16(month));
+}
+
+void tst_frmKalender::weekdayHeaders_data()
+{
+    QTest::addColumn<int>("firstDay");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Monday") << 2 << "Esm Tei Kol Nel Ree Lau Püh";
+    QTest::newRow("Sunday") << 1 << "Püh Esm Tei Kol Nel Ree Lau";
+    QTest::newRow("Saturday") << 7 << "Lau Püh Esm Tei Kol Nel Ree";
+}
+
+void tst_frmKalender::weekdayHeaders()
+{
+    QFETCH(int, firstDay);
+    QFETCH(QString, expected);
+    setWeekSettings(firstDay, 2, QDate(2004, 2, 10));
+    auto w = open(2004, 2, 10);
+    QStringList got;
+    for (const char *name : {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP", "lblViNP", "lblKuNP", "lblSeNP"})
+        got << label(w.get(), name)->text();
+    QCOMPARE(got.join(QLatin1Char(' ')), expected);
+    QCOMPARE(w->grid()->firstColumnWeekday(), firstDay);
+    QCOMPARE(int(w->grid()->calendarWidget()->firstDayOfWeek()), firstDay == 1 ? 7 : firstDay - 1);
+}
+
+void tst_frmKalender::todaysWeek_data()
+{
+    QTest::addColumn<int>("firstWeek");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("italic");
+    QTest::newRow("15 February 2004") << 2 << QDate(2004, 2, 15) << 2;
+    QTest::newRow("1 March 2004, row 2") << 2 << QDate(2004, 3, 1) << 1;
+    QTest::newRow("1 January 2005, week 53") << 2 << QDate(2005, 1, 1) << 0;
+    QTest::newRow("31 January 2005, row 6") << 2 << QDate(2005, 1, 31) << 5;
+    QTest::newRow("31 December 2003, week 1") << 2 << QDate(2003, 12, 31) << 5;
+    QTest::newRow("31 December 2003, 53/1") << 1 << QDate(2003, 12, 31) << 5;
+    QTest::newRow("31 December 2004, week 53") << 2 << QDate(2004, 12, 31) << 4;
+    // The row reads 53/1 and today lies in its January part, week 1.
+    QTest::newRow("1 January 2004, 53/1") << 1 << QDate(2004, 1, 1) << 0;
+}
+
+void tst_frmKalender::todaysWeek()
+{
+    QFETCH(int, firstWeek);
+    QFETCH(QDate, today);
+    QFETCH(int, italic);
+    setWeekSettings(2, firstWeek, today);
+    auto w = open(today.year(), today.month(), today.day());
+    QVERIFY(w->todayShown());
+    QCOMPARE(italicRow(w.get()), italic);
+    QVERIFY(w->grid()->isSelectionVisible());
+    QCOMPARE(w->grid()->calendarWidget()->selectedDate(), today);
+}
+
+void tst_frmKalender::stepAwayAndBack()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    auto *view = w->grid()->calendarWidget()->findChild<QTableView *>();
+    QVERIFY(view->selectionModel()->hasSelection());
+    QCOMPARE(italicRow(w.get()), 2);
+
+    // Given today's month, when the user steps to the next month,
+    QTest::mouseClick(button(w.get(), "cmdJärgmineKuu"), Qt::LeftButton);
+    // then no day is marked and no week label is italic.
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Märts  2004"));
+    QVERIFY(!w->todayShown());
+    QVERIFY(!view->selectionModel()->hasSelection());
+    QCOMPARE(italicRow(w.get()), -1);
+
+    QTest::mouseClick(button(w.get(), "cmdJärgmineAasta"), Qt::LeftButton);
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Märts  2005"));
+    QVERIFY(!view->selectionModel()->hasSelection());
+
+    // "<+>" comes back to today with its mark and italic week.
+    QTest::mouseClick(button(w.get(), "cmdKuuAasta"), Qt::LeftButton);
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Veebruar  2004"));
+    QVERIFY(w->todayShown());
+    QVERIFY(view->selectionModel()->hasSelection());
+    QCOMPARE(w->grid()->calendarWidget()->selectedDate(), QDate(2004, 2, 15));
+    QCOMPARE(italicRow(w.get()), 2);
+
+    // So does Home, and stepping back by hand.
+    QTest::mouseClick(button(w.get(), "cmdEelmineAasta"), Qt::LeftButton);
+    QCOMPARE(italicRow(w.get()), -1);
+    QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Home);
+    QCOMPARE(italicRow(w.get()), 2);
+    QTest::mouseClick(button(w.get(), "cmdEelmineKuu"), Qt::LeftButton);
+    QTest::mouseClick(button(w.get(), "cmdJärgmineKuu"), Qt::LeftButton);
+    QVERIFY(w->todayShown());
+    QCOMPARE(italicRow(w.get()), 2);
+    QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
+}
+
+void tst_frmKalender::homeWhileTodayShownOnlyMovesFocus()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    // The user chooses another day of the month and leaves the focus on the step button.
+    w->grid()->setDay(20);
+    QPushButton *step = button(w.get(), "cmdKuuAasta");
+    step->setFocus();
+    QSignalSpy spy(w->grid()->calendarWidget(), &QCalendarWidget::selectionChanged);
+    QTest::mouseClick(step, Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 2, 20));
+    QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
+}
+
+void tst_frmKalender::stepKeepsTheDay()
+{
+    setWeekSettings(2, 2, QDate(2004, 1, 31));
+    auto w = open(2004, 1, 31);
+    QTest::mouseClick(button(w.get(), "cmdJärgmineKuu"), Qt::LeftButton);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 2, 29));
+    QTest::mouseClick(button(w.get(), "cmdJärgmineAasta"), Qt::LeftButton);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2005, 2, 28));
+    QTest::mouseClick(button(w.get(), "cmdEelmineAasta"), Qt::LeftButton);
+    QTest::mouseClick(button(w.get(), "cmdEelmineKuu"), Qt::LeftButton);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 1, 31));
+    QVERIFY(w->todayShown());
+    QCOMPARE(italicRow(w.get()), 4);
+}
+
+void tst_frmKalender::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 0 << "Märts  2004";
+    QTest::newRow("Ctrl+PageUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << "Veebruar  2005";
+    QTest::newRow("Ctrl+Shift+PageUp is a month")
+        << int(Qt::Key_PageUp) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Märts  2004";
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 0 << "Jaanuar  2004";
+    QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << "Veebruar  2003";
+    QTest::newRow("Alt+PageDown is a month") << int(Qt::Key_PageDown) << int(Qt::AltModifier) << "Jaanuar  2004";
+    QTest::newRow("Home in today's month") << int(Qt::Key_Home) << 0 << "Veebruar  2004";
+}
+
+void tst_frmKalender::keys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, title);
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    QPushButton *fookus = button(w.get(), "cmdFookus");
+    // Nothing happens on the press; the step comes with the release.
+    QTest::keyPress(fookus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Veebruar  2004"));
+    QTest::keyRelease(fookus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), title);
+    // The same key on another button does nothing.
+    QTest::keyClick(button(w.get(), "cmdLõpeta"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), title);
+}
+
+void tst_frmKalender::enterOpensHolidays()
+{
+    setWeekSettings(2, 2, QDate(2004, 6, 15));
+    auto w = open(2004, 6, 15);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QString opened;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Return);
+    QCOMPARE(opened, QStringLiteral("frmPühad"));
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
+}
+
+void tst_frmKalender::dragOffMovesFocus()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QPushButton *fookus = button(w.get(), "cmdFookus");
+    for (const char *name : {"cmdEelmineAasta", "cmdEelmineKuu", "cmdJärgmineAasta", "cmdJärgmineKuu",
+                             "cmdKuuAasta", "cmdLõpeta", "cmdPühad"}) {
+        QPushButton *b = button(w.get(), name);
+        b->setFocus();
+        auto move = [&](QPoint p, Qt::MouseButtons held) {
+            QMouseEvent e(QEvent::MouseMove, p, b->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+            QApplication::sendEvent(b, &e);
+        };
+        move(QPoint(2, 2), Qt::LeftButton);                       // inside
+        move(QPoint(b->width() + 5, 2), Qt::RightButton);         // another button
+        move(QPoint(-1, 2), Qt::LeftButton | Qt::RightButton);    // not exactly left
+        QCOMPARE(w->focusWidget(), b);
+        move(QPoint(2, b->height()), Qt::LeftButton);             // off the bottom edge
+        QVERIFY2(w->focusWidget() == fookus, name);
+    }
+}
+
+void tst_frmKalender::choosingADayKeepsTheMonth()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    const QString labels = weekLabelsText(w.get());
+    QCalendarWidget *cal = w->grid()->calendarWidget();
+    cal->setSelectedDate(QDate(2004, 2, 3)); // as a click on the 3rd does
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 2, 3));
+    // A day of the next month (or the calendar's own page keys) would leave the month.
+    cal->setSelectedDate(QDate(2004, 3, 2));
+    QCOMPARE(cal->monthShown(), 2);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 2, 3));
+    cal->setCurrentPage(2004, 5);
+    QCOMPARE(cal->monthShown(), 2);
+    QCOMPARE(weekLabelsText(w.get()), labels);
+    QCOMPARE(tundrik::CalendarMonth, qint16(2));
+}
+
+void tst_frmKalender::clock()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    // Opened during the first second of a minute: the clock stays empty.
+    auto w = open(2004, 2, 15, 9, 5, 0, 200);
+    QLabel *kell = label(w.get(), "lblKell");
+    QVERIFY(kell->text().isEmpty());
+    w->tick();
+    QVERIFY(kell->text().isEmpty());
+    m_clock.advance(700);
+    w->tick();
+    QVERIFY(kell->text().isEmpty());
+    m_clock.advance(100); // 09:05:01.000
+    w->tick();
+    QCOMPARE(kell->text(), QStringLiteral("09:05:01"));
+    m_clock.advance(58999); // 09:05:59.999
+    w->tick();
+    QCOMPARE(kell->text(), QStringLiteral("09:05:59"));
+    m_clock.setNow(2004, 2, 15, 23, 59, 59, 0);
+    w->tick(); // the same second of the minute: nothing to write
+    QCOMPARE(kell->text(), QStringLiteral("09:05:59"));
+    m_clock.advance(1000);
+    w->tick();
+    QCOMPARE(kell->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(w->findChild<QTimer *>(QStringLiteral("tmrKell"))->interval(), 40);
+}
+
+void tst_frmKalender::closeButtonOfOwner()
+{
+    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    QCOMPARE(m_ownerClose, QList<bool>{false});
+    w->show();
+    QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
+    QCOMPARE(m_ownerClose, (QList<bool>{false, true}));
+    w.reset();
+    QCOMPARE(m_ownerClose, (QList<bool>{false, true}));
+    // The calendar's month outlives the window.
+    QCOMPARE(tundrik::CalendarMonth, qint16(2));
+}
+
+QTEST_MAIN(tst_frmKalender)
+#include "tst_frmKalender.moc"

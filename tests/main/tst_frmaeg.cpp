@@ -1,0 +1,782 @@
+// The main window driven like a user with a fake clock: the readouts at known
+// instants, the midnight sequence, the week settings, the help pop-up, the
+// minimised title, closing, and the window's own title for the UTC offset.
+#include "main/fonts.h"
+#include "main/frmAeg.h"
+#include "main/twips.h"
+#include "shared.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWhatsThis>
+
+Q_DECLARE_METATYPE(tundrik::ClockReading)
+
+using tundrik::ClockReading;
+using tundrik::FakeClock;
+
+namespace {
+
+const QChar nbsp(0x00A0);
+
+// "2 451 544, 50000" with the Estonian no-break group separator.
+QString grouped(QString text)
+{
+    return text.replace(QLatin1Char(' '), nbsp).replace(QStringLiteral(",") + nbsp,
+                                                        QStringLiteral(", "));
+}
+
+ClockReading at(int y, int mo, int d, int h, int mi, int s, int offset = 7200, bool dst = false)
+{
+    return ClockReading{y, mo, d, h, mi, s, 0, offset, dst};
+}
+
+const QString ownTitle = QStringLiteral("Tundrik {GMT +02:00  -  Ida-Euroopa aeg}");
+
+} // namespace
+
+class TestFrmAeg : public QObject {
+    Q_OBJECT
+
+    FakeClock m_clock;
+
+    QLabel *label(frmAeg &w, const QString &name)
+    {
+        auto *l = w.findChild<QLabel *>(name);
+        if (!l)
+            qFatal("no label %s", qPrintable(name));
+        return l;
+    }
+    QString text(frmAeg &w, const QString &name) { return label(w, name)->text(); }
+    QAction *action(frmAeg &w, const QString &name)
+    {
+        auto *a = w.findChild<QAction *>(name);
+        if (!a)
+            qFatal("no action %s", qPrintable(name));
+        return a;
+    }
+    // Moves the clock to an instant and lets the timer tick once.
+    void tickAt(frmAeg &w, const ClockReading &r)
+    {
+        m_clock.setNow(r);
+        w.tick();
+    }
+    QStringList countdown(frmAeg &w)
+    {
+        return {text(w, QStringLiteral("lblPäev")), text(w, QStringLiteral("lblTund")),
+                text(w, QStringLiteral("lblMinut")), text(w, QStringLiteral("lblSekund"))};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
+        installFontSubstitutions();
+    }
+
+    void init()
+    {
+        QWhatsThis::hideText();
+        m_clock.setNow(at(2005, 6, 15, 12, 0, 0));
+    }
+
+    void controlsOfTheForm_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QRect>("twips"); // left, top, width, height in the parent
+        QTest::addColumn<QString>("caption");
+        const QRect any;
+        QTest::newRow("fraKalender") << "fraKalender" << "QFrame" << QRect(360, 0, 6135, 2415) << "";
+        QTest::newRow("fraKuupäev") << "fraKuupäev" << "QFrame" << QRect(120, 120, 4095, 855) << "";
+        QTest::newRow("fraInternet") << "fraInternet" << "QFrame" << QRect(120, 960, 1455, 615) << "";
+        QTest::newRow("fraKell") << "fraKell" << "QFrame" << QRect(1680, 960, 1335, 615) << "";
+        QTest::newRow("fraKvartal") << "fraKvartal" << "QFrame" << QRect(3120, 960, 1095, 615) << "";
+        QTest::newRow("fraNädal") << "fraNädal" << "QFrame" << QRect(4320, 120, 1695, 1095) << "";
+        QTest::newRow("fraKelladeVahe") << "fraKelladeVahe" << "QFrame" << QRect(4320, 1200, 1695, 1095) << "";
+        QTest::newRow("fraUnix") << "fraUnix" << "QFrame" << QRect(0, 1680, 4065, 735) << "";
+        QTest::newRow("fraJuliusePäev") << "fraJuliusePäev" << "QFrame" << QRect(360, 2520, 6135, 1095) << "";
+        QTest::newRow("fraLoetudPäevad") << "fraLoetudPäevad" << "QFrame" << QRect(360, 3720, 6135, 1095) << "";
+        QTest::newRow("fraAastaLõpuniJäänud") << "fraAastaLõpuniJäänud" << "QFrame" << QRect(120, 120, 5895, 855) << "";
+        QTest::newRow("lblAutor") << "lblAutor" << "QLabel" << QRect(360, 5040, 1695, 480) << "© Tundrik, 2004";
+        QTest::newRow("cmdSulge") << "cmdSulge" << "QPushButton" << QRect(4680, 5040, 1815, 495) << "S U L E";
+        QTest::newRow("lblUnixiAeg") << "lblUnixiAeg" << "QLabel" << any << "UNIX 'i aeg:";
+        QTest::newRow("lblAstronoomJuliusePäev") << "lblAstronoomJuliusePäev" << "QLabel" << any
+                                                 << "Astronoomiline Juliuse päev:";
+        QTest::newRow("lblTavalineJuliusePäev") << "lblTavalineJuliusePäev" << "QLabel" << any
+                                                << "Tavakasutuses olev Juliuse päev:";
+        QTest::newRow("lblAastaLõpuniJäänud") << "lblAastaLõpuniJäänud" << "QLabel" << any
+                                              << "Aasta lõpuni jäänud:";
+        QTest::newRow("lblD") << "lblD" << "QLabel" << any << "d";
+        QTest::newRow("lblH") << "lblH" << "QLabel" << any << "h";
+        QTest::newRow("lblM") << "lblM" << "QLabel" << any << "m";
+        QTest::newRow("lblS") << "lblS" << "QLabel" << any << "s";
+        for (const char *name : {"lblKuupäev", "lblInternet", "lblKell", "lblKvartal", "lblPäevaNr",
+                                 "lblNädal", "lblKelladeVaheT", "lblKelladeVaheL", "lblUnix",
+                                 "lblAstronJP", "lblTavalineJP", "lblPäev", "lblTund", "lblMinut",
+                                 "lblSekund"})
+            QTest::newRow(name) << QString::fromUtf8(name) << "QLabel" << any << "*";
+    }
+
+    void controlsOfTheForm()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, className);
+        QFETCH(QRect, twips);
+        QFETCH(QString, caption);
+        frmAeg w(m_clock);
+        w.tick();
+        auto *widget = w.findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+        if (!twips.isNull()) {
+            // 15 twips to the pixel at 96 DPI; other DPIs scale the same way.
+            const double scale = logicalDpiX(&w) / 96.0;
+            const QRect expected(qRound(twips.x() / 15.0 * scale), qRound(twips.y() / 15.0 * scale),
+                                 qRound(twips.width() / 15.0 * scale),
+                                 qRound(twips.height() / 15.0 * scale));
+            QCOMPARE(widget->geometry(), expected);
+        }
+        if (caption == QLatin1String("*"))
+            QVERIFY2(!static_cast<QLabel *>(widget)->text().isEmpty(), "readout left empty");
+        else if (auto *l = qobject_cast<QLabel *>(widget))
+            QCOMPARE(l->text(), caption);
+        else if (auto *b = qobject_cast<QPushButton *>(widget))
+            QCOMPARE(b->text(), caption);
+    }
+
+    void windowFrame()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        QCOMPARE(w.windowTitle(), ownTitle);
+        QCOMPARE(w.centralWidget()->size(),
+                 QSize(twipsToPixelsX(6855, &w), twipsToPixelsY(5775, &w)));
+        QCOMPARE(w.innerHeight(), w.centralWidget()->height());
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+
+
+        QPushButton *sulge = w.closeButton();
+        QCOMPARE(sulge->objectName(), QStringLiteral("cmdSulge"));
+        QCOMPARE(sulge->toolTip(), QStringLiteral(" Sule programm (Esc) "));
+        QVERIFY(sulge->font().bold());
+        QCOMPARE(sulge->font().pointSizeF(), 13.5);
+        // The close button is the only control that takes the focus.
+        QCOMPARE(w.focusWidget(), sulge);
+        for (const QWidget *child : w.findChildren<QWidget *>())
+            if (child != sulge && !qobject_cast<const QMenu *>(child))
+                QVERIFY2(child->focusPolicy() == Qt::NoFocus, qPrintable(child->objectName()));
+    }
+
+    // The timer refreshes at once after start, then wakes just after the turn
+    // of each second of the clock.
+    void timerFollowsTheTurnOfTheSecond()
+    {
+        m_clock.setNow(ClockReading{2005, 6, 15, 12, 0, 0, 700, 7200, false});
+        frmAeg w(m_clock);
+        auto *timer = w.findChild<QTimer *>(QStringLiteral("tmrAeg"));
+        QVERIFY(timer);
+        QVERIFY(timer->isActive());
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QString());
+        QTRY_COMPARE(text(w, QStringLiteral("lblKell")), QStringLiteral("12:00:00"));
+        QTRY_COMPARE(timer->interval(), 302);
+        QVERIFY(timer->isActive());
+    }
+
+    void fonts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("lblInternet") << "lblInternet" << "Liberation Serif" << 13.5 << false;
+        QTest::newRow("lblKell") << "lblKell" << "Liberation Serif" << 13.5 << false;
+        QTest::newRow("lblKvartal") << "lblKvartal" << "Liberation Sans" << 12.0 << true;
+        QTest::newRow("lblPäevaNr") << "lblPäevaNr" << "Liberation Sans" << 12.0 << true;
+        QTest::newRow("lblNädal") << "lblNädal" << "Liberation Sans" << 12.0 << true;
+        QTest::newRow("lblKelladeVaheT") << "lblKelladeVaheT" << "Liberation Sans" << 12.0 << true;
+        QTest::newRow("lblAstronoomJuliusePäev") << "lblAstronoomJuliusePäev" << "Liberation Sans" << 12.0 << false;
+        QTest::newRow("lblTavalineJP") << "lblTavalineJP" << "Liberation Sans" << 12.0 << true;
+        QTest::newRow("lblPäev") << "lblPäev" << "Liberation Sans" << 13.5 << true;
+        QTest::newRow("lblSekund") << "lblSekund" << "Liberation Sans" << 13.5 << true;
+        QTest::newRow("lblAutor") << "lblAutor" << "DejaVu Sans Mono" << 9.0 << false;
+    }
+
+    void fonts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(double, points);
+        QFETCH(bool, bold);
+        frmAeg w(m_clock);
+        const QFont f = label(w, name)->font();
+        QCOMPARE(QFontInfo(f).family(), family);
+        QCOMPARE(f.pointSizeF(), points);
+        QCOMPARE(f.bold(), bold);
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<QString>("parentMenu"); // objectName of the menu action it sits in
+        QTest::newRow("nurk") << "mnuNurk" << "." << QKeySequence() << "";
+        QTest::newRow("tegevus") << "mnuTegevus" << "  &Tegevus  " << QKeySequence() << "";
+        QTest::newRow("juuliuse päev") << "mnuTegevusJuuliusePäev" << "Leia kuupäevale vastav &Juliuse päev"
+                                       << QKeySequence(QStringLiteral("Ctrl+J")) << "mnuTegevus";
+        QTest::newRow("nädalapäev") << "mnuTegevusNädalapäev" << "Leia kuupäevale vastav &nädalapäev"
+                                    << QKeySequence(QStringLiteral("Ctrl+N")) << "mnuTegevus";
+        QTest::newRow("kuupäev") << "mnuTegevusKuupäev" << "Leia Juliuse päevale vastav &kuupäev"
+                                 << QKeySequence(QStringLiteral("Ctrl+K")) << "mnuTegevus";
+        QTest::newRow("liigaasta") << "mnuTegevusLiigaasta" << "&Leia, kas aasta on liigaasta või mitte"
+                                   << QKeySequence(QStringLiteral("Ctrl+L")) << "mnuTegevus";
+        QTest::newRow("liida lahuta") << "mnuTegevusLiidaLahuta" << "Leia &uus kuupäev"
+                                      << QKeySequence(QStringLiteral("Ctrl+U")) << "mnuTegevus";
+        QTest::newRow("vahemik") << "mnuTegevusVahemik" << "Leia kahe kuupäeva &vaheline aeg"
+                                 << QKeySequence(QStringLiteral("Ctrl+V")) << "mnuTegevus";
+        QTest::newRow("kalender") << "mnuTegevusKalender" << "Kalender"
+                                  << QKeySequence(QStringLiteral("F4")) << "mnuTegevus";
+        QTest::newRow("seaded") << "mnuSeaded" << "  &Seaded  " << QKeySequence() << "";
+        QTest::newRow("esimene nädal") << "mnuSeadedEsimeneNädal" << "&Aasta esimene nädal"
+                                       << QKeySequence() << "mnuSeaded";
+        QTest::newRow("1. jaanuar") << "mnuSeadedEsimeneNädalEsimeneJaanuar" << "1. ja&anuari nädal"
+                                    << QKeySequence() << "mnuSeadedEsimeneNädal";
+        QTest::newRow("neli päeva") << "mnuSeadedEsimeneNädalEsimesedNeliPäeva" << "Esimesed &neli päeva"
+                                    << QKeySequence() << "mnuSeadedEsimeneNädal";
+        QTest::newRow("täisnädal") << "mnuSeadedEsimeneNädalEsimeneTäisnädal" << "Esimene &täsinädal"
+                                   << QKeySequence() << "mnuSeadedEsimeneNädal";
+        QTest::newRow("esimene päev") << "mnuSeadedEsimenePäev" << "&Nädala esimene päev"
+                                      << QKeySequence() << "mnuSeaded";
+        const char *const days[][2] = {{"Esmasp", "&Esmaspäev"}, {"Teisip", "&Teisipäev"},
+                                       {"Kolmap", "&Kolmapäev"}, {"Neljap", "&Neljapäev"},
+                                       {"Reede", "&Reede"},      {"Laup", "&Laupäev"},
+                                       {"Pühap", "&Pühapäev"}};
+        for (const auto &day : days)
+            QTest::newRow(day[0]) << QStringLiteral("mnuSeadedEsimenePäev") + QString::fromUtf8(day[0])
+                                  << QString::fromUtf8(day[1]) << QKeySequence()
+                                  << "mnuSeadedEsimenePäev";
+        QTest::newRow("sea kell") << "mnuSeadedSeaKell" << "Sea kellaaeg"
+                                  << QKeySequence(QStringLiteral("F8")) << "mnuSeaded";
+        QTest::newRow("sea kuup") << "mnuSeadedSeaKuup" << "Sea kuupäev"
+                                  << QKeySequence(QStringLiteral("F9")) << "mnuSeaded";
+        QTest::newRow("programmist") << "mnuProgrammist" << "  &Programmist  " << QKeySequence() << "";
+        QTest::newRow("abi m") << "mnuAbiM" << "&Mis see on?" << QKeySequence() << "mnuAbi";
+    }
+
+    void menus()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(QString, parentMenu);
+        frmAeg w(m_clock);
+        QAction *a = action(w, name);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut(), shortcut);
+        QCOMPARE(a->isEnabled(), name != QLatin1String("mnuNurk"));
+
+        // Where the item sits: the bar (in this order) or its parent menu.
+        const QList<QAction *> bar = w.menuBar()->actions();
+        if (parentMenu.isEmpty()) {
+            const QStringList order{QStringLiteral("mnuNurk"), QStringLiteral("mnuTegevus"),
+                                    QStringLiteral("mnuSeaded"), QStringLiteral("mnuProgrammist")};
+            QCOMPARE(bar.indexOf(a), order.indexOf(name));
+        } else if (parentMenu == QLatin1String("mnuAbi")) {
+            auto *abi = w.findChild<QMenu *>(QStringLiteral("mnuAbi"));
+            QVERIFY(abi);
+            QCOMPARE(abi->title(), QStringLiteral("Appi"));
+            QVERIFY(abi->actions().contains(a));
+            QVERIFY(!bar.contains(abi->menuAction()));
+        } else {
+            QMenu *menu = action(w, parentMenu)->menu();
+            QVERIFY(menu);
+            QVERIFY(menu->actions().contains(a));
+        }
+    }
+
+    // The shortcut keys reach the day-description items, which set the mode
+    // before the dialog opens.
+    void dayDescriptionMode_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("Ctrl+J") << int(Qt::Key_J) << "JP";
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << "NP";
+    }
+
+    void dayDescriptionMode()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, mode);
+        frmAeg w(m_clock);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        tundrik::DayDescriptionMode = QStringLiteral("??");
+        QTest::keyClick(&w, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(tundrik::DayDescriptionMode, mode);
+    }
+
+    void separatorsInTheirPlaces()
+    {
+        frmAeg w(m_clock);
+        QMenu *tegevus = action(w, QStringLiteral("mnuTegevus"))->menu();
+        QStringList names;
+        for (QAction *a : tegevus->actions())
+            names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        QCOMPARE(names, (QStringList{"mnuTegevusJuuliusePäev", "mnuTegevusNädalapäev", "-",
+                                     "mnuTegevusKuupäev", "mnuTegevusLiigaasta", "-",
+                                     "mnuTegevusLiidaLahuta", "mnuTegevusVahemik", "-",
+                                     "mnuTegevusKalender"}));
+        QVERIFY(action(w, QStringLiteral("mnuSeadedEraldaja"))->isSeparator());
+    }
+
+    void checkMarksAtStart()
+    {
+        tundrik::FirstDayOfWeek = 5; // left over from an earlier run of the settings
+        tundrik::FirstWeekOfYear = 3;
+        frmAeg w(m_clock);
+        QCOMPARE(tundrik::FirstDayOfWeek, qint16(2));
+        QCOMPARE(tundrik::FirstWeekOfYear, qint16(2));
+        QStringList checked;
+        for (QAction *a : w.findChildren<QAction *>())
+            if (a->isChecked())
+                checked << a->objectName();
+        checked.sort();
+        QCOMPARE(checked, (QStringList{"mnuSeadedEsimeneNädalEsimesedNeliPäeva",
+                                       "mnuSeadedEsimenePäevEsmasp"}));
+    }
+
+    void readouts_data()
+    {
+        QTest::addColumn<ClockReading>("now");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        const ClockReading y2k = at(2000, 1, 1, 2, 0, 0);
+        QTest::newRow("unix 1.1.2000 02:00") << y2k << "lblUnix" << grouped("946 684 800");
+        QTest::newRow("astron 1.1.2000 02:00") << y2k << "lblAstronJP" << grouped("2 451 544, 50000");
+        QTest::newRow("tavaline 1.1.2000 02:00") << y2k << "lblTavalineJP" << grouped("2 451 545, 08333");
+        QTest::newRow("tavaline at midnight") << at(2000, 1, 1, 0, 0, 0) << "lblTavalineJP"
+                                              << grouped("2 451 545, 00000");
+        QTest::newRow("internet at 01:00") << at(2000, 1, 1, 1, 0, 0) << "lblInternet" << "@ 0,00";
+        QTest::newRow("internet at 02:00") << y2k << "lblInternet" << "@ 41,67";
+        QTest::newRow("kell") << at(2000, 1, 1, 9, 5, 7) << "lblKell" << "09:05:07";
+        QTest::newRow("date line") << at(2020, 12, 7, 9, 5, 7) << "lblKuupäev" << " Esmaspäev, 07. detsember ";
+        QTest::newRow("day of year") << at(2005, 2, 3, 12, 0, 0) << "lblPäevaNr" << "34. päev";
+        QTest::newRow("week 53") << at(2005, 1, 1, 12, 0, 0) << "lblNädal" << "53. nädal";
+        QTest::newRow("week 1") << at(2005, 1, 3, 12, 0, 0) << "lblNädal" << "1. nädal";
+        QTest::newRow("quarter") << at(2005, 10, 1, 12, 0, 0) << "lblKvartal" << "4. kv.";
+        QTest::newRow("clock difference, February") << at(2005, 2, 14, 12, 0, 0) << "lblKelladeVaheT"
+                                                    << "- 14m 28s";
+        QTest::newRow("clock difference, November") << at(2005, 11, 3, 12, 0, 0) << "lblKelladeVaheL"
+                                                    << "16m 32s";
+    }
+
+    void readouts()
+    {
+        QFETCH(ClockReading, now);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        m_clock.setNow(now);
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(text(w, name), expected);
+    }
+
+    void countdownRow_data()
+    {
+        QTest::addColumn<ClockReading>("now");
+        QTest::addColumn<QStringList>("expected"); // days, hours, minutes, seconds
+        QTest::newRow("31.12. 23:59:01") << at(2004, 12, 31, 23, 59, 1) << QStringList{"0", "0", "0", "59"};
+        QTest::newRow("31.12. 23:59:59") << at(2004, 12, 31, 23, 59, 59) << QStringList{"0", "0", "0", "1"};
+        QTest::newRow("1.1. of a leap year") << at(2004, 1, 1, 0, 0, 1) << QStringList{"365", "23", "59", "59"};
+        QTest::newRow("midday") << at(2005, 6, 15, 12, 30, 20) << QStringList{"199", "11", "29", "40"};
+    }
+
+    void countdownRow()
+    {
+        QFETCH(ClockReading, now);
+        QFETCH(QStringList, expected);
+        m_clock.setNow(now);
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(countdown(w), expected);
+
+        // Left to right, each label 2 or 6 pixels after its neighbour, on one baseline.
+        const char *const row[] = {"lblPäev", "lblD", "lblTund", "lblH",
+                                   "lblMinut", "lblM", "lblSekund", "lblS"};
+        for (int i = 1; i < 8; ++i) {
+            const QLabel *left = label(w, QString::fromUtf8(row[i - 1]));
+            const QLabel *right = label(w, QString::fromUtf8(row[i]));
+            QCOMPARE(right->x(), left->geometry().right() + 1 + (i % 2 == 1 ? 2 : 6));
+            QCOMPARE(left->sizeHint().width(), left->width());
+        }
+    }
+
+    void minuteTurnsAtSecondOne()
+    {
+        m_clock.setNow(at(2005, 6, 15, 12, 59, 59));
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(countdown(w), (QStringList{"199", "11", "0", "1"}));
+        tickAt(w, at(2005, 6, 15, 13, 0, 0));
+        QCOMPARE(countdown(w), (QStringList{"199", "11", "0", "0"}));
+        tickAt(w, at(2005, 6, 15, 13, 0, 1));
+        QCOMPARE(countdown(w), (QStringList{"199", "10", "59", "59"}));
+        // Within the same second nothing is refreshed.
+        label(w, QStringLiteral("lblKell"))->clear();
+        tickAt(w, ClockReading{2005, 6, 15, 13, 0, 1, 960, 7200, false});
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QString());
+    }
+
+    void midnightSequence()
+    {
+        m_clock.setNow(at(2004, 12, 31, 23, 59, 59));
+        frmAeg w(m_clock);
+        w.tick();
+        const qint64 unixBefore = text(w, QStringLiteral("lblUnix")).remove(nbsp).toLongLong();
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Reede, 31. detsember "));
+
+        // 00:00:00 marks the new day; the per-day readouts still show the old one.
+        tickAt(w, at(2005, 1, 1, 0, 0, 0));
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Reede, 31. detsember "));
+        QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), QStringLiteral("366. päev"));
+        QCOMPARE(countdown(w), (QStringList{"0", "0", "0", "0"}));
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QStringLiteral("00:00:00"));
+        // The running counts go on without falling back a day for this second.
+        QCOMPARE(text(w, QStringLiteral("lblUnix")).remove(nbsp).toLongLong(), unixBefore + 1);
+        QCOMPARE(text(w, QStringLiteral("lblTavalineJP")), grouped("2 453 372, 00000"));
+
+        // 00:00:01 shows the new day.
+        tickAt(w, at(2005, 1, 1, 0, 0, 1));
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Laupäev, 01. jaanuar "));
+        QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), QStringLiteral("1. päev"));
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), QStringLiteral("53. nädal"));
+        QCOMPARE(text(w, QStringLiteral("lblKvartal")), QStringLiteral("1. kv."));
+        QCOMPARE(countdown(w), (QStringList{"364", "23", "59", "59"}));
+        QCOMPARE(tundrik::DayBase, 53371.5);
+    }
+
+    void weekSettings_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("firstWeekOfYear");
+        QTest::addColumn<int>("firstDayOfWeek");
+        QTest::addColumn<QString>("week"); // on Saturday 1.1.2005
+        QTest::newRow("1. jaanuari nädal") << "mnuSeadedEsimeneNädalEsimeneJaanuar" << 1 << 2 << "1. nädal";
+        QTest::newRow("esimesed neli päeva") << "mnuSeadedEsimeneNädalEsimesedNeliPäeva" << 2 << 2 << "53. nädal";
+        QTest::newRow("esimene täisnädal") << "mnuSeadedEsimeneNädalEsimeneTäisnädal" << 3 << 2 << "52. nädal";
+        QTest::newRow("laupäev") << "mnuSeadedEsimenePäevLaup" << 2 << 7 << "1. nädal";
+        QTest::newRow("pühapäev") << "mnuSeadedEsimenePäevPühap" << 2 << 1 << "52. nädal";
+        QTest::newRow("esmaspäev") << "mnuSeadedEsimenePäevEsmasp" << 2 << 2 << "53. nädal";
+    }
+
+    void weekSettings()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, firstWeekOfYear);
+        QFETCH(int, firstDayOfWeek);
+        QFETCH(QString, week);
+        m_clock.setNow(at(2005, 1, 1, 12, 0, 0));
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), QStringLiteral("53. nädal"));
+
+        // The readout changes at once, without waiting for the next second.
+        QAction *chosen = action(w, item);
+        chosen->trigger();
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), week);
+        QCOMPARE(int(tundrik::FirstWeekOfYear), firstWeekOfYear);
+        QCOMPARE(int(tundrik::FirstDayOfWeek), firstDayOfWeek);
+        QCOMPARE(QString::number(tundrik::WeekNumber) + QStringLiteral(". nädal"), week);
+
+        // Exactly one item of the chosen group carries the check mark, also when
+        // the checked item is chosen again.
+        chosen->trigger();
+        QVERIFY(chosen->isChecked());
+        const QString group = item.contains(QStringLiteral("Nädal")) ? QStringLiteral("mnuSeadedEsimeneNädal")
+                                                                     : QStringLiteral("mnuSeadedEsimenePäev");
+        int checked = 0;
+        for (QAction *a : action(w, group)->menu()->actions())
+            checked += a->isChecked();
+        QCOMPARE(checked, 1);
+    }
+
+    void helpPopup_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("context"); // 0: no pop-up
+        QTest::newRow("lblUnix") << "lblUnix" << Qt::RightButton << 12;
+        QTest::newRow("lblUnixiAeg") << "lblUnixiAeg" << Qt::RightButton << 12;
+        QTest::newRow("fraUnix") << "fraUnix" << Qt::RightButton << 12;
+        QTest::newRow("fraInternet") << "fraInternet" << Qt::RightButton << 11;
+        QTest::newRow("lblInternet") << "lblInternet" << Qt::RightButton << 11;
+        QTest::newRow("lblAstronJP") << "lblAstronJP" << Qt::RightButton << 13;
+        QTest::newRow("lblTavalineJuliusePäev") << "lblTavalineJuliusePäev" << Qt::RightButton << 13;
+        QTest::newRow("fraKelladeVahe") << "fraKelladeVahe" << Qt::RightButton << 14;
+        QTest::newRow("lblKelladeVaheL") << "lblKelladeVaheL" << Qt::RightButton << 14;
+        QTest::newRow("lblKell") << "lblKell" << Qt::RightButton << 0;
+        QTest::newRow("fraNädal") << "fraNädal" << Qt::RightButton << 0;
+        QTest::newRow("lblNädal") << "lblNädal" << Qt::RightButton << 0;
+        QTest::newRow("lblUnix, left button") << "lblUnix" << Qt::LeftButton << 0;
+        QTest::newRow("lblUnix, middle button") << "lblUnix" << Qt::MiddleButton << 0;
+    }
+
+    void helpPopup()
+    {
+        QFETCH(QString, name);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, context);
+        frmAeg w(m_clock);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QSignalSpy shown(&w, &frmAeg::helpShown);
+        auto *abi = w.findChild<QMenu *>(QStringLiteral("mnuAbi"));
+
+        QTest::mouseClick(w.findChild<QWidget *>(name), button);
+        QCOMPARE(abi->isVisible(), context != 0);
+        if (context == 0)
+            return;
+        QTest::keyClick(abi, Qt::Key_M);
+        QVERIFY(!abi->isVisible());
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toInt(), context);
+        QWhatsThis::hideText();
+    }
+
+    void minimisedTitleAndFrozenReadouts()
+    {
+        m_clock.setNow(at(2005, 6, 15, 12, 0, 0));
+        frmAeg w(m_clock);
+        w.show();
+        w.tick();
+        QCOMPARE(w.windowTitle(), ownTitle);
+
+        w.showMinimized();
+        QCOMPARE(w.windowTitle(), QStringLiteral("12:00:00"));
+        tickAt(w, at(2005, 6, 15, 12, 0, 1));
+        QCOMPARE(w.windowTitle(), QStringLiteral("12:00:01"));
+        tickAt(w, at(2005, 6, 15, 12, 0, 2));
+        QCOMPARE(w.windowTitle(), QStringLiteral("12:00:02"));
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QStringLiteral("12:00:00"));
+        QCOMPARE(text(w, QStringLiteral("lblSekund")), QStringLiteral("0"));
+
+        w.showNormal();
+        QCOMPARE(w.windowTitle(), ownTitle);
+        // The readouts resume with the next second.
+        tickAt(w, ClockReading{2005, 6, 15, 12, 0, 2, 500, 7200, false});
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QStringLiteral("12:00:00"));
+        tickAt(w, at(2005, 6, 15, 12, 0, 3));
+        QCOMPARE(text(w, QStringLiteral("lblKell")), QStringLiteral("12:00:03"));
+        QCOMPARE(text(w, QStringLiteral("lblSekund")), QStringLiteral("57"));
+        QCOMPARE(w.windowTitle(), ownTitle);
+    }
+
+    void borrowedCaption()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        w.borrowCaption(QStringLiteral("Leia päevade arv"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Leia päevade arv"));
+        tickAt(w, at(2005, 6, 15, 12, 0, 1, 10800, true)); // the offset changes meanwhile
+        QCOMPARE(w.windowTitle(), QStringLiteral("Leia päevade arv"));
+        w.restoreCaption();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {GMT +03:00  -  Ida-Euroopa suveaeg}"));
+    }
+
+    void escCloses()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QSignalSpy closed(&w, &frmAeg::closed);
+
+        // While a dialog holds the close button, Esc does not close.
+        w.setCloseButtonEnabled(false);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
+        QCOMPARE(closed.count(), 0);
+
+        w.setCloseButtonEnabled(true);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void clickOnSulgeCloses()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(w.closeButton(), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+    }
+
+    // The title names the UTC offset in force and follows a change of it.
+    void titleFollowsOffset_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("dst");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("+2 winter") << 7200 << false << ownTitle;
+        QTest::newRow("+3 summer") << 10800 << true << "Tundrik {GMT +03:00  -  Ida-Euroopa suveaeg}";
+        QTest::newRow("+3 standard") << 10800 << false << "Tundrik {GMT +03:00}";
+        QTest::newRow("+2 summer") << 7200 << true << "Tundrik {GMT +02:00}";
+        QTest::newRow("UTC") << 0 << false << "Tundrik {GMT +00:00}";
+        QTest::newRow("-5") << -18000 << false << "Tundrik {GMT -05:00}";
+        QTest::newRow("-3:30") << -12600 << false << "Tundrik {GMT -03:30}";
+        QTest::newRow("+5:45") << 20700 << false << "Tundrik {GMT +05:45}";
+        QTest::newRow("+14") << 50400 << false << "Tundrik {GMT +14:00}";
+    }
+
+    void titleFollowsOffset()
+    {
+        QFETCH(int, offset);
+        QFETCH(bool, dst);
+        QFETCH(QString, title);
+        // At start.
+        m_clock.setNow(at(2005, 6, 15, 12, 0, 0, offset, dst));
+        {
+            frmAeg w(m_clock);
+            QCOMPARE(w.windowTitle(), title);
+        }
+        // After a change of offset, at the next refresh.
+        m_clock.setNow(at(2005, 3, 27, 2, 59, 59));
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(w.windowTitle(), ownTitle);
+        tickAt(w, at(2005, 3, 27, 3, 0, 0, offset, dst));
+        QCOMPARE(w.windowTitle(), title);
+    }
+
+    void summerTimeReadouts()
+    {
+        // 1.7.2005 12:00 at +03:00 is 09:00 UT.
+        m_clock.setNow(at(2005, 7, 1, 12, 0, 0, 10800, true));
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {GMT +03:00  -  Ida-Euroopa suveaeg}"));
+        QCOMPARE(text(w, QStringLiteral("lblUnix")), grouped("1 120 208 400"));
+        QCOMPARE(text(w, QStringLiteral("lblAstronJP")), grouped("2 453 552, 87500"));
+        QCOMPARE(text(w, QStringLiteral("lblInternet")), QStringLiteral("@ 416,67"));
+    }
+
+    // A new day that no refresh of 00:00:00 saw starts at the next refresh.
+    void missedMidnightWhileMinimised()
+    {
+        m_clock.setNow(at(2004, 12, 31, 23, 59, 58));
+        frmAeg w(m_clock);
+        w.show();
+        w.tick();
+        w.showMinimized();
+        for (int s = 59; s <= 62; ++s) // 23:59:59 .. 00:00:02
+            tickAt(w, s < 60 ? at(2004, 12, 31, 23, 59, s) : at(2005, 1, 1, 0, 0, s - 60));
+        QCOMPARE(w.windowTitle(), QStringLiteral("00:00:02"));
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Reede, 31. detsember "));
+
+        w.showNormal();
+        tickAt(w, at(2005, 1, 1, 0, 0, 3));
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Laupäev, 01. jaanuar "));
+        QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), QStringLiteral("1. päev"));
+        QCOMPARE(countdown(w), (QStringList{"364", "23", "59", "57"}));
+        QCOMPARE(text(w, QStringLiteral("lblTavalineJP")), grouped("2 453 372, 00003"));
+    }
+
+    void dateSetByHand_data()
+    {
+        QTest::addColumn<ClockReading>("changed");
+        QTest::addColumn<QString>("dateLine");
+        QTest::addColumn<QString>("dayOfYear");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("a day forward") << at(2005, 6, 16, 12, 0, 1) << " Neljapäev, 16. juuni " << "167. päev" << "198";
+        QTest::newRow("a day back") << at(2005, 6, 14, 12, 0, 1) << " Teisipäev, 14. juuni " << "165. päev" << "200";
+        QTest::newRow("a year forward") << at(2006, 6, 15, 12, 0, 1) << " Neljapäev, 15. juuni " << "166. päev" << "199";
+        QTest::newRow("to 23:59:59 of the next day") << at(2005, 6, 16, 23, 59, 59) << " Neljapäev, 16. juuni "
+                                                     << "167. päev" << "198";
+    }
+
+    void dateSetByHand()
+    {
+        QFETCH(ClockReading, changed);
+        QFETCH(QString, dateLine);
+        QFETCH(QString, dayOfYear);
+        QFETCH(QString, days);
+        m_clock.setNow(at(2005, 6, 15, 12, 0, 0));
+        frmAeg w(m_clock);
+        w.tick();
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), QStringLiteral(" Kolmapäev, 15. juuni "));
+
+        tickAt(w, changed);
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), dateLine);
+        QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), dayOfYear);
+        QCOMPARE(text(w, QStringLiteral("lblPäev")), days);
+    }
+
+    // Every readout at its longest texts lies whole inside its label, and every
+    // label inside its frame.
+    void nothingClipped_data()
+    {
+        QTest::addColumn<ClockReading>("now");
+        QTest::newRow("ten-digit Unix time") << at(2033, 9, 28, 23, 59, 48);
+        QTest::newRow("near the end of the 32-bit Unix time") << at(2038, 1, 19, 5, 14, 7);
+        QTest::newRow("leap year, 365 days left") << at(2032, 1, 1, 0, 0, 1);
+        QTest::newRow("most negative clock difference") << at(2033, 2, 12, 22, 22, 22);
+        QTest::newRow("most positive clock difference") << at(2033, 11, 2, 18, 28, 38);
+        QTest::newRow("week 53") << at(2032, 12, 31, 20, 58, 58);
+    }
+
+    void nothingClipped()
+    {
+        QFETCH(ClockReading, now);
+        m_clock.setNow(now);
+        frmAeg w(m_clock);
+        w.show();
+        w.tick();
+        const auto labels = w.findChildren<QLabel *>();
+        QCOMPARE(labels.size(), 24);
+        for (const QLabel *l : labels) {
+            const QString what = l->objectName() + QStringLiteral(": ") + l->text();
+            QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(what));
+            QVERIFY2(l->sizeHint().height() <= l->height(), qPrintable(what));
+            const QRect inside = l->parentWidget()->contentsRect();
+            QVERIFY2(inside.contains(l->geometry()), qPrintable(what));
+        }
+    }
+
+    // The date line and the clock differences over every day of a year: each
+    // weekday with each month name, both signs of the difference.
+    void dateLineFitsEveryDay()
+    {
+        m_clock.setNow(at(2033, 1, 1, 12, 0, 0));
+        frmAeg w(m_clock);
+        QLabel *line = label(w, QStringLiteral("lblKuupäev"));
+        const QWidget *frame = line->parentWidget();
+        const QList<QLabel *> differences{label(w, QStringLiteral("lblKelladeVaheT")),
+                                          label(w, QStringLiteral("lblKelladeVaheL"))};
+        for (QDate d(2033, 1, 1); d.year() == 2033; d = d.addDays(1)) {
+            m_clock.setNow(at(d.year(), d.month(), d.day(), 12, 0, 0));
+            w.UusPaev();
+            QVERIFY2(frame->contentsRect().contains(line->geometry()), qPrintable(line->text()));
+            QVERIFY(qAbs(line->geometry().center().x() - frame->width() / 2) <= 1);
+            for (const QLabel *l : differences)
+                QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->text()));
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmAeg)
+#include "tst_frmaeg.moc"
