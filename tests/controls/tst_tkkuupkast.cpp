@@ -312,6 +312,17 @@ private slots:
         QCOMPARE(focused(), h.field("txtKuu")); // stays where the host put it
     }
 
+    void clickFromOutsideGoesToFirstEmptyField()
+    {
+        Host<TKKuupKast> h;
+        QTest::mouseClick(h.field("txtAasta"), Qt::LeftButton);
+        QCOMPARE(focused(), h.field("txtPäev"));
+        type("150");
+        QTest::mouseClick(h.field("txtPäev"), Qt::LeftButton); // inside the box: no entry rule
+        QCOMPARE(focused(), h.field("txtPäev"));
+        QCOMPARE(h.field("txtKuu")->text(), QStringLiteral("01")); // the month was left: filled
+    }
+
     void doubleClickFillsToday()
     {
         Host<TKKuupKast> h;
