@@ -36,7 +36,11 @@ TKControl::TKControl(QWidget *parent)
     setAutoFillBackground(false);
 }
 
-TKControl::~TKControl() = default;
+TKControl::~TKControl()
+{
+    for (TKField *field : std::as_const(m_fields))
+        field->detachOwner();
+}
 
 int TKControl::px(int pixels) const
 {

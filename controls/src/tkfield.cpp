@@ -23,7 +23,10 @@ TKField::TKField(TKControl *owner, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setMaxLength(32767);
-    connect(this, &QLineEdit::textChanged, this, [this] { m_owner->onFieldTextChanged(this); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (m_owner)
+            m_owner->onFieldTextChanged(this);
+    });
 }
 
 void TKField::setCharacterLimit(int limit)
@@ -250,6 +253,8 @@ void TKField::dropEvent(QDropEvent *event)
 void TKField::focusInEvent(QFocusEvent *event)
 {
     // Entering by Tab does not select the text: a typed digit goes to the end.
+    if (!m_owner)
+        return QLineEdit::focusInEvent(event);
     const bool hadSelection = hasSelectedText();
     QLineEdit::focusInEvent(event);
     if (!hadSelection && hasSelectedText())
@@ -260,6 +265,7 @@ void TKField::focusInEvent(QFocusEvent *event)
 void TKField::focusOutEvent(QFocusEvent *event)
 {
     // The control sees the selection before the line edit drops it.
-    m_owner->fieldFocusOut(this, event->reason());
+    if (m_owner)
+        m_owner->fieldFocusOut(this, event->reason());
     QLineEdit::focusOutEvent(event);
 }

@@ -20,6 +20,9 @@ public:
     // The character limit as the controls see it: 0 means none.
     void setCharacterLimit(int limit);
     int characterLimit() const { return m_limit; }
+    // Called by the control as it is destroyed: from then on the field is a
+    // plain line edit, so focus moves during the destruction reach nothing dead.
+    void detachOwner() { m_owner = nullptr; }
 
 protected:
     bool event(QEvent *event) override;

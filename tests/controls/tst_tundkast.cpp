@@ -20,6 +20,38 @@ class TestTundkast : public QObject
 private slots:
     void initTestCase() { pinLocale(); }
 
+    // A host may destroy a control while one of its fields has the focus
+    // (a dialog closing); the focus leaving the dying field must reach no
+    // destroyed part of the control.
+    void destroyWithFocusedField_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("date box, year") << "Tundkast.TKKuupKast" << "txtAasta";
+        QTest::newRow("time box, minute") << "Tundkast.TKKellaKast" << "txtMinut";
+        QTest::newRow("integer box") << "Tundkast.TKArvuKast" << "txtArv";
+    }
+    void destroyWithFocusedField()
+    {
+        QFETCH(QString, className);
+        QFETCH(QString, field);
+        QWidget host;
+        QLineEdit other(&host);
+        QWidget *control = Tundkast::createControl(className, &host);
+        QVERIFY(control);
+        control->move(0, 40);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        host.activateWindow();
+        auto *edit = control->findChild<QLineEdit *>(field);
+        QVERIFY(edit);
+        edit->setFocus();
+        QTest::keyClicks(edit, "1");
+        delete control;
+        QVERIFY(host.isVisible());
+        other.setFocus();
+    }
+
     void createByClassName_data()
     {
         QTest::addColumn<QString>("className");
