@@ -33,14 +33,14 @@ macro(expect_link path target)
     endif()
 endmacro()
 
-# The program.
+# The program, with no run path left pointing into the build tree.
 expect_file(bin/tundrik)
-if(EXISTS "${PREFIX}/bin/tundrik" AND NOT IS_DIRECTORY "${PREFIX}/bin/tundrik")
-    file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${PREFIX}/bin/tundrik"
-         RESOLVED_DEPENDENCIES_VAR deps UNRESOLVED_DEPENDENCIES_VAR unresolved
-         DIRECTORIES "${PREFIX}/${LIBDIR}" "${BUILD_DIR}/controls")
-    if(NOT deps MATCHES "libtundkast\\.so\\.1")
-        list(APPEND failures "bin/tundrik does not load libtundkast.so.1 (${deps})")
+find_program(READELF readelf)
+if(READELF AND EXISTS "${PREFIX}/bin/tundrik" AND NOT IS_DIRECTORY "${PREFIX}/bin/tundrik")
+    execute_process(COMMAND "${READELF}" -d "${PREFIX}/bin/tundrik" OUTPUT_VARIABLE dynamic)
+    string(FIND "${dynamic}" "${BUILD_DIR}" at)
+    if(NOT at EQUAL -1)
+        list(APPEND failures "bin/tundrik keeps a run path into the build tree")
     endif()
 endif()
 
@@ -48,7 +48,6 @@ endif()
 expect_file(${LIBDIR}/libtundkast.so.1.0.2)
 expect_link(${LIBDIR}/libtundkast.so.1 libtundkast.so.1.0.2)
 expect_link(${LIBDIR}/libtundkast.so libtundkast.so.1)
-find_program(READELF readelf)
 if(READELF AND EXISTS "${PREFIX}/${LIBDIR}/libtundkast.so.1.0.2")
     execute_process(COMMAND "${READELF}" -d "${PREFIX}/${LIBDIR}/libtundkast.so.1.0.2"
                     OUTPUT_VARIABLE dynamic)
