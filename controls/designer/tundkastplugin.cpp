@@ -30,10 +30,25 @@ QString TundkastWidgetInterface::whatsThis() const
 
 QString TundkastWidgetInterface::domXml() const
 {
+    // The persisted limits are listed so that Designer writes them into
+    // every form, also when they keep their first values.
+    QString properties;
+    if (m_className == QLatin1String("TKArvuKast")) {
+        properties = QStringLiteral("  <property name=\"lubanegarv\"><bool>false</bool></property>\n"
+                                    "  <property name=\"lubanull\"><bool>false</bool></property>\n"
+                                    "  <property name=\"maksimaalnev\"><number>0</number></property>\n"
+                                    "  <property name=\"minimaalnev\"><number>0</number></property>\n"
+                                    "  <property name=\"maxpikkus\"><number>0</number></property>\n");
+    } else if (m_className == QLatin1String("TKKuupKast")) {
+        properties = QStringLiteral("  <property name=\"maksimum\"><number>2299</number></property>\n"
+                                    "  <property name=\"miinimum\"><number>100</number></property>\n");
+    }
     return QStringLiteral("<ui language=\"c++\">\n"
-                          " <widget class=\"%1\" name=\"%2\"/>\n"
+                          " <widget class=\"%1\" name=\"%2\">\n"
+                          "%3"
+                          " </widget>\n"
                           "</ui>\n")
-        .arg(m_className, m_instanceName);
+        .arg(m_className, m_instanceName, properties);
 }
 
 QWidget *TundkastWidgetInterface::createWidget(QWidget *parent)

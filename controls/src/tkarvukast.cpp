@@ -560,6 +560,7 @@ int TKArvuKast::fieldKey(TKField *field, int key)
     if (text == QLatin1String("-")) {
         if (limit > 0 && text.size() >= limit)
             return 0;
+        field->setCursorPosition(1); // the digit goes after the sign
         return firstDigit(true);
     }
 

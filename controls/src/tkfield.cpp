@@ -259,6 +259,7 @@ void TKField::focusInEvent(QFocusEvent *event)
 
 void TKField::focusOutEvent(QFocusEvent *event)
 {
-    QLineEdit::focusOutEvent(event);
+    // The control sees the selection before the line edit drops it.
     m_owner->fieldFocusOut(this, event->reason());
+    QLineEdit::focusOutEvent(event);
 }

@@ -17,7 +17,7 @@ TKKellaKast::TKKellaKast(QWidget *parent)
     d->hour = addField(QStringLiteral("txtTund"), 2, 20, 2);
     addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 22);
     d->minute = addField(QStringLiteral("txtMinut"), 25, 20, 2);
-    addSeparator(QStringLiteral("lblKoolon2"), QStringLiteral(":"), 45);
+    addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 45);
     d->second = addField(QStringLiteral("txtSekund"), 48, 20, 2);
     for (TKField *f : std::as_const(m_fields))
         f->setAlignment(Qt::AlignCenter);

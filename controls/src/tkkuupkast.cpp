@@ -43,7 +43,7 @@ TKKuupKast::TKKuupKast(QWidget *parent)
     d->day = addField(QStringLiteral("txtPäev"), 2, 20, 2);
     addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 22);
     d->month = addField(QStringLiteral("txtKuu"), 25, 20, 2);
-    addSeparator(QStringLiteral("lblPunkt2"), QStringLiteral("."), 45);
+    addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 45);
     d->year = addField(QStringLiteral("txtAasta"), 48, 34, 4);
     for (TKField *f : std::as_const(m_fields))
         f->setAlignment(Qt::AlignCenter);

@@ -139,7 +139,7 @@ frmKalender::~frmKalender()
 
 void frmKalender::buildLayout()
 {
-    const auto t = calendarui::Twips::ofPrimaryScreen();
+    const auto t = calendarui::Twips::of(parentWidget());
     setFixedSize(t.x(6975), t.y(5745));
 
     // The focus target comes first in the tab order and lies below the

@@ -73,7 +73,7 @@ frmPuhad::frmPuhad(QWidget *calendarWindow) : QDialog(calendarWindow)
 
 void frmPuhad::buildLayout()
 {
-    const auto t = calendarui::Twips::ofPrimaryScreen();
+    const auto t = calendarui::Twips::of(parentWidget());
     setFixedSize(t.x(5775), t.y(3705));
     setWindowColour(this, kSilver);
 
@@ -152,7 +152,7 @@ void frmPuhad::placeOver(const QWidget *calendarWindow)
 
 void frmPuhad::fillRows()
 {
-    const auto t = calendarui::Twips::ofPrimaryScreen();
+    const auto t = calendarui::Twips::of(parentWidget());
     const int p = t.perPixelX();
     const holidays::HolidayList rows =
         holidays::BuildHolidayList(tundrik::CalendarMonth, tundrik::CalendarYear);

@@ -1,10 +1,11 @@
 // Twips (1/1440 inch) to pixels through the screen's logical DPI, so that the
 // windows of the calendar keep their proportions at every screen density.
+// One reading of the DPI serves a whole layout.
 #pragma once
 
-#include <QGuiApplication>
+#include "main/twips.h"
+
 #include <QRect>
-#include <QScreen>
 
 #include <cmath>
 
@@ -14,14 +15,10 @@ struct Twips {
     double dpiX = 96;
     double dpiY = 96;
 
-    static Twips ofPrimaryScreen()
+    // The screen the widget is on (the primary screen for nullptr).
+    static Twips of(const QWidget *w)
     {
-        Twips t;
-        if (const QScreen *s = QGuiApplication::primaryScreen()) {
-            t.dpiX = s->logicalDotsPerInchX();
-            t.dpiY = s->logicalDotsPerInchY();
-        }
-        return t;
+        return Twips{logicalDpiX(w), logicalDpiY(w)};
     }
 
     int x(int twips) const { return int(std::lround(twips * dpiX / 1440.0)); }

@@ -149,10 +149,24 @@ private slots:
         EventLog log(h.box);
         h.other->setFocus();
         QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("100"));
+        QCOMPARE(h.field("txtAasta")->cursorPosition(), 3);
         QCOMPARE(log.take(), QString());
         // the flags stay as they were until the next change
         QVERIFY(!h.box->TKKuupaevOige());
         QVERIFY(h.box->TKEnneGregoriust());
+    }
+
+    void selectionCollapsedOnLeaving()
+    {
+        Host<TKKuupKast> h;
+        h.box->setFocus();
+        type("15");
+        QLineEdit *day = h.field("txtPäev");
+        day->setFocus();
+        day->setSelection(0, 1);
+        h.other->setFocus();
+        QVERIFY(!day->hasSelectedText());
+        QCOMPARE(day->cursorPosition(), 2);
     }
 
     void julianReading_data()
@@ -296,6 +310,17 @@ private slots:
         h.other->setFocus();
         h.field("txtKuu")->setFocus();
         QCOMPARE(focused(), h.field("txtKuu")); // stays where the host put it
+    }
+
+    void clickFromOutsideGoesToFirstEmptyField()
+    {
+        Host<TKKuupKast> h;
+        QTest::mouseClick(h.field("txtAasta"), Qt::LeftButton);
+        QCOMPARE(focused(), h.field("txtPäev"));
+        type("150");
+        QTest::mouseClick(h.field("txtPäev"), Qt::LeftButton); // inside the box: no entry rule
+        QCOMPARE(focused(), h.field("txtPäev"));
+        QCOMPARE(h.field("txtKuu")->text(), QStringLiteral("01")); // the month was left: filled
     }
 
     void doubleClickFillsToday()

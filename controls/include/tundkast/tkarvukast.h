@@ -15,13 +15,13 @@ class TUNDKAST_EXPORT TKArvuKast : public TKControl
 {
     Q_OBJECT
     Q_CLASSINFO("Description", "Kuni 20-kohalise täisarvu kast.")
-    Q_PROPERTY(QVariant TKArv READ TKArv STORED false)
-    Q_PROPERTY(bool TKArvPiirides READ TKArvPiirides STORED false)
-    Q_PROPERTY(bool TKNegArvLubatud READ TKNegArvLubatud WRITE setTKNegArvLubatud STORED false)
-    Q_PROPERTY(bool TKNullLubatud READ TKNullLubatud WRITE setTKNullLubatud STORED false)
-    Q_PROPERTY(int TKMaksimaalnePikkus READ TKMaksimaalnePikkus WRITE setTKMaksimaalnePikkus STORED false)
-    Q_PROPERTY(int TKMaksimaalneVaartus READ TKMaksimaalneVaartus WRITE setTKMaksimaalneVaartus STORED false)
-    Q_PROPERTY(int TKMinimaalneVaartus READ TKMinimaalneVaartus WRITE setTKMinimaalneVaartus STORED false)
+    Q_PROPERTY(QVariant TKArv READ TKArv DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKArvPiirides READ TKArvPiirides DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKNegArvLubatud READ TKNegArvLubatud WRITE setTKNegArvLubatud DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKNullLubatud READ TKNullLubatud WRITE setTKNullLubatud DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKMaksimaalnePikkus READ TKMaksimaalnePikkus WRITE setTKMaksimaalnePikkus DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKMaksimaalneVaartus READ TKMaksimaalneVaartus WRITE setTKMaksimaalneVaartus DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKMinimaalneVaartus READ TKMinimaalneVaartus WRITE setTKMinimaalneVaartus DESIGNABLE false STORED false)
     // The persisted limits under the keys of the host's form files; written
     // as loaded, without the clamping of the properties above.
     Q_PROPERTY(bool lubanegarv READ lubanegarv WRITE setLubanegarv DESIGNABLE true)

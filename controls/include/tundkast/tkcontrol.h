@@ -14,8 +14,8 @@ class QLabel;
 class TUNDKAST_EXPORT TKControl : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool TKLubatud READ TKLubatud WRITE setTKLubatud DESIGNABLE true)
-    Q_PROPERTY(bool TKLukus READ TKLukus WRITE setTKLukus DESIGNABLE true)
+    Q_PROPERTY(bool TKLubatud READ TKLubatud WRITE setTKLubatud DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKLukus READ TKLukus WRITE setTKLukus DESIGNABLE false STORED false)
 
 public:
     ~TKControl() override;

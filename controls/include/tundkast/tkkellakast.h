@@ -12,7 +12,7 @@ class TUNDKAST_EXPORT TKKellaKast : public TKControl
 {
     Q_OBJECT
     Q_CLASSINFO("Description", "Kellaaja kast.")
-    Q_PROPERTY(QVariant TKKell READ TKKell STORED false)
+    Q_PROPERTY(QVariant TKKell READ TKKell DESIGNABLE false STORED false)
 
 public:
     explicit TKKellaKast(QWidget *parent = nullptr);

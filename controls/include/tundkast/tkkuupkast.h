@@ -14,12 +14,12 @@ class TUNDKAST_EXPORT TKKuupKast : public TKControl
 {
     Q_OBJECT
     Q_CLASSINFO("Description", "Kuupäeva kast (vormingus pp.kk.aaaa).")
-    Q_PROPERTY(int TKAastaMaksimum READ TKAastaMaksimum WRITE setTKAastaMaksimum STORED false)
-    Q_PROPERTY(int TKAastaMiinimum READ TKAastaMiinimum WRITE setTKAastaMiinimum STORED false)
-    Q_PROPERTY(bool TKEnneGregoriust READ TKEnneGregoriust STORED false)
-    Q_PROPERTY(double TKKuupaev READ TKKuupaev STORED false)
-    Q_PROPERTY(double TKKuupaevGr READ TKKuupaevGr STORED false)
-    Q_PROPERTY(bool TKKuupaevOige READ TKKuupaevOige STORED false)
+    Q_PROPERTY(int TKAastaMaksimum READ TKAastaMaksimum WRITE setTKAastaMaksimum DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKAastaMiinimum READ TKAastaMiinimum WRITE setTKAastaMiinimum DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKEnneGregoriust READ TKEnneGregoriust DESIGNABLE false STORED false)
+    Q_PROPERTY(double TKKuupaev READ TKKuupaev DESIGNABLE false STORED false)
+    Q_PROPERTY(double TKKuupaevGr READ TKKuupaevGr DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKKuupaevOige READ TKKuupaevOige DESIGNABLE false STORED false)
     // The persisted year limits under the keys of the host's form files;
     // written as loaded, without clamping.
     Q_PROPERTY(int maksimum READ maksimum WRITE setMaksimum DESIGNABLE true)

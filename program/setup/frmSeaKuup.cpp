@@ -1,0 +1,106 @@
+#include "frmSeaKuup.h"
+
+#include "formparts.h"
+#include "refusal.h"
+#include "systemclocksetter.h"
+
+#include <tundkast/tkkuupkast.h>
+
+#include <QDate>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTime>
+#include <QVariantMap>
+
+#include <cmath>
+
+namespace {
+
+// The client area in twips: the border frame with equal margins.
+constexpr int clientWidth = 4095;
+constexpr int clientHeight = 2175;
+
+// Day 0 of the date value.
+const QDate dateValueEpoch(1899, 12, 30);
+
+} // namespace
+
+using namespace setup;
+
+frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
+                       std::function<void()> newDay, QWidget *parent)
+    : QDialog(parent)
+    , m_clock(clock)
+    , m_setter(setter)
+    , m_newDay(std::move(newDay))
+{
+    setObjectName(QStringLiteral("frmSeaKuup"));
+    setWindowTitle(QStringLiteral("Sea kuupäev"));
+    setFont(form::sans(8.25));
+    form::setClientSize(this, clientWidth, clientHeight);
+
+    QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 300, 120, 3495, 1935);
+    QFrame *fraKuupaev = form::frame(fraRaam, QStringLiteral("fraKuupäev"), 240, 300, 1215, 615);
+    const tundrik::ClockReading now = m_clock.now();
+    // As in the set-time dialog, the label spans the frame's inside, centred.
+    QLabel *lblKuupaev = form::label(fraKuupaev, QStringLiteral("lblKuupäev"), form::sans(9.75), 30,
+                                     240, 1155, 240,
+                                     QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
+    lblKuupaev->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    QFrame *fraSeaKuup = form::frame(fraRaam, QStringLiteral("fraSeaKuup"), 1680, 240, 1575, 735);
+    m_tkpKuupaev = new TKKuupKast(fraSeaKuup);
+    m_tkpKuupaev->setObjectName(QStringLiteral("tkpKuupäev"));
+    // The year limits as the form stores them with the control.
+    m_tkpKuupaev->loadPersisted(QVariantMap{{QStringLiteral("maksimum"), 2299},
+                                            {QStringLiteral("miinimum"), 100}});
+    form::place(m_tkpKuupaev, 150, 240, 1260, 330);
+
+    const QFont buttonFont = form::sans(12);
+    m_cmdLoobu = form::button(fraRaam, QStringLiteral("cmdLoobu"), QStringLiteral("&Loobu"),
+                              QStringLiteral(" Sule aken ilma salvestamata (Esc) "), buttonFont,
+                              240, 1200, 1425, 495);
+    m_cmdSea = form::button(fraRaam, QStringLiteral("cmdSea"), QStringLiteral("&Sea"),
+                            QStringLiteral(" Salvesta kuupäev (Enter) "), buttonFont, 1920, 1200,
+                            1335, 495);
+    m_cmdSea->setEnabled(false);
+    setTabOrder(m_tkpKuupaev, m_cmdLoobu);
+    setTabOrder(m_cmdLoobu, m_cmdSea);
+
+    connect(m_tkpKuupaev, &TKKuupKast::TKChange, this,
+            [this](bool &, bool &valid) { m_cmdSea->setEnabled(valid); });
+    connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, m_cmdSea, &QPushButton::click);
+    connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
+    connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);
+    connect(m_cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
+    form::makeCancelButton(this, m_cmdLoobu);
+    form::moveFocusWhenDraggedOff(m_cmdLoobu, [this]() -> QWidget * {
+        return m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tkpKuupaev;
+    });
+
+    m_tkpKuupaev->setFocus();
+}
+
+frmSeaKuup::~frmSeaKuup() = default;
+
+void frmSeaKuup::placeOver(const QRect &mainFrame)
+{
+    move(form::centredOver(mainFrame, size(), 0));
+}
+
+void frmSeaKuup::cmdSeaClick()
+{
+    if (!m_tkpKuupaev->TKKuupaevOige())
+        return;
+    // The date as the box holds it, also before the Gregorian reform; the
+    // local time of day stays.
+    const QDate date = dateValueEpoch.addDays(qint64(std::floor(m_tkpKuupaev->TKKuupaev())));
+    const tundrik::ClockReading now = m_clock.now();
+    const QTime time(now.hour, now.minute, now.second, now.millisecond);
+    if (!applyLocalTime(this, m_setter, date, time, QStringLiteral("Kuupäeva")))
+        return;
+    if (m_newDay)
+        m_newDay();
+    accept();
+}

@@ -1,0 +1,58 @@
+// The calendar opened from the main window: F4 shows it modally over the
+// main window, whose close button stays disabled until the calendar closes.
+#include "calendartestsupport.h"
+
+#include "main/frmAeg.h"
+#include "main/windowopeners.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+using namespace calendartest;
+
+class tst_openCalendar : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFonts(); }
+    void f4OpensTheCalendar();
+};
+
+void tst_openCalendar::f4OpensTheCalendar()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2004, 2, 15, 12, 0, 30);
+    frmAeg main(clock);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(main.closeButton()->isEnabled());
+
+    QString opened;
+    bool closeEnabledWhileOpen = true;
+    QString title;
+    // The opener lets pending events run before it shows the window, so
+    // look for it until it is there.
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll.stop();
+        opened = modal->objectName();
+        closeEnabledWhileOpen = main.closeButton()->isEnabled();
+        if (auto *t = modal->findChild<QLabel *>(QStringLiteral("lblKalender")))
+            title = t->text();
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+    });
+    poll.start();
+    QTest::keyClick(&main, Qt::Key_F4);
+    QCOMPARE(opened, QStringLiteral("frmKalender"));
+    QVERIFY(!closeEnabledWhileOpen);
+    QCOMPARE(title, QStringLiteral("Veebruar  2004"));
+    QVERIFY(main.closeButton()->isEnabled());
+    QCOMPARE(tundrik::CalendarMonth, qint16(2));
+}
+
+QTEST_MAIN(tst_openCalendar)
+#include "tst_openCalendar.moc"
