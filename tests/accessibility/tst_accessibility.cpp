@@ -7,6 +7,11 @@
 #include "main/accessibility.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
+#include "setup/frmSeaKell.h"
+#include "setup/frmSeaKuup.h"
+#include "setup/frmTKp.h"
+#include "setup/systemclocksetter.h"
+#include "setup/systeminfo.h"
 
 #include "shared.h"
 
@@ -48,6 +53,12 @@ QStringList shownChildNames(QAccessibleInterface *parent)
     return names;
 }
 
+// Never sets anything: the dialogs here are only read.
+class NoClockSetter final : public setup::SystemClockSetter {
+public:
+    setup::SetResult setSystemTime(qint64) override { return {}; }
+};
+
 } // namespace
 
 class tst_accessibility : public QObject {
@@ -69,6 +80,7 @@ private slots:
     void fieldReadsTypedText();
     void calendarWindow();
     void holidayRows();
+    void setupWindows();
     void nameSetBeforeObjectName();
 };
 
@@ -464,6 +476,46 @@ void tst_accessibility::holidayRows()
     QVERIFY(first->state().invisible);
     QVERIFY(first->text(QAccessible::Name).isEmpty());
     QVERIFY(iface(may.findChild<QLabel *>(QStringLiteral("lblES")))->state().invisible);
+}
+
+// The set-time, set-date and About windows as they are built.
+void tst_accessibility::setupWindows()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2026, 12, 7, 14, 25, 7);
+    NoClockSetter setter;
+
+    frmSeaKell setTime(clock, setter);
+    setTime.tick();
+    QCOMPARE(nameOf(setTime.findChild<QLabel *>(QStringLiteral("lblKell"))),
+             QStringLiteral("Praegune kellaaeg, 14:25:07"));
+    QCOMPARE(nameOf(setTime.findChild<QWidget *>(QStringLiteral("tklKell"))),
+             QStringLiteral("Uus kellaaeg"));
+    QCOMPARE(nameOf(setTime.findChild<QPushButton *>(QStringLiteral("cmdSea"))),
+             QStringLiteral("Sea kellaaeg"));
+    QCOMPARE(nameOf(setTime.findChild<QPushButton *>(QStringLiteral("cmdLoobu"))),
+             QStringLiteral("Loobu"));
+
+    frmSeaKuup setDate(clock, setter, [] {});
+    QCOMPARE(nameOf(setDate.findChild<QLabel *>(QStringLiteral("lblKuupäev"))),
+             QStringLiteral("Tänane kuupäev, 07.12.2026"));
+    QCOMPARE(nameOf(setDate.findChild<QWidget *>(QStringLiteral("tkpKuupäev"))),
+             QStringLiteral("Uus kuupäev"));
+    QCOMPARE(nameOf(setDate.findChild<QPushButton *>(QStringLiteral("cmdSea"))),
+             QStringLiteral("Sea kuupäev"));
+
+    setup::SystemInfo info;
+    info.workArea = QRect(0, 0, 1024, 738);
+    frmTKp about(info);
+    about.show();
+    QCOMPARE(nameOf(about.findChild<QLabel *>(QStringLiteral("lblEkraan"))),
+             QStringLiteral("Tööala suurus, 1024 x 738"));
+    QAccessibleInterface *icon = iface(about.findChild<QLabel *>(QStringLiteral("imgIkoon")));
+    QCOMPARE(icon->role(), QAccessible::Graphic);
+    QCOMPARE(icon->text(QAccessible::Name), QStringLiteral("Tundriku ikoon"));
+    QVERIFY(!icon->state().invisible);
+    QCOMPARE(nameOf(about.findChild<QPushButton *>(QStringLiteral("cmdOlgu"))),
+             QStringLiteral("Olgu"));
 }
 
 // An interface asked for while a widget is being built, before it has its
