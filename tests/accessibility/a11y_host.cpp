@@ -4,11 +4,17 @@
 //   a11y_host main      the main window at 1.1.2000 02:00:00 (UT + 2)
 //   a11y_host calendar  the calendar for January 2004 and the holidays of June
 //   a11y_host boxes     the three Tundkast boxes as the dialogs name them
+//   a11y_host setup     the set-time, set-date and About windows
 #include "calendar/frmKalender.h"
 #include "calendar/frmPuhad.h"
 #include "main/accessibility.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
+#include "setup/frmSeaKell.h"
+#include "setup/frmSeaKuup.h"
+#include "setup/frmTKp.h"
+#include "setup/systemclocksetter.h"
+#include "setup/systeminfo.h"
 
 #include "shared.h"
 
@@ -19,6 +25,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
+
+namespace {
+
+// Never sets anything: the windows are only read.
+class NoClockSetter final : public setup::SystemClockSetter {
+public:
+    setup::SetResult setSystemTime(qint64) override { return {}; }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -49,6 +65,21 @@ int main(int argc, char *argv[])
         auto *holidays = new frmPuhad(calendar);
         holidays->move(calendar->x() + calendar->width() + 20, calendar->y());
         holidays->show();
+    } else if (what == QLatin1String("setup")) {
+        clock.setNow(2026, 12, 7, 14, 25, 7);
+        static NoClockSetter setter;
+        auto *setTime = new frmSeaKell(clock, setter);
+        setTime->tick();
+        setTime->move(0, 0);
+        setTime->show();
+        auto *setDate = new frmSeaKuup(clock, setter, [] {});
+        setDate->move(300, 0);
+        setDate->show();
+        setup::SystemInfo info;
+        info.workArea = QRect(0, 0, 1024, 738);
+        auto *about = new frmTKp(info);
+        about->move(0, 300);
+        about->show();
     } else {
         // As the set-time, set-date and interval dialogs place them.
         auto *setTime = new QWidget;

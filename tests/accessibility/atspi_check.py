@@ -145,6 +145,20 @@ def boxes_checks(nodes):
                   "the fields of %r in order: %r" % (box, got))
 
 
+def setup_checks(nodes):
+    for name in ["Praegune kellaaeg, 14:25:07", "Tänane kuupäev, 07.12.2026",
+                 "Tööala suurus, 1024 x 738"]:
+        check(has(nodes, name, "label"), "label %r" % name)
+    check(has(nodes, "Tundriku ikoon", "image"), "image 'Tundriku ikoon'")
+    for name in ["Sea kellaaeg", "Sea kuupäev", "Loobu", "Olgu"]:
+        check(has(nodes, name, "push button"), "push button %r" % name)
+    for box, fields in {"Uus kellaaeg": ["Tund", "Minut", "Sekund"],
+                        "Uus kuupäev": ["Päev", "Kuu", "Aasta"]}.items():
+        found = [node for _, r, n, s, node in nodes if n == box and s]
+        got = children_shown(found[0]) if found else []
+        check([n for _, n in got] == fields, "the fields of %r in order: %r" % (box, got))
+
+
 def main(argv):
     host = argv[1] if len(argv) > 1 else "build/tests/accessibility/a11y_host"
     program = argv[2] if len(argv) > 2 else None
@@ -155,6 +169,7 @@ def main(argv):
     run([host, "main"], name, main_checks)
     run([host, "calendar"], name, calendar_checks)
     run([host, "boxes"], name, boxes_checks)
+    run([host, "setup"], name, setup_checks)
     if program:
         run([program], os.path.basename(program), program_checks)
     print("%d failure(s)" % len(failures))
