@@ -325,6 +325,15 @@ private slots:
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         tundrik::DayDescriptionMode = QStringLiteral("??");
+        // The dialog opens modally; close it as soon as it is shown.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&closer] {
+            if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+                closer.stop();
+                modal->close();
+            }
+        });
+        closer.start(5);
         QTest::keyClick(&w, Qt::Key(key), Qt::ControlModifier);
         QCOMPARE(tundrik::DayDescriptionMode, mode);
     }

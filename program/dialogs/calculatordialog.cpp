@@ -1,0 +1,464 @@
+#include "calculatordialog.h"
+
+#include "dialoghelp.h"
+#include "framewidgets.h"
+#include "main/frmAeg.h"
+#include "main/twips.h"
+#include "shared.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWhatsThis>
+
+#include <exception>
+
+namespace {
+
+CalculatorDialog::Confirm &confirmFunction()
+{
+    static CalculatorDialog::Confirm confirm;
+    return confirm;
+}
+
+QMessageBox::StandardButton defaultConfirm(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tundrik"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+QFont sansSerif(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+void CalculatorDialog::setConfirm(Confirm confirm)
+{
+    confirmFunction() = std::move(confirm);
+}
+
+QMessageBox::StandardButton CalculatorDialog::askConfirm(QWidget *parent, const QString &text)
+{
+    if (confirmFunction())
+        return confirmFunction()(parent, text);
+    return defaultConfirm(parent, text);
+}
+
+CalculatorDialog::CalculatorDialog(frmAeg *main, const QString &objectName, QSize innerTwips,
+                                   Placement placement, bool sharedFlag, const Texts &texts,
+                                   QWidget *parent)
+    : QDialog(parent ? parent : static_cast<QWidget *>(main)),
+      m_main(main),
+      m_placement(placement),
+      m_sharedFlag(sharedFlag),
+      m_texts(texts)
+{
+    setObjectName(objectName);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFont(sansSerif(8.25));
+    setFixedSize(px(innerTwips.width()), twipsToPixelsY(innerTwips.height(), this));
+    if (m_sharedFlag)
+        tundrik::AnswerShown = false;
+}
+
+CalculatorDialog::~CalculatorDialog()
+{
+    unload();
+    // The input boxes must not see their field lose the focus while they
+    // are being destroyed; let it go while every control is whole.
+    if (QWidget *f = focusWidget())
+        f->clearFocus();
+}
+
+int CalculatorDialog::px(int twips) const
+{
+    return twipsToPixelsX(twips, this);
+}
+
+QRect CalculatorDialog::pxRect(int left, int top, int width, int height) const
+{
+    return twipsToPixels(QRect(left, top, width, height), this);
+}
+
+void CalculatorDialog::place(QWidget *w, const QString &name, QRect twips) const
+{
+    w->setObjectName(name);
+    w->setGeometry(twipsToPixels(twips, this));
+}
+
+void CalculatorDialog::setBuddy(QLabel *label, QWidget *box)
+{
+    label->setBuddy(box->focusProxy() ? box->focusProxy() : box);
+}
+
+QFrame *CalculatorDialog::addFrame(const QString &name, QWidget *parent, QRect twips, bool border)
+{
+    auto *f = new QFrame(parent);
+    place(f, name, twips);
+    if (border) {
+        f->setFrameShape(QFrame::Box);
+        f->setFrameShadow(QFrame::Sunken);
+    } else {
+        f->setFrameShape(QFrame::NoFrame);
+    }
+    return f;
+}
+
+QLabel *CalculatorDialog::addLabel(const QString &name, QWidget *parent, QRect twips,
+                                   const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    place(l, name, twips);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The substitute fonts run a little wider than the forms' own; a caption
+    // grows to the right rather than lose its last characters.
+    if (l->sizeHint().width() > l->width())
+        l->resize(l->sizeHint().width(), l->height());
+    return l;
+}
+
+QLabel *CalculatorDialog::addRangeLabel(const QString &name, QWidget *parent, QRect twips,
+                                        const QString &text)
+{
+    QLabel *l = addLabel(name, parent, twips, text);
+    setTextColour(l, QColor(192, 0, 0));
+    return l;
+}
+
+void CalculatorDialog::buildCommon(const CommonLayout &layout)
+{
+    fraRaam = addFrame(QStringLiteral("fraRaam"), this, layout.raam, true);
+    fraSisesta = addFrame(QStringLiteral("fraSisesta"), fraRaam, layout.sisesta, true);
+    fraVastus = addFrame(QStringLiteral("fraVastus"), fraRaam, layout.vastus, true);
+    lblVastus = addLabel(QStringLiteral("lblVastus"), fraVastus, layout.lblVastus, QString());
+    lblVastus->setFont(sansSerif(9.75, true));
+    lblVastus->setAlignment(Qt::AlignCenter);
+    setTextColour(lblVastus, QColor(0, 0, 128));
+    m_answerWidth = lblVastus->width();
+}
+
+void CalculatorDialog::buildButtons(const CommonLayout &layout)
+{
+    fraLopeta = addFrame(QStringLiteral("fraLõpeta"), this, layout.lopetaFrame, false);
+    fraArvuta = addFrame(QStringLiteral("fraArvuta"), this, layout.arvutaFrame, false);
+
+    cmdArvuta = addWidget<QPushButton>(QStringLiteral("cmdArvuta"), fraArvuta,
+                                         QRect(240, 240, 1455, 495));
+    cmdArvuta->setText(m_texts.compute);
+    cmdArvuta->setFont(sansSerif(12));
+    cmdArvuta->setEnabled(false);
+    cmdArvuta->setFocusPolicy(Qt::StrongFocus);
+    cmdArvuta->setAutoDefault(true);
+    if (!m_texts.clearTip.isEmpty())
+        cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
+    connect(cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
+
+    cmdLopeta = addWidget<DragOffButton>(QStringLiteral("cmdLõpeta"), fraLopeta,
+                                         QRect(120, 240, 1455, 495));
+    cmdLopeta->setText(QStringLiteral("&Lõpeta"));
+    cmdLopeta->setToolTip(QStringLiteral(" Sule aken (Esc) "));
+    cmdLopeta->setFocusPolicy(Qt::ClickFocus);
+    cmdLopeta->setAutoDefault(false);
+    connect(cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdLopeta, &DragOffButton::draggedOff, this, [this] { focusTo(closeFocusTarget()); });
+}
+
+FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
+                                              QRect frameTwips, QRect boxTwips, int helpContext,
+                                              bool startLocked)
+{
+    QFrame *frame = addFrame(frameName, this, frameTwips, false);
+    auto *box = addWidget<FrameCheckBox>(boxName, frame, boxTwips);
+    box->setText(QStringLiteral("juuliuse kalender"));
+    box->setFont(sansSerif(9.75));
+    box->setProperty("helpContext", helpContext);
+    box->setWhatsThis(dialogHelpTopic(helpContext));
+    if (startLocked) {
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+        box->setTag(QStringLiteral("KEELA"));
+    }
+    if (!mnuAbi) {
+        mnuAbi = new QMenu(QStringLiteral("Appi"), this);
+        mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
+        QAction *m = mnuAbi->addAction(QStringLiteral("&Mis see on?"));
+        m->setObjectName(QStringLiteral("mnuAbiM"));
+        connect(m, &QAction::triggered, this, [this] {
+            if (!m_helpBox)
+                return;
+            const QPoint at = m_helpBox->mapToGlobal(QPoint(0, m_helpBox->height()));
+            QWhatsThis::showText(at, m_helpBox->whatsThis(), m_helpBox);
+        });
+    }
+    return box;
+}
+
+void CalculatorDialog::addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
+                                    int narrowedWidthPixels, const QString &questionFirstLine)
+{
+    fraGregorius = addFrame(QStringLiteral("fraGregorius"), this, frameTwips, false);
+    chkGregorius = addWidget<DragOffButton>(QStringLiteral("chkGregorius"), fraGregorius,
+                                            toggleTwips);
+    chkGregorius->setText(QStringLiteral("G"));
+    QFont f(QStringLiteral("Book Antiqua"));
+    f.setPointSizeF(12);
+    f.setBold(true);
+    chkGregorius->setFont(f);
+    chkGregorius->setCheckable(true);
+    chkGregorius->setChecked(false);
+    chkGregorius->setFocusPolicy(Qt::NoFocus);
+    chkGregorius->setAutoDefault(false);
+    fraGregorius->hide();
+    // Widths of the answer in pixels of a 96-DPI screen (15 twips each).
+    m_answerWidth = px(answerWidthPixels * 15);
+    m_narrowedWidth = px(narrowedWidthPixels * 15);
+    m_questionFirstLine = questionFirstLine;
+    connect(chkGregorius, &DragOffButton::draggedOff, this, [this] { focusTo(cmdArvuta); });
+    connect(chkGregorius, &QPushButton::clicked, this, [this] { gregoriusReleased(); });
+}
+
+void CalculatorDialog::showGregorius(bool show)
+{
+    if (!fraGregorius)
+        return;
+    fraGregorius->setVisible(show);
+    lblVastus->resize(show ? m_narrowedWidth : m_answerWidth, lblVastus->height());
+}
+
+void CalculatorDialog::gregoriusReleased()
+{
+    if (chkGregorius->isChecked()) {
+        const QString text = m_questionFirstLine + QStringLiteral("\n")
+                             + QStringLiteral("mil gregooriuse kalendrit ei olnud veel.")
+                             + QStringLiteral("\n\n")
+                             + QStringLiteral("Kas soovid ikka gregooriuse kalendri järgi arvutada?");
+        if (askConfirm(this, text) == QMessageBox::Yes)
+            showGregorianAnswer(true);
+        else
+            chkGregorius->setChecked(false);
+    } else {
+        showGregorianAnswer(false);
+    }
+    focusTo(cmdArvuta);
+}
+
+void CalculatorDialog::showGregorianAnswer(bool) {}
+
+bool CalculatorDialog::answerShown() const
+{
+    return m_sharedFlag ? tundrik::AnswerShown : m_ownFlag;
+}
+
+void CalculatorDialog::setFlag(bool shown)
+{
+    if (m_sharedFlag)
+        tundrik::AnswerShown = shown;
+    else
+        m_ownFlag = shown;
+}
+
+qint64 CalculatorDialog::numberValue(const QVariant &tkArv)
+{
+    QString digits;
+    for (const QChar c : tkArv.toString()) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-'))
+            digits.append(c);
+    }
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+void CalculatorDialog::focusTo(QWidget *w)
+{
+    if (w && w->isEnabled() && w->isVisibleTo(w->window()))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorDialog::computeOrClear()
+{
+    if (!answerShown()) {
+        if (chkGregorius && inputBeforeReform())
+            showGregorius(true);
+        setFlag(true);
+        cmdArvuta->setText(m_texts.clear);
+        if (!m_texts.clearTip.isEmpty())
+            cmdArvuta->setToolTip(m_texts.clearTip);
+        fraSisesta->setEnabled(false);
+        safeShowAnswer();
+        // Disabling the inputs took the focus from the box that had it.
+        keepFocus(cmdArvuta);
+    } else {
+        setFlag(false);
+        lblVastus->clear();
+        if (chkGregorius) {
+            // A toggle left pressed would stand beside the next answer,
+            // which is first computed in the Julian reading.
+            showGregorius(false);
+            chkGregorius->setChecked(false);
+        }
+        cmdArvuta->setText(m_texts.compute);
+        if (!m_texts.clearTip.isEmpty())
+            cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
+        fraSisesta->setEnabled(true);
+        clearInputs();
+        keepFocus(focusTarget());
+    }
+}
+
+void CalculatorDialog::keepFocus(QWidget *fallback)
+{
+    const QWidget *f = QApplication::focusWidget();
+    if (!f || !isAncestorOf(f) || !f->isEnabled())
+        focusTo(fallback);
+}
+
+void CalculatorDialog::pressArvuta()
+{
+    if (cmdArvuta->isEnabled())
+        cmdArvuta->click();
+}
+
+void CalculatorDialog::recomputeOrFocus()
+{
+    if (answerShown()) {
+        safeShowAnswer();
+        focusTo(cmdArvuta);
+    } else {
+        focusTo(focusTarget());
+    }
+}
+
+void CalculatorDialog::safeShowAnswer()
+{
+    try {
+        showAnswer();
+    } catch (const std::exception &) {
+        lblVastus->clear();
+    }
+}
+
+void CalculatorDialog::setAnswer(const std::function<QString()> &text)
+{
+    try {
+        lblVastus->setText(text());
+    } catch (const std::exception &) {
+        lblVastus->clear();
+    }
+}
+
+void CalculatorDialog::lockJulianBox(FrameCheckBox *box, bool beforeReform)
+{
+    if (beforeReform) {
+        box->setCheckState(Qt::PartiallyChecked);
+        box->setTag(QStringLiteral("KEELA"));
+    } else {
+        box->setCheckState(Qt::Unchecked);
+        box->setTag(QStringLiteral("LUBA"));
+    }
+}
+
+bool CalculatorDialog::julianReading(const FrameCheckBox *box)
+{
+    return box->checkState() != Qt::Unchecked;
+}
+
+void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox)
+{
+    m_helpBox = helpBox;
+    connect(box, &FrameCheckBox::mousePressed, this, [this, box](Qt::MouseButton, const QPoint &) {
+        if (box->locked())
+            focusTo(focusTarget());
+    });
+    connect(box, &FrameCheckBox::mouseReleased, this,
+            [this, box, helpBox](Qt::MouseButton button, const QPoint &globalPos) {
+                if (button == Qt::RightButton)
+                    showHelpMenu(helpBox, globalPos);
+                else if (!box->locked())
+                    recomputeOrFocus();
+            });
+}
+
+void CalculatorDialog::showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos)
+{
+    m_helpBox = helpBox;
+    if (mnuAbi)
+        mnuAbi->popup(globalPos);
+}
+
+void CalculatorDialog::showEvent(QShowEvent *event)
+{
+    if (!m_opened) {
+        m_opened = true;
+        placeAtMain();
+        if (m_main) {
+            m_main->borrowCaption(windowTitle());
+            m_main->setCloseButtonEnabled(false);
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void CalculatorDialog::placeAtMain()
+{
+    const int width = frameGeometry().width();
+    if (!m_main) {
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
+        return;
+    }
+    const QRect outer = m_main->frameGeometry();
+    const int top = outer.top() + (outer.height() - m_main->innerHeight()) / 2;
+    int left = outer.left();
+    switch (m_placement) {
+    case Placement::Centred:
+        left = outer.left() + outer.width() / 2 - width / 2;
+        break;
+    case Placement::CentredLessOnePixel:
+        left = outer.left() + outer.width() / 2 - width / 2 - 1;
+        break;
+    case Placement::MainLeft:
+        break;
+    }
+    move(left, top);
+}
+
+void CalculatorDialog::done(int result)
+{
+    unload();
+    QDialog::done(result);
+}
+
+void CalculatorDialog::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    if (m_sharedFlag)
+        tundrik::AnswerShown = false;
+    if (m_main && m_opened) {
+        m_main->setCloseButtonEnabled(true);
+        m_main->restoreCaption();
+    }
+}

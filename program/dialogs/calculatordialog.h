@@ -1,0 +1,170 @@
+// The frame shared by the five calculator dialogs: placement at the main
+// window, the borrowed caption and close button while the dialog is open,
+// the button that alternates between computing and clearing, the close
+// button with its drag-off rule, the Julian check boxes with their lock, the
+// "G" toggle with its confirmation, and the "Appi" help pop-up.
+//
+// A dialog builds its controls from twips tables with the add* helpers,
+// names every control with its name from the design, and implements the
+// few hooks below; everything else happens here.
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <functional>
+
+#include "main/frmAeg.h"
+class DragOffButton;
+class FrameCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+class CalculatorDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Where the dialog stands horizontally: centred on the main window,
+    // centred and one pixel to the left, or at the main window's left edge.
+    enum class Placement { Centred, CentredLessOnePixel, MainLeft };
+
+    // Asks a Yes/No question; the default shows a QMessageBox with the title
+    // "Tundrik", the question icon and No as the default button. Tests put
+    // their own answerer here.
+    using Confirm = std::function<QMessageBox::StandardButton(QWidget *parent, const QString &text)>;
+    static void setConfirm(Confirm confirm);
+    static QMessageBox::StandardButton askConfirm(QWidget *parent, const QString &text);
+
+    ~CalculatorDialog() override;
+
+    bool answerShown() const;
+
+public slots:
+    void done(int result) override;
+
+protected:
+    struct Texts {
+        QString compute;     // "&Arvuta" / "&Kontrolli"
+        QString clear;       // "Ku&stuta" / "&Kustuta"
+        QString clearTip;    // " Kustuta vastus ja ..."; empty: no tooltips on cmdArvuta
+    };
+
+    // innerTwips: the client size; sharedFlag: the answer flag is
+    // tundrik::AnswerShown (else the dialog keeps its own).
+    CalculatorDialog(frmAeg *main, const QString &objectName, QSize innerTwips, Placement placement,
+                     bool sharedFlag, const Texts &texts, QWidget *parent = nullptr);
+
+    // ---- building ----------------------------------------------------------
+    int px(int twips) const;
+    QRect pxRect(int left, int top, int width, int height) const;
+    QFrame *addFrame(const QString &name, QWidget *parent, QRect twips, bool border);
+    QLabel *addLabel(const QString &name, QWidget *parent, QRect twips, const QString &text);
+    QLabel *addRangeLabel(const QString &name, QWidget *parent, QRect twips, const QString &text);
+    // A child widget placed by twips (the controls of the control library).
+    template <class W>
+    W *addWidget(const QString &name, QWidget *parent, QRect twips)
+    {
+        auto *w = new W(parent);
+        place(w, name, twips);
+        return w;
+    }
+    void place(QWidget *w, const QString &name, QRect twips) const;
+    // The label's access key moves the focus into the input box (through the
+    // field the box passes its focus to, as the box itself takes none).
+    static void setBuddy(QLabel *label, QWidget *box);
+    // fraRaam, fraSisesta, fraVastus with lblVastus, and the two button frames.
+    struct CommonLayout {
+        QRect raam, sisesta, vastus, lblVastus, lopetaFrame, arvutaFrame;
+    };
+    void buildCommon(const CommonLayout &layout);
+    // Must be called after the input controls are created, so that the tab
+    // order runs from the inputs to cmdArvuta.
+    void buildButtons(const CommonLayout &layout);
+    // A Julian box in its own frame, grayed and locked when startLocked.
+    FrameCheckBox *addJulianBox(const QString &frameName, const QString &boxName, QRect frameTwips,
+                                QRect boxTwips, int helpContext, bool startLocked);
+    // The "G" toggle in its frame fraGregorius; hidden and unchecked.
+    void addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
+                      int narrowedWidthPixels, const QString &questionFirstLine);
+
+    // ---- hooks of the dialogs ---------------------------------------------
+    // Where the focus goes when no other rule names a control.
+    virtual QWidget *focusTarget() const = 0;
+    // Where a drag off cmdLõpeta sends the focus.
+    virtual QWidget *closeFocusTarget() const { return focusTarget(); }
+    // Writes the answer into lblVastus; also every recompute.
+    virtual void showAnswer() = 0;
+    // Empties every input box with TKClear, in the dialog's order.
+    virtual void clearInputs() = 0;
+    // "G" pressed and confirmed (true) or released (false): the answer in
+    // the Gregorian or the Julian reading.
+    virtual void showGregorianAnswer(bool gregorian);
+    // Whether the input lies before the reform, so that a compute shows "G"
+    // (before the answer flag is set).
+    virtual bool inputBeforeReform() const { return false; }
+
+    // ---- the frame's behaviour --------------------------------------------
+    // The value of an integer box's TKArv text, its group separators ignored;
+    // 0 for an empty box or a number outside the box's limits.
+    static qint64 numberValue(const QVariant &tkArv);
+    // Moves the focus to w only if it is enabled (and visible).
+    static void focusTo(QWidget *w);
+    // The click of cmdArvuta: compute or clear.
+    void computeOrClear();
+    // Presses cmdArvuta if it is enabled.
+    void pressArvuta();
+    // Recomputes the shown answer (check box clicks) and puts the focus on
+    // cmdArvuta; without an answer only moves the focus to the target.
+    void recomputeOrFocus();
+    // Runs the showAnswer hook so that no failure escapes; a failed
+    // computation leaves the answer empty.
+    void safeShowAnswer();
+    void setAnswer(const std::function<QString()> &text);
+    // Lock rule of a Julian box: grayed with "KEELA", or unchecked with "LUBA".
+    static void lockJulianBox(FrameCheckBox *box, bool beforeReform);
+    // True when the box asks for the Julian reading (checked or grayed).
+    static bool julianReading(const FrameCheckBox *box);
+    // Connects a Julian box to the rules of press, release and help.
+    void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
+    void showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos);
+
+    frmAeg *mainWindow() const { return m_main; }
+
+    QFrame *fraRaam = nullptr;
+    QFrame *fraSisesta = nullptr;
+    QFrame *fraVastus = nullptr;
+    QLabel *lblVastus = nullptr;
+    QFrame *fraArvuta = nullptr;
+    QPushButton *cmdArvuta = nullptr;
+    QFrame *fraLopeta = nullptr;
+    DragOffButton *cmdLopeta = nullptr;
+    QFrame *fraGregorius = nullptr;
+    DragOffButton *chkGregorius = nullptr;
+    QMenu *mnuAbi = nullptr;
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void placeAtMain();
+    void unload();
+    void setFlag(bool shown);
+    void gregoriusReleased();
+    void showGregorius(bool show);
+    // Moves the focus to fallback when no enabled control of the dialog has it.
+    void keepFocus(QWidget *fallback);
+
+    QPointer<frmAeg> m_main;
+    Placement m_placement;
+    bool m_sharedFlag;
+    bool m_ownFlag = false;
+    Texts m_texts;
+    bool m_opened = false;
+    bool m_unloaded = false;
+    int m_answerWidth = 0;
+    int m_narrowedWidth = 0;
+    QString m_questionFirstLine;
+    QPointer<FrameCheckBox> m_helpBox;
+};

@@ -1,0 +1,95 @@
+#include "framewidgets.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+
+DragOffButton::DragOffButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+void DragOffButton::mousePressEvent(QMouseEvent *event)
+{
+    m_held = event->button() == Qt::LeftButton;
+    QPushButton::mousePressEvent(event);
+}
+
+void DragOffButton::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->position().toPoint();
+    const bool outside = p.x() < 0 || p.x() >= width() || p.y() < 0 || p.y() >= height();
+    if (m_held && (event->buttons() & Qt::LeftButton) && outside) {
+        m_held = false;
+        // A release outside the button ends the press in QAbstractButton
+        // without a click; the real release that follows finds nothing pressed.
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), event->globalPosition(),
+                            Qt::LeftButton, Qt::NoButton, event->modifiers());
+        QPushButton::mouseReleaseEvent(&release);
+        emit draggedOff();
+        event->accept();
+        return;
+    }
+    QPushButton::mouseMoveEvent(event);
+}
+
+FrameCheckBox::FrameCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+bool FrameCheckBox::locked() const
+{
+    return m_tag == QLatin1String("KEELA");
+}
+
+void FrameCheckBox::mousePressEvent(QMouseEvent *event)
+{
+    const QPointer<FrameCheckBox> self(this);
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+    if (!self)
+        return;
+    // Only a free box under the left button goes on to toggle; other presses
+    // are kept, so that their release comes back to this box.
+    m_refused = locked() || m_refuseClicks || event->button() != Qt::LeftButton;
+    if (m_refused) {
+        event->accept();
+        return;
+    }
+    QCheckBox::mousePressEvent(event);
+}
+
+void FrameCheckBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_refused) {
+        event->accept();
+        return;
+    }
+    QCheckBox::mouseMoveEvent(event);
+}
+
+void FrameCheckBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_refused)
+        event->accept();
+    else
+        QCheckBox::mouseReleaseEvent(event);
+    m_refused = false;
+    emit mouseReleased(event->button(), event->globalPosition().toPoint());
+}
+
+void FrameCheckBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click is a press like any other.
+    mousePressEvent(event);
+}
+
+bool FrameCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+void FrameCheckBox::nextCheckState()
+{
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}

@@ -1,0 +1,65 @@
+// The small widgets of the calculator frame: a push button that gives up its
+// click when the pointer is dragged off it, and a mouse-only check box whose
+// presses a dialog can refuse (the lock of the Julian boxes, the operation
+// and unit boxes that the dialog sets itself).
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+
+// A push button that reports a drag off it: while the left button is held
+// on it and the pointer leaves its rectangle, the pending click is cancelled
+// (releasing does not click, also after moving back) and draggedOff() is
+// emitted once.
+class DragOffButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit DragOffButton(QWidget *parent = nullptr);
+
+signals:
+    void draggedOff();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    bool m_held = false;
+};
+
+// A check box that only the mouse changes (it takes no focus). Every press
+// is reported before anything else happens, every release after the box
+// has (or has not) toggled. A box is refused, so that presses never toggle
+// it, while its tag is "KEELA" or while refuseClicks is set. A click toggles
+// between unchecked and checked; the grayed state is set only by code.
+class FrameCheckBox : public QCheckBox {
+    Q_OBJECT
+    // The lock text: "KEELA" (clicks are ignored), "LUBA" (free) or empty.
+    Q_PROPERTY(QString tag READ tag WRITE setTag)
+public:
+    explicit FrameCheckBox(QWidget *parent = nullptr);
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+    bool locked() const;
+
+    // Presses never toggle the box; the dialog sets its state on release.
+    void setRefuseClicks(bool refuse) { m_refuseClicks = refuse; }
+
+signals:
+    void mousePressed(Qt::MouseButton button, const QPoint &globalPos);
+    void mouseReleased(Qt::MouseButton button, const QPoint &globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+    void nextCheckState() override;
+
+private:
+    QString m_tag;
+    bool m_refuseClicks = false;
+    bool m_refused = false; // the current press was kept from the box
+};

@@ -1,0 +1,27 @@
+// The calculator of a date's Julian day number or weekday. The same dialog
+// serves both menu commands; DayDescriptionMode, set by the opener, decides
+// which answer DayDescription gives. A date is read in the Gregorian or, by
+// the Julian box, the Julian calendar; dates before the reform only in the
+// Julian one, until "G" asks for the Gregorian reading of the answer.
+#pragma once
+
+#include "calculatordialog.h"
+
+class TKKuupKast;
+
+class frmJuuliusePaev : public CalculatorDialog {
+    Q_OBJECT
+public:
+    explicit frmJuuliusePaev(frmAeg *main, QWidget *parent = nullptr);
+
+protected:
+    QWidget *focusTarget() const override;
+    void showAnswer() override;
+    void clearInputs() override;
+    void showGregorianAnswer(bool gregorian) override;
+    bool inputBeforeReform() const override;
+
+private:
+    TKKuupKast *tkpKuupaev = nullptr;
+    FrameCheckBox *chkJuliuseKal = nullptr;
+};

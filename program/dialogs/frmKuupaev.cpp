@@ -1,0 +1,93 @@
+#include "frmKuupaev.h"
+
+#include "framewidgets.h"
+#include "modArvutused.h"
+
+#include <tundkast/tkarvukast.h>
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+// 15.10.1582, the first day of the Gregorian calendar.
+constexpr qint32 kReformDay = 2299161;
+
+} // namespace
+
+frmKuupaev::frmKuupaev(frmAeg *main, QWidget *parent)
+    : CalculatorDialog(main, QStringLiteral("frmKuupäev"), QSize(5535, 3495),
+                       Placement::CentredLessOnePixel, true,
+                       {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
+                        QStringLiteral(" Kustuta vastus ja Juliuse päev ")},
+                       parent)
+{
+    const CommonLayout layout{
+        QRect(360, 120, 4815, 3015),  QRect(300, 300, 4215, 1215), QRect(300, 1620, 4215, 615),
+        QRect(240, 240, 3735, 240),   QRect(240, 2400, 1815, 855), QRect(3480, 2400, 1815, 855)};
+    buildCommon(layout);
+
+    QLabel *lblSisesta = addLabel(QStringLiteral("lblSisesta"), fraSisesta,
+                                  QRect(240, 390, 1275, 240), QStringLiteral("&Juliuse päev"));
+    takJuliusePaev = addWidget<TKArvuKast>(QStringLiteral("takJuliusePäev"), fraSisesta,
+                                           QRect(2160, 360, 1035, 330));
+    takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
+                                   {QStringLiteral("lubanull"), false},
+                                   {QStringLiteral("maksimaalnev"), 2561100},
+                                   {QStringLiteral("minimaalnev"), 1757600},
+                                   {QStringLiteral("maxpikkus"), 0}});
+    setBuddy(lblSisesta, takJuliusePaev);
+    addRangeLabel(QStringLiteral("lblJuliusePäev"), fraSisesta, QRect(240, 690, 1815, 255),
+                  QStringLiteral("{1 757 600 - 2 561 100}"));
+
+    buildButtons(layout);
+
+    chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
+                                 QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true);
+    connectJulianBox(chkJuliuseKal, chkJuliuseKal);
+    addGregorius(QRect(4380, 1905, 375, 375), QRect(0, 0, 375, 375), 249, 217,
+                 QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));
+
+    connect(takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool &arvPiirides) {
+        cmdArvuta->setEnabled(arvPiirides);
+        lockJulianBox(chkJuliuseKal, dayNumber() < kReformDay);
+    });
+    connect(takJuliusePaev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(takJuliusePaev, &TKArvuKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
+}
+
+qint32 frmKuupaev::dayNumber() const
+{
+    const qint64 n = numberValue(takJuliusePaev->TKArv());
+    return n >= 1757600 && n <= 2561100 ? qint32(n) : 0;
+}
+
+QWidget *frmKuupaev::focusTarget() const
+{
+    if (cmdArvuta->isEnabled())
+        return cmdArvuta;
+    return takJuliusePaev;
+}
+
+bool frmKuupaev::inputBeforeReform() const
+{
+    return dayNumber() < kReformDay;
+}
+
+void frmKuupaev::showAnswer()
+{
+    const qint32 n = dayNumber();
+    const bool julian = julianReading(chkJuliuseKal);
+    setAnswer([&] { return modArvutused::JulianDayToDateText(n, julian); });
+}
+
+void frmKuupaev::showGregorianAnswer(bool gregorian)
+{
+    const qint32 n = dayNumber();
+    setAnswer([&] { return modArvutused::JulianDayToDateText(n, !gregorian); });
+}
+
+void frmKuupaev::clearInputs()
+{
+    takJuliusePaev->TKClear();
+}

@@ -1,0 +1,45 @@
+// The calculator of a new date: a date plus or minus a number of years,
+// months and days. The limits of the three number boxes follow each other
+// so that every result stays inside the years 100 to 2299; the Julian box is
+// offered only for shifts by days across a century year that has
+// 29 February in the Julian calendar but not in the Gregorian one.
+#pragma once
+
+#include "calculatordialog.h"
+
+class QLabel;
+class TKArvuKast;
+class TKKuupKast;
+
+class frmLiidaLahuta : public CalculatorDialog {
+    Q_OBJECT
+public:
+    explicit frmLiidaLahuta(frmAeg *main, QWidget *parent = nullptr);
+
+    // True while the operation is adding ("Liida").
+    bool addMode() const { return AddMode; }
+
+protected:
+    QWidget *focusTarget() const override;
+    void showAnswer() override;
+    void clearInputs() override;
+    QWidget *closeFocusTarget() const override;
+
+private:
+    void UpdateLimits();
+    void UpdateJulianBox();
+    qint64 years() const;
+    qint64 months() const;
+    qint64 days() const;
+
+    TKKuupKast *tkpKuupaev = nullptr;
+    TKArvuKast *takAasta = nullptr;
+    TKArvuKast *takKuu = nullptr;
+    TKArvuKast *takPaev = nullptr;
+    QLabel *lblKuu = nullptr;
+    QLabel *lblPaev = nullptr;
+    FrameCheckBox *chkLiida = nullptr;
+    FrameCheckBox *chkLahuta = nullptr;
+    FrameCheckBox *chkJuliuseKal = nullptr;
+    bool AddMode = true;
+};

@@ -1,0 +1,59 @@
+#include "frmLiigaasta.h"
+
+#include "datevalue.h"
+#include "framewidgets.h"
+
+#include <tundkast/tkarvukast.h>
+
+#include <QFrame>
+#include <QLabel>
+
+frmLiigaasta::frmLiigaasta(frmAeg *main, QWidget *parent)
+    : CalculatorDialog(main, QStringLiteral("frmLiigaasta"), QSize(4455, 3030),
+                       Placement::CentredLessOnePixel, false,
+                       {QStringLiteral("&Kontrolli"), QStringLiteral("&Kustuta"), QString()}, parent)
+{
+    const CommonLayout layout{
+        QRect(360, 120, 3735, 2595),  QRect(300, 240, 3135, 855),  QRect(300, 1200, 3135, 615),
+        QRect(240, 240, 2655, 240),   QRect(240, 1980, 1815, 855), QRect(2400, 1980, 1815, 855)};
+    buildCommon(layout);
+
+    QLabel *lblAasta = addLabel(QStringLiteral("lblAasta"), fraSisesta, QRect(330, 345, 645, 240),
+                                QStringLiteral("&Aasta"));
+    addRangeLabel(QStringLiteral("lblVahemik"), fraSisesta, QRect(1005, 375, 975, 255),
+                  QStringLiteral("(100 - 2299)"));
+    takAasta = addWidget<TKArvuKast>(QStringLiteral("takAasta"), fraSisesta,
+                                     QRect(2160, 300, 615, 330));
+    takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
+                             {QStringLiteral("lubanull"), false},
+                             {QStringLiteral("maksimaalnev"), 2299},
+                             {QStringLiteral("minimaalnev"), 100},
+                             {QStringLiteral("maxpikkus"), 0}});
+    setBuddy(lblAasta, takAasta);
+
+    buildButtons(layout);
+
+    connect(takAasta, &TKArvuKast::TKChange, this,
+            [this](bool &arvPiirides) { cmdArvuta->setEnabled(arvPiirides); });
+    connect(takAasta, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(takAasta, &TKArvuKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
+}
+
+QWidget *frmLiigaasta::focusTarget() const
+{
+    if (cmdArvuta->isEnabled())
+        return cmdArvuta;
+    return takAasta;
+}
+
+void frmLiigaasta::showAnswer()
+{
+    const qint64 year = numberValue(takAasta->TKArv());
+    lblVastus->setText(datevalue::IsValidDate(year, 2, 29) ? QStringLiteral("Jah, on liigaasta")
+                                                           : QStringLiteral("Ei ole liigaasta"));
+}
+
+void frmLiigaasta::clearInputs()
+{
+    takAasta->TKClear();
+}

@@ -1,0 +1,32 @@
+// The calculator of the time between two dates, in days or in years, months
+// and days. Each date has its own Julian box; the unit boxes "aastat" and
+// "kuud" are offered only when the dates lie far enough apart, "päeva" is
+// always part of the answer.
+#pragma once
+
+#include "calculatordialog.h"
+
+class TKKuupKast;
+
+class frmVahemik : public CalculatorDialog {
+    Q_OBJECT
+public:
+    explicit frmVahemik(frmAeg *main, QWidget *parent = nullptr);
+
+protected:
+    QWidget *focusTarget() const override;
+    void showAnswer() override;
+    void clearInputs() override;
+
+private:
+    void UpdateUnitBoxes();
+    void dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform, bool valid);
+
+    TKKuupKast *tkpIKuupaev = nullptr;
+    TKKuupKast *tkpIIKuupaev = nullptr;
+    FrameCheckBox *chkIJuliuseKal = nullptr;
+    FrameCheckBox *chkIIJuliuseKal = nullptr;
+    FrameCheckBox *chkAasta = nullptr;
+    FrameCheckBox *chkKuu = nullptr;
+    FrameCheckBox *chkPaev = nullptr;
+};

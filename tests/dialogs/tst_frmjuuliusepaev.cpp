@@ -1,0 +1,239 @@
+// The Julian day and weekday calculator driven like a user: dates typed into
+// the date box, Enter, clicks on the Julian box and on "G" with both answers
+// to its question, and clearing.
+#include "dialogtest.h"
+#include "dialogs/frmJuuliusePaev.h"
+
+#include <QCheckBox>
+#include <QFrame>
+
+using namespace dialogtest;
+
+class TestFrmJuuliusePaev : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<frmJuuliusePaev> m_dialog;
+
+    QWidget *dlg() { return m_dialog.get(); }
+    QWidget *dateBox() { return child(dlg(), QStringLiteral("tkpKuupäev")); }
+    FrameCheckBox *julianBox() { return child<FrameCheckBox>(dlg(), QStringLiteral("chkJuliuseKal")); }
+    QPushButton *arvuta() { return child<QPushButton>(dlg(), QStringLiteral("cmdArvuta")); }
+    QPushButton *gregorius() { return child<QPushButton>(dlg(), QStringLiteral("chkGregorius")); }
+    QLabel *vastus() { return child<QLabel>(dlg(), QStringLiteral("lblVastus")); }
+    int pixels(int at96) { return qRound(at96 * dlg()->logicalDpiX() / 96.0); }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        m_main = std::make_unique<MainWindow>();
+    }
+
+    void init()
+    {
+        tundrik::DayDescriptionMode = QStringLiteral("JP");
+        m_dialog = std::make_unique<frmJuuliusePaev>(m_main->window.get());
+        QVERIFY(showDialog(dlg()));
+    }
+
+    void cleanup() { m_dialog.reset(); }
+
+    void startsEmptyAndLocked()
+    {
+        QVERIFY(hasFocusIn(dateBox()));
+        QVERIFY(!arvuta()->isEnabled());
+        QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(julianBox()->property("tag").toString(), QStringLiteral("KEELA"));
+        QVERIFY(!gregorius()->isVisibleTo(dlg()));
+        QCOMPARE(arvuta()->toolTip(), QStringLiteral(" Arvuta vastus (Enter) "));
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("day number of 01.01.2000") << "JP" << "01012000" << false << jp("2 451 545");
+        QTest::newRow("weekday of 01.01.2000") << "NP" << "01012000" << false << "Laupäev";
+        QTest::newRow("day number of 04.10.1582, Julian") << "JP" << "04101582" << true << jp("2 299 160");
+        QTest::newRow("weekday of 04.10.1582, Julian") << "NP" << "04101582" << true << "Neljapäev";
+        QTest::newRow("first Gregorian day") << "JP" << "15101582" << false << jp("2 299 161");
+        QTest::newRow("last day of the range") << "JP" << "31122299" << false << jp("2 561 117");
+    }
+
+    void answers()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, keys);
+        QFETCH(bool, locked);
+        QFETCH(QString, expected);
+        tundrik::DayDescriptionMode = mode;
+
+        type(keys);
+        // A complete date sends the focus to cmdArvuta; the Julian box follows the date.
+        QCOMPARE(focused(), arvuta());
+        QCOMPARE(julianBox()->checkState(), locked ? Qt::PartiallyChecked : Qt::Unchecked);
+        QCOMPARE(julianBox()->property("tag").toString(),
+                 locked ? QStringLiteral("KEELA") : QStringLiteral("LUBA"));
+
+        key(Qt::Key_Return);
+        QCOMPARE(answer(dlg()), expected);
+        QVERIFY(tundrik::AnswerShown);
+        QCOMPARE(arvuta()->text(), QStringLiteral("Ku&stuta"));
+        QCOMPARE(arvuta()->toolTip(), QStringLiteral(" Kustuta vastus ja kuupäev "));
+        QVERIFY(!child(dlg(), QStringLiteral("fraSisesta"))->isEnabled());
+        // "G" is offered, beside a narrower answer, only for a date before the reform.
+        QCOMPARE(gregorius()->isVisibleTo(dlg()), locked);
+        QCOMPARE(vastus()->width(), pixels(locked ? 241 : 273));
+    }
+
+    void enterInTheDateBoxComputes()
+    {
+        // A three-digit year leaves the date valid but the focus in the box.
+        type(QStringLiteral("0101999"));
+        QVERIFY(hasFocusIn(dateBox()));
+        QVERIFY(arvuta()->isEnabled());
+        key(Qt::Key_Return);
+        // Julian 1.1.999; Julian 1.1.1000 is day 2 086 308.
+        QCOMPARE(answer(dlg()), jp("2 085 943"));
+    }
+
+    void julianBoxReadsTheDateAsJulian()
+    {
+        type(QStringLiteral("01012000"));
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Checked);
+        QCOMPARE(focused(), arvuta());
+        click(arvuta());
+        // Julian 1.1.2000 is Gregorian 14.1.2000.
+        QCOMPARE(answer(dlg()), jp("2 451 558"));
+        // With the answer shown, a click recomputes at once.
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Unchecked);
+        QCOMPARE(answer(dlg()), jp("2 451 545"));
+        QCOMPARE(focused(), arvuta());
+        QVERIFY(!gregorius()->isVisibleTo(dlg()));
+    }
+
+    void lockedBoxIgnoresPresses_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("focusOnArvuta");
+        QTest::newRow("empty date") << "" << false;
+        QTest::newRow("incomplete date") << "0410" << false;
+        QTest::newRow("date before the reform") << "04101582" << true;
+    }
+
+    void lockedBoxIgnoresPresses()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, focusOnArvuta);
+        type(keys);
+        for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
+            click(julianBox(), b);
+            QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+            if (focusOnArvuta)
+                QCOMPARE(focused(), arvuta());
+            else
+                QVERIFY(hasFocusIn(dateBox()));
+        }
+        QVERIFY(answer(dlg()).isEmpty());
+    }
+
+    void gregorianReading_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QMessageBox::StandardButton>("reply");
+        QTest::addColumn<QString>("julian");
+        QTest::addColumn<QString>("afterReply");
+        QTest::newRow("day number, Yes") << "JP" << QMessageBox::Yes << jp("2 299 160") << jp("2 299 150");
+        QTest::newRow("day number, No") << "JP" << QMessageBox::No << jp("2 299 160") << jp("2 299 160");
+        QTest::newRow("weekday, Yes") << "NP" << QMessageBox::Yes << "Neljapäev" << "Esmaspäev";
+        QTest::newRow("weekday, No") << "NP" << QMessageBox::No << "Neljapäev" << "Neljapäev";
+    }
+
+    void gregorianReading()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QMessageBox::StandardButton, reply);
+        QFETCH(QString, julian);
+        QFETCH(QString, afterReply);
+        tundrik::DayDescriptionMode = mode;
+        Answerer answerer;
+        answerer.answers.push_back(reply);
+
+        type(QStringLiteral("04101582"));
+        click(arvuta());
+        QCOMPARE(answer(dlg()), julian);
+        click(gregorius());
+        QCOMPARE(answerer.asked,
+                 QStringList{QStringLiteral("Sisestatud kuupäev jääb aega enne 15.10.1582, \n"
+                                            "mil gregooriuse kalendrit ei olnud veel.\n\n"
+                                            "Kas soovid ikka gregooriuse kalendri järgi arvutada?")});
+        QCOMPARE(answer(dlg()), afterReply);
+        QCOMPARE(gregorius()->isChecked(), reply == QMessageBox::Yes);
+        QCOMPARE(focused(), arvuta());
+
+        if (reply == QMessageBox::Yes) {
+            // Releasing "G" goes back to the Julian reading without a question.
+            click(gregorius());
+            QCOMPARE(answer(dlg()), julian);
+            QCOMPARE(answerer.asked.size(), 1);
+        }
+    }
+
+    void clearingStartsAfresh()
+    {
+        Answerer answerer;
+        answerer.answers.push_back(QMessageBox::Yes);
+        type(QStringLiteral("04101582"));
+        click(arvuta());
+        click(gregorius());
+        QVERIFY(gregorius()->isChecked());
+
+        click(arvuta());
+        QVERIFY(!tundrik::AnswerShown);
+        QVERIFY(answer(dlg()).isEmpty());
+        QCOMPARE(arvuta()->text(), QStringLiteral("&Arvuta"));
+        QCOMPARE(arvuta()->toolTip(), QStringLiteral(" Arvuta vastus (Enter) "));
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(child(dlg(), QStringLiteral("fraSisesta"))->isEnabled());
+        QCOMPARE(dateBox()->property("TKKuupaevOige").toBool(), false);
+        QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(julianBox()->property("tag").toString(), QStringLiteral("KEELA"));
+        QVERIFY(!gregorius()->isVisibleTo(dlg()));
+        QCOMPARE(vastus()->width(), pixels(273));
+        // Clearing also releases "G", so the next answer does not stand beside
+        // a pressed toggle while it is computed in the Julian reading.
+        QVERIFY(!gregorius()->isChecked());
+
+        type(QStringLiteral("04101582"));
+        click(arvuta());
+        QCOMPARE(answer(dlg()), jp("2 299 160"));
+        QVERIFY(gregorius()->isVisibleTo(dlg()));
+        QVERIFY(!gregorius()->isChecked());
+    }
+
+    void failedComputationLeavesTheDialogUsable()
+    {
+        // Weekday mode without the weekday names fails inside the arithmetic.
+        const QStringList names = tundrik::WeekdayNames;
+        tundrik::WeekdayNames.clear();
+        tundrik::DayDescriptionMode = QStringLiteral("NP");
+        type(QStringLiteral("01012000"));
+        click(arvuta());
+        QVERIFY(answer(dlg()).isEmpty());
+        QCOMPARE(arvuta()->text(), QStringLiteral("Ku&stuta"));
+        tundrik::WeekdayNames = names;
+        click(julianBox());
+        QCOMPARE(answer(dlg()), QStringLiteral("Reede")); // Julian 1.1.2000 = 14.1.2000
+        click(arvuta());
+        QVERIFY(answer(dlg()).isEmpty());
+        QVERIFY(hasFocusIn(dateBox()));
+    }
+};
+
+QTEST_MAIN(TestFrmJuuliusePaev)
+#include "tst_frmjuuliusepaev.moc"

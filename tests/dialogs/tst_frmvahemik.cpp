@@ -1,0 +1,205 @@
+// The interval calculator: two dates typed one after the other, the unit
+// boxes that the dates enable, "päeva" that never leaves, the two Julian
+// boxes and their readings.
+#include "dialogs/frmVahemik.h"
+#include "dialogtest.h"
+
+using namespace dialogtest;
+
+class TestFrmVahemik : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<frmVahemik> m_dialog;
+
+    QWidget *dlg() { return m_dialog.get(); }
+    QWidget *first() { return child(dlg(), QStringLiteral("tkpIKuupäev")); }
+    QWidget *second() { return child(dlg(), QStringLiteral("tkpIIKuupäev")); }
+    FrameCheckBox *box(const char *name) { return child<FrameCheckBox>(dlg(), QString::fromUtf8(name)); }
+    QPushButton *arvuta() { return child<QPushButton>(dlg(), QStringLiteral("cmdArvuta")); }
+
+    // Types both dates; the first box sends the focus on to the second.
+    void enter(const QString &a, const QString &b)
+    {
+        type(a);
+        QVERIFY(hasFocusIn(second()));
+        type(b);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        m_main = std::make_unique<MainWindow>();
+    }
+
+    void init()
+    {
+        m_dialog = std::make_unique<frmVahemik>(m_main->window.get());
+        QVERIFY(showDialog(dlg()));
+    }
+
+    void cleanup() { m_dialog.reset(); }
+
+    void unitBoxesFollowTheDates_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("years");
+        QTest::addColumn<bool>("months");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("a day across new year") << "31122000" << "01012001" << true << true << "1 päev";
+        QTest::newRow("within one month") << "15012001" << "20012001" << false << false << "5 päeva";
+        QTest::newRow("next month, same year") << "31012001" << "01022001" << false << true << "1 päev";
+        QTest::newRow("second date earlier") << "09082005" << "10052003" << false << false << "- 822 päeva";
+        QTest::newRow("same date") << "10052003" << "10052003" << false << false << "0 päeva";
+        QTest::newRow("grouped day count") << "01012000" << "19052003" << true << true << nb("1 234") + QStringLiteral(" päeva");
+    }
+
+    void unitBoxesFollowTheDates()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, years);
+        QFETCH(bool, months);
+        QFETCH(QString, days);
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        enter(a, b);
+        QCOMPARE(focused(), arvuta());
+        QCOMPARE(box("chkAasta")->isEnabled(), years);
+        QCOMPARE(box("chkKuu")->isEnabled(), months);
+        key(Qt::Key_Return);
+        QCOMPARE(answer(dlg()), days);
+        QCOMPARE(arvuta()->toolTip(), QStringLiteral(" Kustuta vastus ja kuupäevad "));
+    }
+
+    void unitChoicesRecompute_data()
+    {
+        QTest::addColumn<bool>("years");
+        QTest::addColumn<bool>("months");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("years and months") << true << true << "2 aastat, 2 kuud ja 30 päeva";
+        QTest::newRow("months only") << false << true << "26 kuud ja 30 päeva";
+        QTest::newRow("years only") << true << false << "2 aastat ja 91 päeva";
+        QTest::newRow("days only") << false << false << "822 päeva";
+    }
+
+    void unitChoicesRecompute()
+    {
+        QFETCH(bool, years);
+        QFETCH(bool, months);
+        QFETCH(QString, expected);
+        enter(QStringLiteral("10052003"), QStringLiteral("09082005"));
+        // Chosen before computing: the click only moves the focus back.
+        if (years)
+            click(box("chkAasta"));
+        QCOMPARE(focused(), arvuta());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), years ? QStringLiteral("2 aastat ja 91 päeva") : QStringLiteral("822 päeva"));
+        // Chosen while the answer is shown: recomputed at once.
+        if (months)
+            click(box("chkKuu"));
+        QCOMPARE(answer(dlg()), expected);
+        QCOMPARE(focused(), arvuta());
+    }
+
+    void daysCannotBeUnchecked()
+    {
+        FrameCheckBox *paev = box("chkPäev");
+        QCOMPARE(paev->checkState(), Qt::PartiallyChecked);
+        click(paev);
+        QCOMPARE(paev->checkState(), Qt::PartiallyChecked);
+        QVERIFY(hasFocusIn(first()));
+        enter(QStringLiteral("10052003"), QStringLiteral("09082005"));
+        click(arvuta());
+        click(box("chkAasta"));
+        QCOMPARE(answer(dlg()), QStringLiteral("2 aastat ja 91 päeva"));
+        click(paev);
+        click(paev, Qt::RightButton);
+        QCOMPARE(paev->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(answer(dlg()), QStringLiteral("2 aastat ja 91 päeva"));
+        QCOMPARE(focused(), arvuta());
+    }
+
+    void eachDateHasItsOwnJulianBox()
+    {
+        type(QStringLiteral("04101582"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QVERIFY(!arvuta()->isEnabled());
+        type(QStringLiteral("15101582"));
+        QCOMPARE(box("chkIJuliuseKal")->property("tag").toString(), QStringLiteral("KEELA"));
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::Unchecked);
+        QCOMPARE(box("chkIIJuliuseKal")->property("tag").toString(), QStringLiteral("LUBA"));
+        click(arvuta());
+        // Julian 4.10.1582 was the day before Gregorian 15.10.1582.
+        QCOMPARE(answer(dlg()), QStringLiteral("1 päev"));
+        click(box("chkIIJuliuseKal"));
+        QCOMPARE(answer(dlg()), QStringLiteral("11 päeva"));
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(answer(dlg()), QStringLiteral("11 päeva"));
+    }
+
+    // Two Julian dates count whole years and months within the Julian
+    // calendar, as written; a plain day count uses the true days.
+    void julianReadingsOfBothDates_data()
+    {
+        QTest::addColumn<bool>("years");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("days") << false << "366 päeva";
+        QTest::newRow("years") << true << "1 aasta";
+    }
+
+    void julianReadingsOfBothDates()
+    {
+        QFETCH(bool, years);
+        QFETCH(QString, expected);
+        // 28.02.1700 to 28.02.1701 in the Julian calendar crosses Julian
+        // 29.02.1700 (365 days in the Gregorian reading).
+        enter(QStringLiteral("28021700"), QStringLiteral("28021701"));
+        click(box("chkIJuliuseKal"));
+        click(box("chkIIJuliuseKal"));
+        if (years)
+            click(box("chkAasta"));
+        click(arvuta());
+        QCOMPARE(answer(dlg()), expected);
+    }
+
+    void clearingEmptiesBothDates()
+    {
+        enter(QStringLiteral("10052003"), QStringLiteral("09082005"));
+        click(box("chkAasta"));
+        click(arvuta());
+        click(arvuta());
+        QVERIFY(answer(dlg()).isEmpty());
+        QVERIFY(!first()->property("TKKuupaevOige").toBool());
+        QVERIFY(!second()->property("TKKuupaevOige").toBool());
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkAasta")->isChecked());
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QVERIFY(hasFocusIn(first()));
+    }
+
+    void focusFollowsTheDates()
+    {
+        // The second date first: completing it sends the focus to the first.
+        // The access key of "&Teine kuupäev".
+        QTest::keyClick(dlg()->windowHandle(), Qt::Key_T, Qt::AltModifier);
+        QVERIFY(hasFocusIn(second()));
+        type(QStringLiteral("09082005"));
+        QVERIFY(hasFocusIn(first()));
+        QVERIFY(!arvuta()->isEnabled());
+        type(QStringLiteral("10052003"));
+        QCOMPARE(focused(), arvuta());
+        // A press on a locked box with both dates valid goes to cmdArvuta.
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(focused(), arvuta());
+    }
+};
+
+QTEST_MAIN(TestFrmVahemik)
+#include "tst_frmvahemik.moc"
