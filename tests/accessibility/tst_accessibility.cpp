@@ -4,6 +4,11 @@
 // technology reads them.
 #include "calendar/frmKalender.h"
 #include "calendar/frmPuhad.h"
+#include "dialogs/frmJuuliusePaev.h"
+#include "dialogs/frmKuupaev.h"
+#include "dialogs/frmLiidaLahuta.h"
+#include "dialogs/frmLiigaasta.h"
+#include "dialogs/frmVahemik.h"
 #include "main/accessibility.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
@@ -27,6 +32,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -81,6 +88,8 @@ private slots:
     void calendarWindow();
     void holidayRows();
     void setupWindows();
+    void calculatorDialogs_data();
+    void calculatorDialogs();
     void nameSetBeforeObjectName();
 };
 
@@ -516,6 +525,61 @@ void tst_accessibility::setupWindows()
     QVERIFY(!icon->state().invisible);
     QCOMPARE(nameOf(about.findChild<QPushButton *>(QStringLiteral("cmdOlgu"))),
              QStringLiteral("Olgu"));
+}
+
+void tst_accessibility::calculatorDialogs_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *tag, int dialog, const char16_t *name, const char16_t *expected) {
+        QTest::newRow(tag) << dialog << QString::fromUtf16(name) << QString::fromUtf16(expected);
+    };
+    // 0 frmJuuliusePäev, 1 frmKuupäev, 2 frmVahemik, 3 frmLiidaLahuta, 4 frmLiigaasta
+    row("day: date box", 0, u"tkpKuupäev", u"Kuupäev");
+    row("day: range", 0, u"lblKuupäev", u"Lubatud kuupäevad, {03.01.100 - 31.12.2299}");
+    row("day: answer", 0, u"lblVastus", u"Vastus");
+    row("day: Julian box", 0, u"chkJuliuseKal", u"Juuliuse kalender");
+    row("day: G", 0, u"chkGregorius", u"Gregoriuse kalender");
+    row("day: close", 0, u"cmdLõpeta", u"Sule aken");
+    row("day: compute", 0, u"cmdArvuta", u"Arvuta");
+    row("date: number box", 1, u"takJuliusePäev", u"Juliuse päev");
+    row("date: range", 1, u"lblJuliusePäev", u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
+    row("interval: first", 2, u"tkpIKuupäev", u"Esimene kuupäev");
+    row("interval: second", 2, u"tkpIIKuupäev", u"Teine kuupäev");
+    row("interval: second Julian", 2, u"chkIIJuliuseKal", u"Teine kuupäev juuliuse kalendri järgi");
+    row("interval: years", 2, u"chkAasta", u"Vastuses aastad");
+    row("shift: years box", 3, u"takAasta", u"Aastate arv");
+    row("shift: days box", 3, u"takPäev", u"Päevade arv");
+    row("shift: years limit", 3, u"lblAasta", u"Lubatud aastate arv, < 220");
+    row("shift: days limit", 3, u"lblPäev", u"Lubatud päevade arv, < 80 000");
+    row("shift: add", 3, u"chkLiida", u"Liida");
+    row("leap: year box", 4, u"takAasta", u"Aasta");
+    row("leap: caption", 4, u"lblAasta", u"Aasta");
+    row("leap: range", 4, u"lblVahemik", u"Lubatud aastad, (100 - 2299)");
+    row("leap: check", 4, u"cmdArvuta", u"Kontrolli");
+}
+
+// The five calculators as they are built, over a main window.
+void tst_accessibility::calculatorDialogs()
+{
+    QFETCH(int, dialog);
+    QFETCH(QString, objectName);
+    QFETCH(QString, expected);
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg main(clock);
+    std::unique_ptr<QWidget> w;
+    switch (dialog) {
+    case 0: w = std::make_unique<frmJuuliusePaev>(&main); break;
+    case 1: w = std::make_unique<frmKuupaev>(&main); break;
+    case 2: w = std::make_unique<frmVahemik>(&main); break;
+    case 3: w = std::make_unique<frmLiidaLahuta>(&main); break;
+    default: w = std::make_unique<frmLiigaasta>(&main); break;
+    }
+    auto *control = w->findChild<QWidget *>(objectName);
+    QVERIFY(control);
+    QCOMPARE(nameOf(control), expected);
 }
 
 // An interface asked for while a widget is being built, before it has its
