@@ -5,8 +5,14 @@
 //   a11y_host calendar  the calendar for January 2004 and the holidays of June
 //   a11y_host boxes     the three Tundkast boxes as the dialogs name them
 //   a11y_host setup     the set-time, set-date and About windows
+//   a11y_host dialogs   the five calculator dialogs
 #include "calendar/frmKalender.h"
 #include "calendar/frmPuhad.h"
+#include "dialogs/frmJuuliusePaev.h"
+#include "dialogs/frmKuupaev.h"
+#include "dialogs/frmLiidaLahuta.h"
+#include "dialogs/frmLiigaasta.h"
+#include "dialogs/frmVahemik.h"
 #include "main/accessibility.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
@@ -65,6 +71,15 @@ int main(int argc, char *argv[])
         auto *holidays = new frmPuhad(calendar);
         holidays->move(calendar->x() + calendar->width() + 20, calendar->y());
         holidays->show();
+    } else if (what == QLatin1String("dialogs")) {
+        clock.setNow(2000, 1, 1, 2, 0, 0);
+        auto *main = new frmAeg(clock);
+        main->tick();
+        const QList<QWidget *> dialogs{new frmJuuliusePaev(main), new frmKuupaev(main),
+                                       new frmVahemik(main), new frmLiidaLahuta(main),
+                                       new frmLiigaasta(main)};
+        for (QWidget *d : dialogs)
+            d->show();
     } else if (what == QLatin1String("setup")) {
         clock.setNow(2026, 12, 7, 14, 25, 7);
         static NoClockSetter setter;

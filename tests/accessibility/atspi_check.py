@@ -159,6 +159,28 @@ def setup_checks(nodes):
         check([n for _, n in got] == fields, "the fields of %r in order: %r" % (box, got))
 
 
+def dialogs_checks(nodes):
+    for name in ["Lubatud kuupäevad, {03.01.100 - 31.12.2299}",
+                 "Lubatud Juliuse päevad, {1 757 600 - 2 561 100}", "Lubatud aastad, (100 - 2299)",
+                 "Lubatud aastate arv, < 220", "Lubatud päevade arv, < 80 000", "Vastus"]:
+        check(has(nodes, name, "label"), "label %r" % name)
+    for name in ["Sule aken", "Arvuta", "Kontrolli"]:
+        check(has(nodes, name, "push button"), "push button %r" % name)
+    for name in ["Juuliuse kalender", "Esimene kuupäev juuliuse kalendri järgi",
+                 "Teine kuupäev juuliuse kalendri järgi", "Vastuses aastad", "Liida"]:
+        check(has(nodes, name, "check box"), "check box %r" % name)
+    for box, fields in {"Esimene kuupäev": ["Päev", "Kuu", "Aasta"],
+                        "Teine kuupäev": ["Päev", "Kuu", "Aasta"],
+                        "Juliuse päev": ["Arv"], "Aastate arv": ["Arv"],
+                        "Päevade arv": ["Arv"]}.items():
+        found = [node for _, r, n, s, node in nodes if n == box and r == "panel" and s]
+        got = children_shown(found[0]) if found else []
+        check([n for _, n in got] == fields, "the fields of %r in order: %r" % (box, got))
+    unnamed = [r for _, r, n, s, _ in nodes
+               if s and not n and r in ("push button", "check box", "label", "text", "panel")]
+    check(not unnamed, "no shown control without a name: %r" % unnamed)
+
+
 def main(argv):
     host = argv[1] if len(argv) > 1 else "build/tests/accessibility/a11y_host"
     program = argv[2] if len(argv) > 2 else None
@@ -170,6 +192,7 @@ def main(argv):
     run([host, "calendar"], name, calendar_checks)
     run([host, "boxes"], name, boxes_checks)
     run([host, "setup"], name, setup_checks)
+    run([host, "dialogs"], name, dialogs_checks)
     if program:
         run([program], os.path.basename(program), program_checks)
     print("%d failure(s)" % len(failures))
