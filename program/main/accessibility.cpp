@@ -1,0 +1,599 @@
+#include "accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCheckBox>
+#include <QHash>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+
+namespace {
+
+// What the table says of a control.
+enum Flag : unsigned {
+    Readout = 1,         // name = "<role name>, <current text>"
+    HideWhenEmpty = 2,   // a readout without text is left out of the tree
+    Hidden = 4,          // a caption or unit already said by a readout's name
+    Image = 8,           // a picture: named while it shows one, else left out
+    TodayWhenItalic = 16, // a week label set in italic is the current week
+    HolidayMarks = 32,   // a holiday row: red colour and the row's flag are said
+    WeekdayHeader = 64,  // a three-letter weekday header reads as the whole name
+};
+
+struct Entry {
+    QString name;
+    unsigned flags = 0;
+};
+
+// Keys: "objectName", "window/objectName" (the objectName of the control's
+// window) or "Class/objectName" (the class of the control's parent, for the
+// parts of the Tundkast boxes). The narrowest key wins.
+QHash<QString, Entry> buildTable()
+{
+    struct Row {
+        const char16_t *key;
+        const char16_t *name;
+        unsigned flags;
+    };
+    static const Row rows[] = {
+        // Main window.
+        {u"frmAeg/lblKuupäev", u"Kuupäev", Readout},
+        {u"lblInternet", u"Interneti aeg", Readout},
+        {u"lblKell", u"Kell", Readout},
+        {u"lblKvartal", u"Kvartal", Readout},
+        {u"lblPäevaNr", u"Aasta päev", Readout},
+        {u"lblNädal", u"Nädal", Readout},
+        {u"lblKelladeVaheT", u"Päikesekella ja kella vahe hommikul", Readout},
+        {u"lblKelladeVaheL", u"Päikesekella ja kella vahe õhtul", Readout},
+        {u"lblUnix", u"Unixi aeg", Readout},
+        {u"lblAstronJP", u"Astronoomiline Juliuse päev", Readout},
+        {u"lblTavalineJP", u"Tavakasutuses olev Juliuse päev", Readout},
+        {u"frmAeg/lblPäev", u"Aasta lõpuni päevi", Readout},
+        {u"frmAeg/lblTund", u"Aasta lõpuni tunde", Readout},
+        {u"frmAeg/lblMinut", u"Aasta lõpuni minuteid", Readout},
+        {u"frmAeg/lblSekund", u"Aasta lõpuni sekundeid", Readout},
+        {u"frmAeg/lblD", nullptr, Hidden},
+        {u"frmAeg/lblH", nullptr, Hidden},
+        {u"frmAeg/lblM", nullptr, Hidden},
+        {u"frmAeg/lblS", nullptr, Hidden},
+        {u"frmAeg/lblUnixiAeg", nullptr, Hidden},
+        {u"frmAeg/lblAstronoomJuliusePäev", nullptr, Hidden},
+        {u"frmAeg/lblTavalineJuliusePäev", nullptr, Hidden},
+        {u"frmAeg/lblAastaLõpuniJäänud", nullptr, Hidden},
+        {u"cmdSulge", u"Sule programm", 0},
+
+        // Calculator dialogs.
+        {u"lblVastus", u"Vastus", Readout},
+        {u"lblKuupäev", u"Lubatud kuupäevad", Readout},
+        {u"lblJuliusePäev", u"Lubatud Juliuse päevad", Readout},
+        {u"lblVahemik", u"Lubatud aastad", Readout},
+        {u"frmLiidaLahuta/lblAasta", u"Lubatud aastate arv", Readout},
+        {u"frmLiidaLahuta/lblKuu", u"Lubatud kuude arv", Readout},
+        {u"frmLiidaLahuta/lblPäev", u"Lubatud päevade arv", Readout},
+        {u"cmdLõpeta", u"Sule aken", 0},
+        {u"chkJuliuseKal", u"Juuliuse kalender", 0},
+        {u"chkIJuliuseKal", u"Esimene kuupäev juuliuse kalendri järgi", 0},
+        {u"chkIIJuliuseKal", u"Teine kuupäev juuliuse kalendri järgi", 0},
+        {u"chkGregorius", u"Gregoriuse kalender", 0},
+        {u"chkAasta", u"Vastuses aastad", 0},
+        {u"chkKuu", u"Vastuses kuud", 0},
+        {u"chkPäev", u"Vastuses päevad", 0},
+        {u"tkpKuupäev", u"Kuupäev", 0},
+        {u"tkpIKuupäev", u"Esimene kuupäev", 0},
+        {u"tkpIIKuupäev", u"Teine kuupäev", 0},
+        {u"takJuliusePäev", u"Juliuse päev", 0},
+        {u"takAasta", u"Aasta", 0},
+        {u"frmLiidaLahuta/takAasta", u"Aastate arv", 0},
+        {u"frmLiidaLahuta/takKuu", u"Kuude arv", 0},
+        {u"frmLiidaLahuta/takPäev", u"Päevade arv", 0},
+
+        // The fields of the Tundkast boxes, in the order they take the focus.
+        {u"TKArvuKast/txtArv", u"Arv", 0},
+        {u"TKKellaKast/txtTund", u"Tund", 0},
+        {u"TKKellaKast/txtMinut", u"Minut", 0},
+        {u"TKKellaKast/txtSekund", u"Sekund", 0},
+        {u"TKKuupKast/txtPäev", u"Päev", 0},
+        {u"TKKuupKast/txtKuu", u"Kuu", 0},
+        {u"TKKuupKast/txtAasta", u"Aasta", 0},
+        {u"TKKellaKast/lblKoolon", nullptr, Hidden},
+        {u"TKKellaKast/lblKoolon2", nullptr, Hidden},
+        {u"TKKuupKast/lblPunkt", nullptr, Hidden},
+        {u"TKKuupKast/lblPunkt2", nullptr, Hidden},
+
+        // Month calendar.
+        {u"lblKalender", u"Näidatav kuu", Readout},
+        {u"lblEsNP", nullptr, WeekdayHeader},
+        {u"lblTeNP", nullptr, WeekdayHeader},
+        {u"lblKoNP", nullptr, WeekdayHeader},
+        {u"lblNeNP", nullptr, WeekdayHeader},
+        {u"lblViNP", nullptr, WeekdayHeader},
+        {u"lblKuNP", nullptr, WeekdayHeader},
+        {u"lblSeNP", nullptr, WeekdayHeader},
+        {u"lblEsimN", u"1. rea nädal", Readout | TodayWhenItalic},
+        {u"lblTeineN", u"2. rea nädal", Readout | TodayWhenItalic},
+        {u"lblKolmN", u"3. rea nädal", Readout | TodayWhenItalic},
+        {u"lblNelN", u"4. rea nädal", Readout | TodayWhenItalic},
+        {u"lblViiesN", u"5. rea nädal", Readout | TodayWhenItalic},
+        {u"lblKuuesN", u"6. rea nädal", Readout | TodayWhenItalic},
+        {u"frmKalender/cmdLõpeta", u"Sule kalender", 0},
+        {u"cmdJärgmineAasta", u"Järgmine aasta", 0},
+        {u"cmdJärgmineKuu", u"Järgmine kuu", 0},
+        {u"cmdKuuAasta", u"Tänane kuu", 0},
+        {u"cmdEelmineKuu", u"Eelmine kuu", 0},
+        {u"cmdEelmineAasta", u"Eelmine aasta", 0},
+        {u"cmdFookus", u"Kalender", 0},
+
+        // Holidays listing.
+        {u"lblES", u"Päev", Readout | HideWhenEmpty},
+        {u"lblTE", u"Päev", Readout | HideWhenEmpty},
+        {u"lblKO", u"Päev", Readout | HideWhenEmpty},
+        {u"lblNE", u"Päev", Readout | HideWhenEmpty},
+        {u"lblVI", u"Päev", Readout | HideWhenEmpty},
+        {u"lblKU", u"Päev", Readout | HideWhenEmpty},
+        {u"lblSE", u"Päev", Readout | HideWhenEmpty},
+        {u"lblKA", u"Päev", Readout | HideWhenEmpty},
+        {u"frmPühad/lblEsimene", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblTeine", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblKolmas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblNeljas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblViies", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblKuues", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblSeitsmes", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/lblKaheksas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
+        {u"frmPühad/imgEsimene", nullptr, Hidden},
+        {u"frmPühad/imgTeine", nullptr, Hidden},
+        {u"frmPühad/imgKolmas", nullptr, Hidden},
+        {u"frmPühad/imgNeljas", nullptr, Hidden},
+        {u"frmPühad/imgViies", nullptr, Hidden},
+        {u"frmPühad/imgKuues", nullptr, Hidden},
+        {u"frmPühad/imgSeitsmes", nullptr, Hidden},
+        {u"imgLipp", nullptr, Hidden},
+        {u"lblTeadustaja", nullptr, Hidden},
+
+        // Set-time and set-date dialogs, About window.
+        {u"frmSeaKell/lblKell", u"Praegune kellaaeg", Readout},
+        {u"frmSeaKuup/lblKuupäev", u"Tänane kuupäev", Readout},
+        {u"tklKell", u"Uus kellaaeg", 0},
+        {u"frmSeaKuup/tkpKuupäev", u"Uus kuupäev", 0},
+        {u"frmSeaKell/cmdSea", u"Sea kellaaeg", 0},
+        {u"frmSeaKuup/cmdSea", u"Sea kuupäev", 0},
+        {u"cmdLoobu", u"Loobu", 0},
+        {u"lblEkraan", u"Tööala suurus", Readout},
+        {u"imgIkoon", u"Tundriku ikoon", Image},
+    };
+    QHash<QString, Entry> table;
+    for (const Row &r : rows)
+        table.insert(QString::fromUtf16(r.key),
+                     Entry{r.name ? QString::fromUtf16(r.name) : QString(), r.flags});
+    return table;
+}
+
+const Entry *lookup(const QWidget *w)
+{
+    static const QHash<QString, Entry> table = buildTable();
+    const QString name = w->objectName();
+    if (name.isEmpty())
+        return nullptr;
+    const QWidget *window = w->window();
+    if (window != w && !window->objectName().isEmpty()) {
+        auto it = table.constFind(window->objectName() + QLatin1Char('/') + name);
+        if (it != table.constEnd())
+            return &*it;
+    }
+    if (const QWidget *parent = w->parentWidget()) {
+        auto it = table.constFind(QLatin1String(parent->metaObject()->className())
+                                  + QLatin1Char('/') + name);
+        if (it != table.constEnd())
+            return &*it;
+    }
+    auto it = table.constFind(name);
+    return it == table.constEnd() ? nullptr : &*it;
+}
+
+// A caption without its access-key marks: "&Lõpeta" reads "Lõpeta", "&&" one "&".
+QString stripAmpersands(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += text.at(i);
+    }
+    return out;
+}
+
+QString labelText(const QLabel *label)
+{
+    QString text = label->text();
+    if (label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        QTextDocument doc;
+        doc.setHtml(text);
+        text = doc.toPlainText();
+    }
+    if (label->buddy())
+        text = stripAmpersands(text);
+    return text.trimmed();
+}
+
+QString weekdayOfHeader(const QString &abbreviation)
+{
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("Püh"), QStringLiteral("Pühapäev")},
+        {QStringLiteral("Esm"), QStringLiteral("Esmaspäev")},
+        {QStringLiteral("Tei"), QStringLiteral("Teisipäev")},
+        {QStringLiteral("Kol"), QStringLiteral("Kolmapäev")},
+        {QStringLiteral("Nel"), QStringLiteral("Neljapäev")},
+        {QStringLiteral("Ree"), QStringLiteral("Reede")},
+        {QStringLiteral("Lau"), QStringLiteral("Laupäev")},
+    };
+    return names.value(abbreviation, abbreviation);
+}
+
+// The name of a label as the table has it, from its current text and looks.
+QString labelName(const QLabel *label, const Entry *e)
+{
+    const QString text = labelText(label);
+    if (!e || e->flags & Hidden)
+        return text;
+    if (e->flags & WeekdayHeader)
+        return weekdayOfHeader(text);
+    if (e->flags & Image)
+        return label->pixmap().isNull() ? QString() : e->name;
+    if (!(e->flags & Readout))
+        return text;
+    if (text.isEmpty())
+        return e->flags & HideWhenEmpty ? QString() : e->name;
+    QString name = e->name + QStringLiteral(", ") + text;
+    if (e->flags & TodayWhenItalic && label->font().italic())
+        name += QStringLiteral(", tänane nädal");
+    if (e->flags & HolidayMarks) {
+        if (label->palette().color(QPalette::WindowText) == QColor(255, 0, 0))
+            name += QStringLiteral(", punane päev");
+        // The flag cell of the row: lblKolmas -> imgKolmas.
+        const auto *flag = label->parentWidget()
+            ? label->parentWidget()->findChild<QLabel *>(QStringLiteral("img") + label->objectName().mid(3),
+                                                         Qt::FindDirectChildrenOnly)
+            : nullptr;
+        if (flag && !flag->pixmap().isNull())
+            name += QStringLiteral(", lipupäev");
+    }
+    return name;
+}
+
+// Labels: readouts say what they are and what they show.
+class LabelInterface : public QAccessibleWidget, public QAccessibleImageInterface {
+public:
+    explicit LabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        const QLabel *l = label();
+        if (!l->pixmap().isNull() && l->text().isEmpty())
+            return QAccessible::Graphic;
+        return QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            return labelName(label(), lookup(widget()));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const Entry *e = lookup(widget())) {
+            if (e->flags & Hidden)
+                s.invisible = true;
+            else if (e->flags & HideWhenEmpty && label()->text().isEmpty())
+                s.invisible = true;
+            else if (e->flags & Image && label()->pixmap().isNull())
+                s.invisible = true;
+        }
+        return s;
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto rels = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled) {
+            if (QWidget *buddy = label()->buddy()) {
+                if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(buddy))
+                    rels.append({iface, QAccessible::Labelled});
+            }
+        }
+        return rels;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ImageInterface)
+            return static_cast<QAccessibleImageInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString imageDescription() const override { return text(QAccessible::Name); }
+    QSize imageSize() const override
+    {
+        const QPixmap p = label()->pixmap();
+        return p.isNull() ? QSize() : p.deviceIndependentSize().toSize();
+    }
+    QPoint imagePosition() const override { return rect().topLeft(); }
+};
+
+// Buttons and check boxes: an action name that says what pressing does.
+class ButtonInterface : public QAccessibleWidget {
+public:
+    explicit ButtonInterface(QAbstractButton *button) : QAccessibleWidget(button, roleOf(button)) {}
+
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+
+    static QAccessible::Role roleOf(const QAbstractButton *b)
+    {
+        if (qobject_cast<const QCheckBox *>(b))
+            return QAccessible::CheckBox;
+        if (qobject_cast<const QRadioButton *>(b))
+            return QAccessible::RadioButton;
+        return QAccessible::PushButton;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            const Entry *e = lookup(widget());
+            if (e && !e->name.isEmpty())
+                return e->name;
+            return stripAmpersands(button()->text());
+        }
+        case QAccessible::Accelerator: {
+            const QKeySequence key = QKeySequence::mnemonic(button()->text());
+            return key.isEmpty() ? QString() : key.toString(QKeySequence::NativeText);
+        }
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const QAbstractButton *b = button();
+        if (b->isCheckable())
+            s.checkable = true;
+        if (const auto *box = qobject_cast<const QCheckBox *>(b)) {
+            if (box->checkState() == Qt::PartiallyChecked)
+                s.checkStateMixed = true;
+            else if (box->checkState() == Qt::Checked)
+                s.checked = true;
+        } else if (b->isChecked()) {
+            s.checked = true;
+        }
+        if (b->isDown())
+            s.pressed = true;
+        if (const auto *push = qobject_cast<const QPushButton *>(b); push && push->isDefault())
+            s.defaultButton = true;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (widget()->isEnabled())
+            names << (button()->isCheckable() ? toggleAction() : pressAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (!widget()->isEnabled())
+            return;
+        if (action == pressAction() || action == toggleAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action == pressAction() || action == toggleAction()) {
+            const QString key = text(QAccessible::Accelerator);
+            if (!key.isEmpty())
+                return {key};
+        }
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+};
+
+// The three Tundkast boxes: a group named after what is entered in it.
+class BoxInterface : public QAccessibleWidget {
+public:
+    explicit BoxInterface(QWidget *box) : QAccessibleWidget(box, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            const Entry *e = lookup(widget());
+            if (e && !e->name.isEmpty())
+                return e->name;
+            const QString fromBuddy = QAccessibleWidget::text(t);
+            if (!fromBuddy.isEmpty())
+                return fromBuddy;
+            const QByteArray cls = widget()->metaObject()->className();
+            if (cls == "TKKuupKast")
+                return QStringLiteral("Kuupäev");
+            if (cls == "TKKellaKast")
+                return QStringLiteral("Kellaaeg");
+            return QStringLiteral("Arv");
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A text field of a Tundkast box. Its text can be read, its caret and
+// selection followed and set; text goes in only through the keyboard, where
+// the box's rules apply, so there is no editable-text interface.
+class FieldInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit FieldInterface(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            const Entry *e = lookup(widget());
+            if (e && !e->name.isEmpty())
+                return e->name;
+        }
+        if (t == QAccessible::Value)
+            return field()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !field()->isReadOnly();
+        s.readOnly = field()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = *start + field()->selectedText().size();
+        }
+    }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            field()->deselect();
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            field()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    QString text(int start, int end) const override
+    {
+        return field()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(field()->text().size()); }
+
+    QRect characterRect(int offset) const override
+    {
+        const QLineEdit *e = field();
+        const QString t = e->text();
+        if (offset < 0 || offset >= t.size())
+            return QRect();
+        const QFontMetrics fm(e->font());
+        const QRect area = e->contentsRect().marginsRemoved(e->textMargins());
+        const int width = fm.horizontalAdvance(t);
+        int left = area.left() + 2;
+        if (e->alignment() & Qt::AlignHCenter)
+            left = area.left() + (area.width() - width) / 2;
+        else if (e->alignment() & Qt::AlignRight)
+            left = area.right() - 2 - width;
+        const QRect r(left + fm.horizontalAdvance(t.left(offset)),
+                      area.top() + (area.height() - fm.height()) / 2,
+                      fm.horizontalAdvance(t.mid(offset, 1)), fm.height());
+        return QRect(e->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return field()->cursorPositionAt(field()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int end) override { field()->setCursorPosition(end); }
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        Q_UNUSED(offset);
+        return QString();
+    }
+};
+
+// Labels, buttons and the parts of the Tundkast boxes get the interfaces
+// above whatever their names: a widget may be asked for before its
+// objectName is set, and the interface made then stays, so the table is read
+// when a name is asked for, not here.
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *w = static_cast<QWidget *>(object);
+    if (className == QLatin1String("TKField")) {
+        if (auto *field = qobject_cast<QLineEdit *>(w))
+            return new FieldInterface(field);
+        return nullptr;
+    }
+    if (className == QLatin1String("TKKuupKast") || className == QLatin1String("TKKellaKast")
+        || className == QLatin1String("TKArvuKast"))
+        return new BoxInterface(w);
+    if (className == QLatin1String("QLabel"))
+        return new LabelInterface(static_cast<QLabel *>(w));
+    if (className == QLatin1String("QPushButton")) {
+        auto *b = static_cast<QPushButton *>(w);
+        return b->menu() ? nullptr : new ButtonInterface(b);
+    }
+    if (className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton"))
+        return new ButtonInterface(static_cast<QAbstractButton *>(w));
+    return nullptr;
+}
+
+} // namespace
+
+namespace accessibility {
+
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+QString tableName(const QWidget *widget)
+{
+    const Entry *e = widget ? lookup(widget) : nullptr;
+    return e ? e->name : QString();
+}
+
+} // namespace accessibility

@@ -1,0 +1,124 @@
+// Shows windows of the program with a standing fake clock and the program's
+// accessibility names installed, for atspi_check.py to read through the
+// AT-SPI tree:
+//   a11y_host main      the main window at 1.1.2000 02:00:00 (UT + 2)
+//   a11y_host calendar  the calendar for January 2004 and the holidays of June
+//   a11y_host boxes     the three Tundkast boxes as the dialogs name them
+//   a11y_host setup     the set-time, set-date and About windows
+//   a11y_host dialogs   the five calculator dialogs
+#include "calendar/frmKalender.h"
+#include "calendar/frmPuhad.h"
+#include "dialogs/frmJuuliusePaev.h"
+#include "dialogs/frmKuupaev.h"
+#include "dialogs/frmLiidaLahuta.h"
+#include "dialogs/frmLiigaasta.h"
+#include "dialogs/frmVahemik.h"
+#include "main/accessibility.h"
+#include "main/fonts.h"
+#include "main/frmAeg.h"
+#include "setup/frmSeaKell.h"
+#include "setup/frmSeaKuup.h"
+#include "setup/frmTKp.h"
+#include "setup/systemclocksetter.h"
+#include "setup/systeminfo.h"
+
+#include "shared.h"
+
+#include <tundkast/tkarvukast.h>
+#include <tundkast/tkkellakast.h>
+#include <tundkast/tkkuupkast.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+
+namespace {
+
+// Never sets anything: the windows are only read.
+class NoClockSetter final : public setup::SystemClockSetter {
+public:
+    setup::SetResult setSystemTime(qint64) override { return {}; }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
+    accessibility::install();
+    const QString what = app.arguments().value(1, QStringLiteral("main"));
+
+    tundrik::FakeClock clock;
+    if (what == QLatin1String("main")) {
+        clock.setNow(2000, 1, 1, 2, 0, 0);
+        auto *window = new frmAeg(clock);
+        window->tick();
+        window->show();
+    } else if (what == QLatin1String("calendar")) {
+        clock.setNow(2004, 1, 15, 14, 25, 7);
+        tundrik::FirstDayOfWeek = 2;
+        tundrik::FirstWeekOfYear = 2;
+        tundrik::WeekNumber = 3;
+        auto *owner = new QWidget;
+        owner->setGeometry(100, 100, 460, 420);
+        auto *calendar = new frmKalender(clock, owner);
+        calendar->tick();
+        calendar->show();
+        tundrik::CalendarMonth = 6;
+        tundrik::CalendarYear = 2004;
+        auto *holidays = new frmPuhad(calendar);
+        holidays->move(calendar->x() + calendar->width() + 20, calendar->y());
+        holidays->show();
+    } else if (what == QLatin1String("dialogs")) {
+        clock.setNow(2000, 1, 1, 2, 0, 0);
+        auto *main = new frmAeg(clock);
+        main->tick();
+        const QList<QWidget *> dialogs{new frmJuuliusePaev(main), new frmKuupaev(main),
+                                       new frmVahemik(main), new frmLiidaLahuta(main),
+                                       new frmLiigaasta(main)};
+        for (QWidget *d : dialogs)
+            d->show();
+    } else if (what == QLatin1String("setup")) {
+        clock.setNow(2026, 12, 7, 14, 25, 7);
+        static NoClockSetter setter;
+        auto *setTime = new frmSeaKell(clock, setter);
+        setTime->tick();
+        setTime->move(0, 0);
+        setTime->show();
+        auto *setDate = new frmSeaKuup(clock, setter, [] {});
+        setDate->move(300, 0);
+        setDate->show();
+        setup::SystemInfo info;
+        info.workArea = QRect(0, 0, 1024, 738);
+        auto *about = new frmTKp(info);
+        about->move(0, 300);
+        about->show();
+    } else {
+        // As the set-time, set-date and interval dialogs place them.
+        auto *setTime = new QWidget;
+        setTime->setObjectName(QStringLiteral("frmSeaKell"));
+        setTime->setWindowTitle(QStringLiteral("Sea kellaaeg"));
+        (new TKKellaKast(setTime))->setObjectName(QStringLiteral("tklKell"));
+        setTime->resize(200, 60);
+        setTime->show();
+        auto *interval = new QWidget;
+        interval->setObjectName(QStringLiteral("frmVahemik"));
+        interval->setWindowTitle(QStringLiteral("Leia päevade arv"));
+        auto *first = new TKKuupKast(interval);
+        first->setObjectName(QStringLiteral("tkpIKuupäev"));
+        auto *second = new TKKuupKast(interval);
+        second->setObjectName(QStringLiteral("tkpIIKuupäev"));
+        second->move(0, 40);
+        interval->resize(200, 100);
+        interval->show();
+        auto *julian = new QWidget;
+        julian->setObjectName(QStringLiteral("frmKuupäev"));
+        julian->setWindowTitle(QStringLiteral("Leia kuupäev"));
+        (new TKArvuKast(julian))->setObjectName(QStringLiteral("takJuliusePäev"));
+        julian->resize(200, 60);
+        julian->show();
+    }
+    return app.exec();
+}

@@ -1,0 +1,601 @@
+// What a screen reader is told about the windows: the names of the readouts
+// (role name and current text), of the buttons and of the fields of the
+// Tundkast boxes, read through the accessibility interfaces as an assistive
+// technology reads them.
+#include "calendar/frmKalender.h"
+#include "calendar/frmPuhad.h"
+#include "dialogs/frmJuuliusePaev.h"
+#include "dialogs/frmKuupaev.h"
+#include "dialogs/frmLiidaLahuta.h"
+#include "dialogs/frmLiigaasta.h"
+#include "dialogs/frmVahemik.h"
+#include "main/accessibility.h"
+#include "main/fonts.h"
+#include "main/frmAeg.h"
+#include "setup/frmSeaKell.h"
+#include "setup/frmSeaKuup.h"
+#include "setup/frmTKp.h"
+#include "setup/systemclocksetter.h"
+#include "setup/systeminfo.h"
+
+#include "shared.h"
+
+#include <tundkast/tkarvukast.h>
+#include <tundkast/tkkellakast.h>
+#include <tundkast/tkkuupkast.h>
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QAccessibleInterface *iface(QObject *o)
+{
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+QString nameOf(QObject *o)
+{
+    QAccessibleInterface *i = iface(o);
+    return i ? i->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
+
+// Names of the children of an interface that are shown, in the tree's order.
+QStringList shownChildNames(QAccessibleInterface *parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *c = parent->child(i);
+        if (c && !c->state().invisible)
+            names << c->text(QAccessible::Name);
+    }
+    return names;
+}
+
+// Never sets anything: the dialogs here are only read.
+class NoClockSetter final : public setup::SystemClockSetter {
+public:
+    setup::SetResult setSystemTime(qint64) override { return {}; }
+};
+
+} // namespace
+
+class tst_accessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void mainWindowReadouts_data();
+    void mainWindowReadouts();
+    void mainWindowExactTexts();
+    void readoutNameFollowsText();
+    void closeButton();
+    void captionsAndUnitsLeftOut();
+    void namesByWindow_data();
+    void namesByWindow();
+    void buttonsByWindow_data();
+    void buttonsByWindow();
+    void boxFieldsInOrder_data();
+    void boxFieldsInOrder();
+    void fieldReadsTypedText();
+    void calendarWindow();
+    void holidayRows();
+    void setupWindows();
+    void calculatorDialogs_data();
+    void calculatorDialogs();
+    void nameSetBeforeObjectName();
+};
+
+void tst_accessibility::initTestCase()
+{
+    installFontSubstitutions();
+    QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
+    accessibility::install();
+    accessibility::install(); // a second call changes nothing
+}
+
+void tst_accessibility::mainWindowReadouts_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("roleName");
+    const std::pair<const char16_t *, const char16_t *> rows[] = {
+        {u"lblKuupäev", u"Kuupäev"},
+        {u"lblInternet", u"Interneti aeg"},
+        {u"lblKell", u"Kell"},
+        {u"lblKvartal", u"Kvartal"},
+        {u"lblPäevaNr", u"Aasta päev"},
+        {u"lblNädal", u"Nädal"},
+        {u"lblKelladeVaheT", u"Päikesekella ja kella vahe hommikul"},
+        {u"lblKelladeVaheL", u"Päikesekella ja kella vahe õhtul"},
+        {u"lblUnix", u"Unixi aeg"},
+        {u"lblAstronJP", u"Astronoomiline Juliuse päev"},
+        {u"lblTavalineJP", u"Tavakasutuses olev Juliuse päev"},
+        {u"lblPäev", u"Aasta lõpuni päevi"},
+        {u"lblTund", u"Aasta lõpuni tunde"},
+        {u"lblMinut", u"Aasta lõpuni minuteid"},
+        {u"lblSekund", u"Aasta lõpuni sekundeid"},
+    };
+    for (const auto &[name, role] : rows)
+        QTest::newRow(QString::fromUtf16(name).toUtf8().constData())
+            << QString::fromUtf16(name) << QString::fromUtf16(role);
+}
+
+// Every readout of the main window reads "<what it is>, <what it shows>".
+void tst_accessibility::mainWindowReadouts()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, roleName);
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg window(clock);
+    window.tick();
+    window.show();
+    auto *label = window.findChild<QLabel *>(objectName);
+    QVERIFY(label);
+    QVERIFY(!label->text().trimmed().isEmpty());
+    QAccessibleInterface *i = iface(label);
+    QCOMPARE(i->role(), QAccessible::StaticText);
+    QVERIFY(!i->state().invisible);
+    QCOMPARE(i->text(QAccessible::Name), roleName + QStringLiteral(", ") + label->text().trimmed());
+}
+
+// The instant of the examples: 1.1.2000 02:00:00 at UT + 2.
+void tst_accessibility::mainWindowExactTexts()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg window(clock);
+    window.tick();
+    auto spaced = [](QString s) {
+        s.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
+        return s;
+    };
+    QCOMPARE(spaced(nameOf(window.findChild<QLabel *>(QStringLiteral("lblUnix")))),
+             QStringLiteral("Unixi aeg, 946 684 800"));
+    QCOMPARE(nameOf(window.findChild<QLabel *>(QStringLiteral("lblKell"))),
+             QStringLiteral("Kell, 02:00:00"));
+    QCOMPARE(nameOf(window.findChild<QLabel *>(QStringLiteral("lblKuupäev"))),
+             QStringLiteral("Kuupäev, Laupäev, 01. jaanuar"));
+    QCOMPARE(spaced(nameOf(window.findChild<QLabel *>(QStringLiteral("lblAstronJP")))),
+             QStringLiteral("Astronoomiline Juliuse päev, 2 451 544, 50000"));
+}
+
+// The name is made when it is asked for: after the next second it is current.
+void tst_accessibility::readoutNameFollowsText()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2004, 12, 31, 23, 59, 1);
+    frmAeg window(clock);
+    window.tick();
+    auto *kell = window.findChild<QLabel *>(QStringLiteral("lblKell"));
+    auto *sekund = window.findChild<QLabel *>(QStringLiteral("lblSekund"));
+    QCOMPARE(nameOf(kell), QStringLiteral("Kell, 23:59:01"));
+    QCOMPARE(nameOf(sekund), QStringLiteral("Aasta lõpuni sekundeid, 59"));
+    clock.advance(30000);
+    window.tick();
+    QCOMPARE(nameOf(kell), QStringLiteral("Kell, 23:59:31"));
+    QCOMPARE(nameOf(sekund), QStringLiteral("Aasta lõpuni sekundeid, 29"));
+}
+
+void tst_accessibility::closeButton()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg window(clock);
+    QSignalSpy closed(&window, &frmAeg::closed);
+    QAccessibleInterface *i = iface(window.closeButton());
+    QCOMPARE(i->role(), QAccessible::PushButton);
+    QCOMPARE(i->text(QAccessible::Name), QStringLiteral("Sule programm"));
+    QCOMPARE(i->text(QAccessible::Description), QStringLiteral(" Sule programm (Esc) "));
+    QAccessibleActionInterface *action = i->actionInterface();
+    QVERIFY(action);
+    QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // A disabled button offers no press, as while a dialog is open.
+    window.setCloseButtonEnabled(false);
+    QVERIFY(!action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(i->state().disabled);
+    window.setCloseButtonEnabled(true);
+    action->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(closed.count(), 1);
+}
+
+// Captions and unit letters that a readout's name already says are left out.
+void tst_accessibility::captionsAndUnitsLeftOut()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg window(clock);
+    window.show();
+    for (const char16_t *name : {u"lblUnixiAeg", u"lblAstronoomJuliusePäev",
+                                 u"lblTavalineJuliusePäev", u"lblAastaLõpuniJäänud", u"lblD",
+                                 u"lblH", u"lblM", u"lblS"}) {
+        auto *l = window.findChild<QLabel *>(QString::fromUtf16(name));
+        QVERIFY(l);
+        QVERIFY2(iface(l)->state().invisible, qPrintable(QString::fromUtf16(name)));
+    }
+    QVERIFY(!iface(window.findChild<QLabel *>(QStringLiteral("lblAutor")))->state().invisible);
+}
+
+// The same objectName means different things in different windows; the
+// table tells them apart by the window's objectName.
+void tst_accessibility::namesByWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("withBuddy");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *tag, const char16_t *window, const char16_t *name,
+                  const char16_t *text, bool buddy, const char16_t *expected) {
+        QTest::newRow(tag) << QString::fromUtf16(window) << QString::fromUtf16(name)
+                           << QString::fromUtf16(text) << buddy << QString::fromUtf16(expected);
+    };
+    row("answer", u"frmVahemik", u"lblVastus", u"3 aastat ja 2 päeva", false,
+        u"Vastus, 3 aastat ja 2 päeva");
+    row("empty answer", u"frmKuupäev", u"lblVastus", u"", false, u"Vastus");
+    row("date range", u"frmJuuliusePäev", u"lblKuupäev", u"{03.01.100 - 31.12.2299}", false,
+        u"Lubatud kuupäevad, {03.01.100 - 31.12.2299}");
+    row("day-number range", u"frmKuupäev", u"lblJuliusePäev", u"{1 757 600 - 2 561 100}", false,
+        u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
+    row("year range", u"frmLiigaasta", u"lblVahemik", u"(100 - 2299)", false,
+        u"Lubatud aastad, (100 - 2299)");
+    row("years limit", u"frmLiidaLahuta", u"lblAasta", u"< 220", false,
+        u"Lubatud aastate arv, < 220");
+    row("days limit", u"frmLiidaLahuta", u"lblPäev", u"< 80 000", false,
+        u"Lubatud päevade arv, < 80 000");
+    row("year caption", u"frmLiigaasta", u"lblAasta", u"&Aasta", true, u"Aasta");
+    row("input caption", u"frmKuupäev", u"lblSisesta", u"&Juliuse päev", true, u"Juliuse päev");
+    row("today", u"frmSeaKuup", u"lblKuupäev", u"07.12.2026", false,
+        u"Tänane kuupäev, 07.12.2026");
+    row("time now", u"frmSeaKell", u"lblKell", u"14:25:07", false,
+        u"Praegune kellaaeg, 14:25:07");
+    row("work area", u"frmTKp", u"lblEkraan", u"1024 x 738", false,
+        u"Tööala suurus, 1024 x 738");
+    row("version", u"frmTKp", u"lblVersioon", u"Versioon:  3.03.2004", false,
+        u"Versioon:  3.03.2004");
+}
+
+void tst_accessibility::namesByWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, objectName);
+    QFETCH(QString, text);
+    QFETCH(bool, withBuddy);
+    QFETCH(QString, expected);
+    QWidget w;
+    w.setObjectName(window);
+    auto *frame = new QWidget(&w);
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(objectName);
+    if (withBuddy)
+        label->setBuddy(new QLineEdit(frame));
+    QCOMPARE(nameOf(label), expected);
+}
+
+void tst_accessibility::buttonsByWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("checkBox");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *tag, const char16_t *window, const char16_t *name,
+                  const char16_t *caption, bool check, const char16_t *expected) {
+        QTest::newRow(tag) << QString::fromUtf16(window) << QString::fromUtf16(name)
+                           << QString::fromUtf16(caption) << check << QString::fromUtf16(expected);
+    };
+    row("compute", u"frmVahemik", u"cmdArvuta", u"&Arvuta", false, u"Arvuta");
+    row("clear", u"frmVahemik", u"cmdArvuta", u"Ku&stuta", false, u"Kustuta");
+    row("check", u"frmLiigaasta", u"cmdArvuta", u"&Kontrolli", false, u"Kontrolli");
+    row("dialog close", u"frmLiigaasta", u"cmdLõpeta", u"&Lõpeta", false, u"Sule aken");
+    row("calendar close", u"frmKalender", u"cmdLõpeta", u"X", false, u"Sule kalender");
+    row("next year", u"frmKalender", u"cmdJärgmineAasta", u">>", false, u"Järgmine aasta");
+    row("this month", u"frmKalender", u"cmdKuuAasta", u"<+>", false, u"Tänane kuu");
+    row("set time", u"frmSeaKell", u"cmdSea", u"&Sea", false, u"Sea kellaaeg");
+    row("set date", u"frmSeaKuup", u"cmdSea", u"&Sea", false, u"Sea kuupäev");
+    row("ok", u"frmTKp", u"cmdOlgu", u"&Olgu", false, u"Olgu");
+    row("G toggle", u"frmKuupäev", u"chkGregorius", u"G", true, u"Gregoriuse kalender");
+    row("second Julian box", u"frmVahemik", u"chkIIJuliuseKal", u"juuliuse kalender", true,
+        u"Teine kuupäev juuliuse kalendri järgi");
+    row("add", u"frmLiidaLahuta", u"chkLiida", u"Liida", true, u"Liida");
+    row("double ampersand", u"frmX", u"cmdMuu", u"A && B", false, u"A & B");
+}
+
+void tst_accessibility::buttonsByWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, objectName);
+    QFETCH(QString, caption);
+    QFETCH(bool, checkBox);
+    QFETCH(QString, expected);
+    QWidget w;
+    w.setObjectName(window);
+    QAbstractButton *b = checkBox ? static_cast<QAbstractButton *>(new QCheckBox(caption, &w))
+                                  : new QPushButton(caption, &w);
+    b->setObjectName(objectName);
+    QAccessibleInterface *i = iface(b);
+    QCOMPARE(i->text(QAccessible::Name), expected);
+    QCOMPARE(i->role(), checkBox ? QAccessible::CheckBox : QAccessible::PushButton);
+    if (checkBox) {
+        auto *box = static_cast<QCheckBox *>(b);
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked); // grayed: read in the Julian calendar
+        QVERIFY(i->state().checkStateMixed);
+        box->setCheckState(Qt::Checked);
+        QVERIFY(i->state().checked && !i->state().checkStateMixed);
+        i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+    }
+}
+
+void tst_accessibility::boxFieldsInOrder_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QStringList>("fields");
+    auto row = [](const char *tag, const char *cls, const char16_t *window,
+                  const char16_t *name, const char16_t *boxName,
+                  std::initializer_list<const char16_t *> fields) {
+        QStringList names;
+        for (const char16_t *f : fields)
+            names << QString::fromUtf16(f);
+        QTest::newRow(tag) << QString::fromLatin1(cls) << QString::fromUtf16(window)
+                           << QString::fromUtf16(name) << QString::fromUtf16(boxName) << names;
+    };
+    row("date box", "TKKuupKast", u"frmVahemik", u"tkpIKuupäev", u"Esimene kuupäev",
+        {u"Päev", u"Kuu", u"Aasta"});
+    row("new date", "TKKuupKast", u"frmSeaKuup", u"tkpKuupäev", u"Uus kuupäev",
+        {u"Päev", u"Kuu", u"Aasta"});
+    row("time box", "TKKellaKast", u"frmSeaKell", u"tklKell", u"Uus kellaaeg",
+        {u"Tund", u"Minut", u"Sekund"});
+    row("number box", "TKArvuKast", u"frmKuupäev", u"takJuliusePäev", u"Juliuse päev", {u"Arv"});
+    row("years to add", "TKArvuKast", u"frmLiidaLahuta", u"takAasta", u"Aastate arv", {u"Arv"});
+    row("leap year", "TKArvuKast", u"frmLiigaasta", u"takAasta", u"Aasta", {u"Arv"});
+    row("unnamed box", "TKKellaKast", u"frmX", u"", u"Kellaaeg", {u"Tund", u"Minut", u"Sekund"});
+}
+
+// The fields of a box come in the tree in the order the focus visits them,
+// each named; the separators between them are left out.
+void tst_accessibility::boxFieldsInOrder()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, window);
+    QFETCH(QString, objectName);
+    QFETCH(QString, boxName);
+    QFETCH(QStringList, fields);
+    QWidget w;
+    w.setObjectName(window);
+    QWidget *box = nullptr;
+    if (className == QLatin1String("TKKuupKast"))
+        box = new TKKuupKast(&w);
+    else if (className == QLatin1String("TKKellaKast"))
+        box = new TKKellaKast(&w);
+    else
+        box = new TKArvuKast(&w);
+    box->setObjectName(objectName);
+    w.show();
+    QAccessibleInterface *i = iface(box);
+    QCOMPARE(i->role(), QAccessible::Grouping);
+    QCOMPARE(i->text(QAccessible::Name), boxName);
+    QCOMPARE(shownChildNames(i), fields);
+
+    // The focus order agrees with the tree's order.
+    QStringList focusOrder;
+    QWidget *f = box->focusProxy();
+    for (int n = 0; f && n < fields.size(); ++n) {
+        focusOrder << nameOf(f);
+        QCOMPARE(iface(f)->role(), QAccessible::EditableText);
+        do
+            f = f->nextInFocusChain();
+        while (f && !(f->focusPolicy() & Qt::TabFocus));
+    }
+    QCOMPARE(focusOrder, fields);
+}
+
+// A field's text interface reads what was typed into it.
+void tst_accessibility::fieldReadsTypedText()
+{
+    QWidget w;
+    w.setObjectName(QStringLiteral("frmSeaKuup"));
+    auto *box = new TKKuupKast(&w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *day = box->findChild<QLineEdit *>(QStringLiteral("txtPäev"));
+    QVERIFY(day);
+    day->setFocus();
+    QTest::keyClicks(day, QStringLiteral("24"));
+    QAccessibleInterface *i = iface(day);
+    QAccessibleTextInterface *t = i->textInterface();
+    QVERIFY(t);
+    QCOMPARE(t->characterCount(), int(day->text().size()));
+    QCOMPARE(t->text(0, t->characterCount()), day->text());
+    QCOMPARE(i->text(QAccessible::Value), day->text());
+    QVERIFY(day->text().startsWith(QStringLiteral("24")));
+    QVERIFY(i->state().editable);
+    QCOMPARE(t->cursorPosition(), day->cursorPosition());
+}
+
+void tst_accessibility::calendarWindow()
+{
+    tundrik::FirstDayOfWeek = 2;
+    tundrik::FirstWeekOfYear = 2;
+    tundrik::WeekNumber = 3;
+    tundrik::FakeClock clock;
+    clock.setNow(2004, 1, 15, 14, 25, 7);
+    QWidget owner;
+    frmKalender calendar(clock, &owner);
+    calendar.tick();
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblKell"))),
+             QStringLiteral("Kell, 14:25:07"));
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblKalender"))),
+             QStringLiteral("Näidatav kuu, Jaanuar  2004"));
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblEsNP"))),
+             QStringLiteral("Esmaspäev"));
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblSeNP"))),
+             QStringLiteral("Pühapäev"));
+    // 15.1.2004 lies in week 3, the third row.
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblKolmN"))),
+             QStringLiteral("3. rea nädal, 3, tänane nädal"));
+    QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblNelN"))),
+             QStringLiteral("4. rea nädal, 4"));
+    const std::pair<const char16_t *, const char16_t *> buttons[] = {
+        {u"cmdLõpeta", u"Sule kalender"},       {u"cmdJärgmineAasta", u"Järgmine aasta"},
+        {u"cmdJärgmineKuu", u"Järgmine kuu"},   {u"cmdKuuAasta", u"Tänane kuu"},
+        {u"cmdEelmineKuu", u"Eelmine kuu"},     {u"cmdEelmineAasta", u"Eelmine aasta"},
+        {u"cmdPühad", u"Jaanuari pühad"},
+    };
+    for (const auto &[name, expected] : buttons)
+        QCOMPARE(nameOf(calendar.findChild<QPushButton *>(QString::fromUtf16(name))),
+                 QString::fromUtf16(expected));
+}
+
+// June: rows 3, 5 and 6 carry the flag, rows 5 and 6 are red, all eight filled.
+void tst_accessibility::holidayRows()
+{
+    tundrik::CalendarMonth = 6;
+    tundrik::CalendarYear = 2004;
+    frmPuhad holidays(nullptr);
+    holidays.show();
+    const char16_t *names[] = {u"lblEsimene", u"lblTeine", u"lblKolmas", u"lblNeljas",
+                               u"lblViies", u"lblKuues", u"lblSeitsmes", u"lblKaheksas"};
+    for (int row = 0; row < 8; ++row) {
+        auto *l = holidays.findChild<QLabel *>(QString::fromUtf16(names[row]));
+        const QString name = nameOf(l);
+        QVERIFY2(name.startsWith(QStringLiteral("Püha, ") + l->text()), qPrintable(name));
+        QCOMPARE(name.endsWith(QStringLiteral(", lipupäev")), row == 2 || row == 4 || row == 5);
+        QCOMPARE(name.contains(QStringLiteral(", punane päev")), row == 4 || row == 5);
+    }
+    QVERIFY(iface(holidays.findChild<QLabel *>(QStringLiteral("imgKolmas")))->state().invisible);
+    QVERIFY(iface(holidays.findChild<QLabel *>(QStringLiteral("imgLipp")))->state().invisible);
+
+    // May leaves the first row empty: it is left out, not read as an empty "Püha".
+    tundrik::CalendarMonth = 5;
+    frmPuhad may(nullptr);
+    may.show();
+    QAccessibleInterface *first = iface(may.findChild<QLabel *>(QStringLiteral("lblEsimene")));
+    QVERIFY(first->state().invisible);
+    QVERIFY(first->text(QAccessible::Name).isEmpty());
+    QVERIFY(iface(may.findChild<QLabel *>(QStringLiteral("lblES")))->state().invisible);
+}
+
+// The set-time, set-date and About windows as they are built.
+void tst_accessibility::setupWindows()
+{
+    tundrik::FakeClock clock;
+    clock.setNow(2026, 12, 7, 14, 25, 7);
+    NoClockSetter setter;
+
+    frmSeaKell setTime(clock, setter);
+    setTime.tick();
+    QCOMPARE(nameOf(setTime.findChild<QLabel *>(QStringLiteral("lblKell"))),
+             QStringLiteral("Praegune kellaaeg, 14:25:07"));
+    QCOMPARE(nameOf(setTime.findChild<QWidget *>(QStringLiteral("tklKell"))),
+             QStringLiteral("Uus kellaaeg"));
+    QCOMPARE(nameOf(setTime.findChild<QPushButton *>(QStringLiteral("cmdSea"))),
+             QStringLiteral("Sea kellaaeg"));
+    QCOMPARE(nameOf(setTime.findChild<QPushButton *>(QStringLiteral("cmdLoobu"))),
+             QStringLiteral("Loobu"));
+
+    frmSeaKuup setDate(clock, setter, [] {});
+    QCOMPARE(nameOf(setDate.findChild<QLabel *>(QStringLiteral("lblKuupäev"))),
+             QStringLiteral("Tänane kuupäev, 07.12.2026"));
+    QCOMPARE(nameOf(setDate.findChild<QWidget *>(QStringLiteral("tkpKuupäev"))),
+             QStringLiteral("Uus kuupäev"));
+    QCOMPARE(nameOf(setDate.findChild<QPushButton *>(QStringLiteral("cmdSea"))),
+             QStringLiteral("Sea kuupäev"));
+
+    setup::SystemInfo info;
+    info.workArea = QRect(0, 0, 1024, 738);
+    frmTKp about(info);
+    about.show();
+    QCOMPARE(nameOf(about.findChild<QLabel *>(QStringLiteral("lblEkraan"))),
+             QStringLiteral("Tööala suurus, 1024 x 738"));
+    QAccessibleInterface *icon = iface(about.findChild<QLabel *>(QStringLiteral("imgIkoon")));
+    QCOMPARE(icon->role(), QAccessible::Graphic);
+    QCOMPARE(icon->text(QAccessible::Name), QStringLiteral("Tundriku ikoon"));
+    QVERIFY(!icon->state().invisible);
+    QCOMPARE(nameOf(about.findChild<QPushButton *>(QStringLiteral("cmdOlgu"))),
+             QStringLiteral("Olgu"));
+}
+
+void tst_accessibility::calculatorDialogs_data()
+{
+    QTest::addColumn<int>("dialog");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *tag, int dialog, const char16_t *name, const char16_t *expected) {
+        QTest::newRow(tag) << dialog << QString::fromUtf16(name) << QString::fromUtf16(expected);
+    };
+    // 0 frmJuuliusePäev, 1 frmKuupäev, 2 frmVahemik, 3 frmLiidaLahuta, 4 frmLiigaasta
+    row("day: date box", 0, u"tkpKuupäev", u"Kuupäev");
+    row("day: range", 0, u"lblKuupäev", u"Lubatud kuupäevad, {03.01.100 - 31.12.2299}");
+    row("day: answer", 0, u"lblVastus", u"Vastus");
+    row("day: Julian box", 0, u"chkJuliuseKal", u"Juuliuse kalender");
+    row("day: G", 0, u"chkGregorius", u"Gregoriuse kalender");
+    row("day: close", 0, u"cmdLõpeta", u"Sule aken");
+    row("day: compute", 0, u"cmdArvuta", u"Arvuta");
+    row("date: number box", 1, u"takJuliusePäev", u"Juliuse päev");
+    row("date: range", 1, u"lblJuliusePäev", u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
+    row("interval: first", 2, u"tkpIKuupäev", u"Esimene kuupäev");
+    row("interval: second", 2, u"tkpIIKuupäev", u"Teine kuupäev");
+    row("interval: second Julian", 2, u"chkIIJuliuseKal", u"Teine kuupäev juuliuse kalendri järgi");
+    row("interval: years", 2, u"chkAasta", u"Vastuses aastad");
+    row("shift: years box", 3, u"takAasta", u"Aastate arv");
+    row("shift: days box", 3, u"takPäev", u"Päevade arv");
+    row("shift: years limit", 3, u"lblAasta", u"Lubatud aastate arv, < 220");
+    row("shift: days limit", 3, u"lblPäev", u"Lubatud päevade arv, < 80 000");
+    row("shift: add", 3, u"chkLiida", u"Liida");
+    row("leap: year box", 4, u"takAasta", u"Aasta");
+    row("leap: caption", 4, u"lblAasta", u"Aasta");
+    row("leap: range", 4, u"lblVahemik", u"Lubatud aastad, (100 - 2299)");
+    row("leap: check", 4, u"cmdArvuta", u"Kontrolli");
+}
+
+// The five calculators as they are built, over a main window.
+void tst_accessibility::calculatorDialogs()
+{
+    QFETCH(int, dialog);
+    QFETCH(QString, objectName);
+    QFETCH(QString, expected);
+    tundrik::FakeClock clock;
+    clock.setNow(2000, 1, 1, 2, 0, 0);
+    frmAeg main(clock);
+    std::unique_ptr<QWidget> w;
+    switch (dialog) {
+    case 0: w = std::make_unique<frmJuuliusePaev>(&main); break;
+    case 1: w = std::make_unique<frmKuupaev>(&main); break;
+    case 2: w = std::make_unique<frmVahemik>(&main); break;
+    case 3: w = std::make_unique<frmLiidaLahuta>(&main); break;
+    default: w = std::make_unique<frmLiigaasta>(&main); break;
+    }
+    auto *control = w->findChild<QWidget *>(objectName);
+    QVERIFY(control);
+    QCOMPARE(nameOf(control), expected);
+}
+
+// An interface asked for while a widget is being built, before it has its
+// objectName, still reads the table once the name is there.
+void tst_accessibility::nameSetBeforeObjectName()
+{
+    QWidget w;
+    w.setObjectName(QStringLiteral("frmAeg"));
+    auto *b = new QPushButton(QStringLiteral("S U L E"), &w);
+    QAccessibleInterface *early = iface(b);
+    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("S U L E"));
+    b->setObjectName(QStringLiteral("cmdSulge"));
+    QCOMPARE(iface(b), early);
+    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("Sule programm"));
+    QCOMPARE(accessibility::tableName(b), QStringLiteral("Sule programm"));
+}
+
+QTEST_MAIN(tst_accessibility)
+#include "tst_accessibility.moc"
