@@ -1,0 +1,117 @@
+#include "main/programstart.h"
+
+#include "main/accessibility.h"
+#include "main/fonts.h"
+#include "main/frmAeg.h"
+
+#include <tundkast/tundkast.h>
+
+#include <QApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+// Milliseconds since the kernel started this process (its start time in
+// /proc/self/stat counts clock ticks of the boot-time clock), so the loading
+// of the libraries counts too; -1 if it cannot be read.
+double msSinceProcessStart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The command name in parentheses may hold spaces; fields count after it.
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0)
+        return -1;
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    // Field 22 of the line (starttime) is the 20th after the name.
+    if (fields.size() < 20)
+        return -1;
+    bool ok = false;
+    const double startTicks = fields.at(19).toDouble(&ok);
+    const long hz = sysconf(_SC_CLK_TCK);
+    timespec now{};
+    if (!ok || hz <= 0 || clock_gettime(CLOCK_BOOTTIME, &now) != 0)
+        return -1;
+    return (now.tv_sec + now.tv_nsec / 1e9 - startTicks / hz) * 1000.0;
+}
+
+// Prints "first-paint <ms>" once the window has painted for the first time.
+class FirstPaintReporter : public QObject {
+public:
+    FirstPaintReporter(QWidget *window, const QElapsedTimer &sinceMain)
+        : QObject(window), m_sinceMain(sinceMain)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            watched->removeEventFilter(this);
+            // Once this paint is done and on the screen.
+            QTimer::singleShot(0, this, [this] {
+                double ms = msSinceProcessStart();
+                if (ms < 0)
+                    ms = double(m_sinceMain.nsecsElapsed()) / 1e6;
+                std::printf("first-paint %.0f\n", ms);
+                std::fflush(stdout);
+            });
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer m_sinceMain;
+    bool m_seen = false;
+};
+
+QIcon programIconSet()
+{
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tundrik-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+int runTundrik(int argc, char *argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tundrik"));
+    QApplication::setWindowIcon(programIconSet());
+    installFontSubstitutions();
+    accessibility::install();
+
+    tundrik::Clock &clock = tundrik::systemClock();
+    // The date boxes fill in "today" on a double-click from the program's clock.
+    Tundkast::setTodayProvider([&clock] {
+        const tundrik::ClockReading now = clock.now();
+        return QDate(now.year, now.month, now.day);
+    });
+
+    frmAeg window(clock);
+    // Closing the main window ends the program, also from inside another window's loop.
+    QObject::connect(&window, &frmAeg::closed, &app, &QCoreApplication::quit);
+    if (qEnvironmentVariableIsSet("TUNDRIK_REPORT_FIRST_PAINT"))
+        new FirstPaintReporter(&window, sinceMain);
+    window.show();
+    const int code = app.exec();
+    Tundkast::setTodayProvider({});
+    return code;
+}
