@@ -24,7 +24,7 @@ Q_DECLARE_METATYPE(SetResult::Status)
 namespace {
 
 int refusedClockSets = 0;
-// The clock_settime the dialogs' backend gets here: it refuses and counts.
+// The kernel clock-setting call the dialogs' backend gets here: it refuses and counts.
 int refuseClockSet(clockid_t, const timespec *)
 {
     ++refusedClockSets;

@@ -1,6 +1,6 @@
 // The clock-setting backend: local time to UTC through the time zone, the
 // call to the time service on a private bus with a fake service, the sorting
-// of its refusals, and the fallback to clock_settime through a fake function.
+// of its refusals, and the fallback to the kernel call through a fake function.
 // No test here can reach the machine's clock or its system bus.
 #include "privatebus.h"
 #include "setuptestsupport.h"
@@ -17,7 +17,7 @@ using setup::TimedateClockSetter;
 
 namespace {
 
-// The stand-in for clock_settime: records and answers as told.
+// The stand-in for the kernel clock-setting call: records and answers as told.
 struct FakeSetClock {
     static inline QList<timespec> calls;
     static inline QList<clockid_t> clocks;
