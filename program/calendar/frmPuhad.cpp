@@ -7,6 +7,7 @@
 #include "shared.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -133,7 +134,9 @@ void frmPuhad::buildLayout()
     m_imgLipp = new QLabel(this);
     m_imgLipp->setObjectName(QStringLiteral("imgLipp"));
     m_imgLipp->setGeometry(t.rect(240, 3840, 480, 480));
-    m_imgLipp->setPixmap(QPixmap(QStringLiteral(":/calendar/lipp.png")));
+    // Through QIcon so that a high-density screen gets the doubled picture.
+    m_imgLipp->setPixmap(QIcon(QStringLiteral(":/calendar/lipp.png"))
+                             .pixmap(QSize(32, 32), devicePixelRatioF()));
 
     // Only the button takes the focus.
     for (QWidget *w : findChildren<QWidget *>())
