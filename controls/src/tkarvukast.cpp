@@ -1,6 +1,7 @@
 #include <tundkast/tkarvukast.h>
 
 #include "regionalnumbers.h"
+#include "persisted.h"
 #include "tkfield.h"
 
 #include <QResizeEvent>
@@ -127,15 +128,6 @@ int charactersForDigits(int n)
 int digitsForCharacters(int limit)
 {
     return limit > 4 ? limit - limit / 4 : limit;
-}
-
-QVariant lookUp(const QVariantMap &store, const QString &key)
-{
-    for (auto it = store.cbegin(); it != store.cend(); ++it) {
-        if (it.key().compare(key, Qt::CaseInsensitive) == 0)
-            return it.value();
-    }
-    return {};
 }
 
 } // namespace
@@ -475,11 +467,11 @@ void TKArvuKast::setMaxpikkus(int characters)
 
 void TKArvuKast::loadPersisted(const QVariantMap &store)
 {
-    d->negAllowed = lookUp(store, QStringLiteral("LubaNegArv")).toBool();
-    d->zeroAllowed = lookUp(store, QStringLiteral("LubaNull")).toBool();
-    d->maximum = lookUp(store, QStringLiteral("MaksimaalneV")).toInt();
-    d->minimum = lookUp(store, QStringLiteral("MinimaalneV")).toInt();
-    const int limit = lookUp(store, QStringLiteral("MaxPikkus")).toInt();
+    d->negAllowed = persistedValue(store, QStringLiteral("LubaNegArv")).toBool();
+    d->zeroAllowed = persistedValue(store, QStringLiteral("LubaNull")).toBool();
+    d->maximum = persistedValue(store, QStringLiteral("MaksimaalneV")).toInt();
+    d->minimum = persistedValue(store, QStringLiteral("MinimaalneV")).toInt();
+    const int limit = persistedValue(store, QStringLiteral("MaxPikkus")).toInt();
     d->limit = limit > 0 ? limit : 0;
     applyLoadRules();
 }

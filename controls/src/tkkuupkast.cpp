@@ -3,6 +3,7 @@
 #include <tundkast/modtundkast.h>
 #include <tundkast/tundkast.h>
 
+#include "persisted.h"
 #include "tkfield.h"
 
 #include <QDate>
@@ -14,15 +15,6 @@ int valueOf(const QString &text)
     bool ok = false;
     const int v = text.toInt(&ok);
     return ok ? v : 0;
-}
-
-QVariant lookUp(const QVariantMap &store, const QString &key)
-{
-    for (auto it = store.cbegin(); it != store.cend(); ++it) {
-        if (it.key().compare(key, Qt::CaseInsensitive) == 0)
-            return it.value();
-    }
-    return {};
 }
 
 } // namespace
@@ -154,8 +146,8 @@ void TKKuupKast::setMiinimum(int year)
 
 void TKKuupKast::loadPersisted(const QVariantMap &store)
 {
-    d->yearMaximum = lookUp(store, QStringLiteral("Maksimum")).toInt();
-    d->yearMinimum = lookUp(store, QStringLiteral("Miinimum")).toInt();
+    d->yearMaximum = persistedValue(store, QStringLiteral("Maksimum")).toInt();
+    d->yearMinimum = persistedValue(store, QStringLiteral("Miinimum")).toInt();
     d->beforeReform = true;
     d->valid = false;
 }
