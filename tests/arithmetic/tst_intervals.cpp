@@ -2,6 +2,7 @@
 // agreement with calendar-month arithmetic done through QDate.
 #include "errors.h"
 #include "modArvutused.h"
+#include "testseed.h"
 
 #include <QDate>
 #include <QLocale>
@@ -19,17 +20,6 @@ static double dv(const QDate &d)
 static QString est(QString text)
 {
     return text.replace(QLatin1Char('_'), QChar(0x00a0));
-}
-
-// A fresh seed on every run, printed; TUNDRIK_SEED repeats a run.
-static quint32 testSeed()
-{
-    bool ok = false;
-    quint32 seed = qEnvironmentVariable("TUNDRIK_SEED").toUInt(&ok);
-    if (!ok)
-        seed = QRandomGenerator::global()->generate();
-    qInfo("seed %u (set TUNDRIK_SEED to repeat)", seed);
-    return seed;
 }
 
 class TestIntervals : public QObject {
@@ -135,8 +125,7 @@ static QString words(qint64 y, qint64 m, qint64 d)
 
 void TestIntervals::intervalAgreesWithMonthArithmetic()
 {
-    const quint32 seed = testSeed();
-    QRandomGenerator rng(seed);
+    QRandomGenerator64 rng(testseed::fromEnvironment(20031005));
     for (int i = 0; i < 20000; ++i) {
         const QDate a(rng.bounded(100, 2300), rng.bounded(1, 13), rng.bounded(1, 29));
         const QDate b = a.addDays(rng.bounded(0, i % 2 ? 800 : 80000));
@@ -145,7 +134,13 @@ void TestIntervals::intervalAgreesWithMonthArithmetic()
         const bool cy = rng.bounded(2), cm = rng.bounded(2);
         qint64 y, m, d;
         referenceInterval(a, b, cy, cm, y, m, d);
-        const QString got = IntervalText(dv(a), dv(b), cy, cm);
+        QString got;
+        try {
+            got = IntervalText(dv(a), dv(b), cy, cm);
+        } catch (const std::exception &e) {
+            QFAIL(qPrintable(QStringLiteral("%1 to %2: unexpected %3")
+                                 .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate), QString::fromUtf8(e.what()))));
+        }
         if (got != words(y, m, d))
             QFAIL(qPrintable(QStringLiteral("%1 to %2 (%3%4): %5, expected %6")
                                  .arg(a.toString(Qt::ISODate), b.toString(Qt::ISODate))
@@ -191,26 +186,54 @@ void TestIntervals::shiftedDateText()
     QCOMPARE(d, days);
 }
 
+static QString dateText(const QDate &d)
+{
+    return QStringLiteral("%1.%2.%3. a.").arg(d.day(), 2, 10, QLatin1Char('0'))
+        .arg(d.month(), 2, 10, QLatin1Char('0')).arg(d.year());
+}
+
+// Shifts drawn over the whole range of the date value: start days from the
+// year 100 to 9999, year counts up to 9999 and day counts up to ten thousand
+// years, so that many results fall outside 1.1.100..31.12.9999. Those must
+// throw DateRangeError; the others must agree with QDate's arithmetic (start
+// days up to 28, where adding years and months never clamps).
 void TestIntervals::shiftedAgreesWithMonthArithmetic()
 {
-    const quint32 seed = testSeed();
-    QRandomGenerator rng(seed);
-    for (int i = 0; i < 20000; ++i) {
-        const QDate s(rng.bounded(320, 2080), rng.bounded(1, 13), rng.bounded(1, 29));
+    QRandomGenerator64 rng(testseed::fromEnvironment(20050809));
+    const QDate first(datevalue::kMinYear, 1, 1), last(datevalue::kMaxYear, 12, 31);
+    int inside = 0, outside = 0;
+    for (int i = 0; i < 30000; ++i) {
+        const QDate s(rng.bounded(datevalue::kMinYear, datevalue::kMaxYear + 1), rng.bounded(1, 13),
+                      rng.bounded(1, 29));
         const bool add = rng.bounded(2);
-        const int y = rng.bounded(0, 220), m = rng.bounded(0, 12);
-        const int d = i % 3 ? rng.bounded(0, 1000) : rng.bounded(1000, 80000);
+        const bool byDays = i % 3 == 0;
+        const int y = byDays ? 0 : (rng.bounded(2) ? rng.bounded(0, 220) : rng.bounded(0, 10000));
+        const int m = byDays ? 0 : (rng.bounded(4) ? rng.bounded(0, 12) : rng.bounded(0, 1200));
+        const int d = byDays ? rng.bounded(1000, 3700000) : rng.bounded(0, 1000);
         const int sign = add ? 1 : -1;
-        const QDate expected = d >= 1000 ? s.addDays(sign * d)
-                                         : s.addYears(sign * y).addMonths(sign * m).addDays(sign * d);
+        const QDate expected = byDays ? s.addDays(qint64(sign) * d)
+                                      : s.addYears(sign * y).addMonths(sign * m).addDays(sign * d);
+        const bool inRange = expected >= first && expected <= last;
+        const QString request = QStringLiteral("%1 %2 %3/%4/%5").arg(s.toString(Qt::ISODate))
+                                    .arg(add ? '+' : '-').arg(y).arg(m).arg(d);
         const qint32 days = d;
-        const QString got = ShiftedDateText(dv(s), qint16(d >= 1000 ? 0 : y), qint16(d >= 1000 ? 0 : m), days, add, false);
-        const QString want = QStringLiteral("%1.%2.%3. a.").arg(expected.day(), 2, 10, QLatin1Char('0'))
-                                 .arg(expected.month(), 2, 10, QLatin1Char('0')).arg(expected.year());
-        if (got != want)
-            QFAIL(qPrintable(QStringLiteral("%1 %2 %3/%4/%5: %6, expected %7")
-                                 .arg(s.toString(Qt::ISODate)).arg(add).arg(y).arg(m).arg(d).arg(got, want)));
+        try {
+            const QString got = ShiftedDateText(dv(s), qint16(y), qint16(m), days, add, false);
+            if (!inRange)
+                QFAIL(qPrintable(QStringLiteral("%1: %2, expected DateRangeError").arg(request, got)));
+            if (got != dateText(expected))
+                QFAIL(qPrintable(QStringLiteral("%1: %2, expected %3").arg(request, got, dateText(expected))));
+            ++inside;
+        } catch (const tundrik::DateRangeError &) {
+            if (inRange)
+                QFAIL(qPrintable(QStringLiteral("%1: DateRangeError, expected %2").arg(request, dateText(expected))));
+            ++outside;
+        } catch (const std::exception &e) {
+            QFAIL(qPrintable(QStringLiteral("%1: unexpected %2").arg(request, QString::fromUtf8(e.what()))));
+        }
     }
+    // Both kinds of result are drawn in earnest.
+    QVERIFY2(inside > 5000 && outside > 5000, qPrintable(QStringLiteral("%1 inside, %2 outside").arg(inside).arg(outside)));
 }
 
 void TestIntervals::shiftedJulianIsExact()
