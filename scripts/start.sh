@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds Tundrik and starts it.
+# Installs what is needed, builds Tundrik with its control library and
+# Designer plugin, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUNDRIK_BUILD_TESTS=OFF
-cmake --build build --target tundrik
+cmake --build build
 exec ./build/program/tundrik

@@ -1,6 +1,7 @@
 #include "main/programstart.h"
 
 #include "main/accessibility.h"
+#include "main/commandline.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
 
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QIcon>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -91,6 +93,18 @@ int runTundrik(int argc, char *argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+
+    // --help, --version and mistakes are answered before any window system
+    // is touched, so they work without a display.
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (const std::optional<int> status = commandline::answer(arguments, out, err))
+            return *status;
+    }
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("tundrik"));

@@ -1,5 +1,6 @@
-// Starts the program: the application object, fonts, icon, accessibility,
-// the control library's "today", and the main window; returns when it closes.
+// Starts the program: answers the command line (see commandline.h), or makes
+// the application object, fonts, icon, accessibility, the control library's
+// "today" and the main window, and returns when the window closes.
 #pragma once
 
 int runTundrik(int argc, char *argv[]);

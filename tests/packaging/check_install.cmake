@@ -66,6 +66,17 @@ if(DESIGNER_DIR)
     expect_file(${DESIGNER_DIR}/libtundkastdesigner.so)
 endif()
 
+# The manual page, and the licence and changelog of every package.
+expect_file(share/man/man1/tundrik.1.gz)
+set(packages tundrik libtundkast1 libtundkast-dev)
+if(DESIGNER_DIR)
+    list(APPEND packages tundkast-designer-plugin)
+endif()
+foreach(package ${packages})
+    expect_file(share/doc/${package}/copyright)
+    expect_file(share/doc/${package}/changelog.Debian.gz)
+endforeach()
+
 # Desktop integration.
 expect_file(share/applications/tundrik.desktop)
 expect_file(share/metainfo/ee.tundrik.Tundrik.metainfo.xml)

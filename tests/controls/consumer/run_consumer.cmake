@@ -17,7 +17,10 @@ function(run what)
     endif()
 endfunction()
 
-run("install" ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}" --component tundkast)
+foreach(component tundkast tundkast_dev)
+    run("install ${component}" ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
+        --component ${component})
+endforeach()
 if(NOT EXISTS "${prefix}/include/tundkast/tundkast_export.h")
     message(FATAL_ERROR "headers not installed")
 endif()
