@@ -40,6 +40,7 @@ protected:
 
 private:
     void typeCharacter(QChar c);
+    void applyKey(Qt::Key key);
     QString clipboardText(bool selection) const;
 
     TKControl *m_owner;
