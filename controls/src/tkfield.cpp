@@ -31,8 +31,7 @@ TKField::TKField(TKControl *owner, QWidget *parent)
 
 void TKField::setCharacterLimit(int limit)
 {
-    m_limit = limit > 0 ? limit : 0;
-    setMaxLength(m_limit > 0 ? m_limit : 32767);
+    setMaxLength(limit > 0 ? limit : 32767);
 }
 
 bool TKField::tryPaste(const QString &text)
