@@ -142,6 +142,8 @@ private slots:
 
     void yearBelowMinimumOnLeaving()
     {
+        // Leaving "99" raises the year to the minimum: 15.03.100 is a valid
+        // date, and the host hears of it at once.
         Host<TKKuupKast> h;
         h.box->setFocus();
         type("150399");
@@ -150,10 +152,137 @@ private slots:
         h.other->setFocus();
         QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("100"));
         QCOMPARE(h.field("txtAasta")->cursorPosition(), 3);
-        QCOMPARE(log.take(), QString());
-        // the flags stay as they were until the next change
-        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
         QVERIFY(h.box->TKEnneGregoriust());
+        QCOMPARE(h.box->TKKuupaev(), modTundkast::DateValueOf(100, 3, 15));
+    }
+
+    // A lone "0" in the day or month becomes "01" as the focus leaves it; when
+    // that completes a valid date, the flags and a TKChange say so.
+    void zeroFilledToAValidDate_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("day") << "txtPäev";
+        QTest::newRow("month") << "txtKuu";
+    }
+    void zeroFilledToAValidDate()
+    {
+        QFETCH(QString, field);
+        Host<TKKuupKast> h;
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QLineEdit *edit = h.field(field);
+        edit->setFocus();
+        edit->selectAll();
+        key(Qt::Key_Backspace);
+        type("0");
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.other->setFocus();
+        QCOMPARE(edit->text(), QStringLiteral("01"));
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QVERIFY(h.box->kuupaev().isValid());
+    }
+
+    // Limits that widen check the text shown again.
+    void widerYearLimitsValidateTheText()
+    {
+        Host<TKKuupKast> h;
+        h.box->loadPersisted({{QStringLiteral("maksimum"), 2299}, {QStringLiteral("miinimum"), 1500}});
+        h.box->setFocus();
+        type("01011200");
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("1200"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        QSignalSpy valid(h.box, &TKKuupKast::TKKuupaevOigeChanged);
+        h.box->setTKAastaMiinimum(100);
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QCOMPARE(valid.count(), 1);
+        QCOMPARE(valid.at(0), QVariantList{true});
+        // and narrowing again replaces the year, which is then valid again
+        h.box->setTKAastaMiinimum(1500);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("1500"));
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+    }
+
+    void todayFilledOutsideTheLimitsThenWidened()
+    {
+        Host<TKKuupKast> h;
+        h.box->loadPersisted({{QStringLiteral("maksimum"), 100}, {QStringLiteral("miinimum"), 100}});
+        QTest::mouseDClick(h.field("txtPäev"), Qt::LeftButton);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2004"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.box->setTKAastaMaksimum(2500);
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QCOMPARE(h.box->kuupaev(), QDate(2004, 3, 15));
+    }
+
+    void newBoxSaysBeforeTheReform()
+    {
+        TKKuupKast box;
+        QVERIFY(box.TKEnneGregoriust());
+        QVERIFY(!box.TKKuupaevOige());
+        QVERIFY(!box.kuupaev().isValid());
+        box.loadPersisted({{QStringLiteral("maksimum"), 2299}});
+        QVERIFY(box.TKEnneGregoriust());
+    }
+
+    // The typed value as a QDate: the Gregorian date of the entered day in
+    // either reading, written back in the box's reading.
+    void userPropertyInBothReadings_data()
+    {
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("Gregorian") << false << "15032004" << QDate(2004, 3, 15);
+        QTest::newRow("Julian") << true << "02032004" << QDate(2004, 3, 15);
+        QTest::newRow("Julian leap day") << true << "29021700" << QDate(1700, 3, 11);
+        QTest::newRow("Julian 01.01.100") << true << "0101100" << QDate(99, 12, 30);
+        QTest::newRow("invalid") << false << "29021700" << QDate();
+    }
+    void userPropertyInBothReadings()
+    {
+        QFETCH(bool, julian);
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        Host<TKKuupKast> h;
+        h.box->setTKJuliuseKalender(julian);
+        QSignalSpy changed(h.box, &TKKuupKast::kuupaevChanged);
+        h.box->setFocus();
+        type(typed);
+        QCOMPARE(h.box->kuupaev(), date);
+        QCOMPARE(h.box->property("kuupaev").toDate(), date);
+        QCOMPARE(changed.isEmpty(), !date.isValid());
+        if (date.isValid()) {
+            QCOMPARE(changed.last().at(0).toDate(), date);
+            // written back, the box shows the same text
+            h.box->TKClear();
+            QVERIFY(h.box->setProperty("kuupaev", date));
+            QCOMPARE(h.field("txtPäev")->text() + h.field("txtKuu")->text() + h.field("txtAasta")->text(),
+                     typed);
+        }
+    }
+
+    void writingTheDate()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)")); // no TKFullChange
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QCOMPARE(log.take(), QString()); // nothing changed
+        h.box->setKuupaev(QDate(50, 6, 1)); // before the limits: their first day
+        QCOMPARE(h.box->kuupaev(), QDate(100, 1, 1));
+        h.box->setKuupaev(QDate(2500, 6, 1)); // after them: their last day
+        QCOMPARE(h.box->kuupaev(), QDate(2299, 12, 31));
+        log.take();
+        h.box->setKuupaev(QDate());
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(h.field("txtAasta")->text(), QString());
     }
 
     void selectionCollapsedOnLeaving()
@@ -190,6 +319,134 @@ private slots:
         QTEST(h.box->TKKuupaevGr(), "gregorian");
         QTEST(h.field("txtPäev")->text(), "dayAfter");
         QCOMPARE(log.take(), QString());
+    }
+
+    // 29 February of a year that is a leap year in the Julian calendar only:
+    // refused in the Gregorian reading, a valid date after the reform in the
+    // Julian one, converted through its day number.
+    void julianOnlyLeapDay_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<qint64>("jdn");
+        QTest::newRow("1700 Gregorian") << "29021700" << false << false << true << qint64(0);
+        QTest::newRow("1700 Julian") << "29021700" << true << true << false << qint64(2342042);
+        QTest::newRow("1500 Gregorian") << "29021500" << false << false << true << qint64(0);
+        QTest::newRow("1500 Julian") << "29021500" << true << true << true << qint64(2268992);
+        QTest::newRow("1900 Julian") << "29021900" << true << true << false << qint64(2415092);
+        QTest::newRow("30.02 Julian") << "30021700" << true << false << true << qint64(0);
+        QTest::newRow("2000 Gregorian") << "29022000" << false << true << false << qint64(2451617);
+    }
+    void julianOnlyLeapDay()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, julian);
+        QFETCH(qint64, jdn);
+        Host<TKKuupKast> h;
+        h.box->setTKJuliuseKalender(julian);
+        EventLog log(h.box);
+        h.box->setFocus();
+        type(typed);
+        QTEST(h.box->TKKuupaevOige(), "valid");
+        QTEST(h.box->TKEnneGregoriust(), "before");
+        // the last events carry the flags, and a valid date is complete
+        const QString flags = QStringLiteral("C(%1,%2)")
+                                  .arg(int(h.box->TKEnneGregoriust()))
+                                  .arg(int(h.box->TKKuupaevOige()));
+        const QString events = log.take();
+        QVERIFY2(events.endsWith(h.box->TKKuupaevOige() ? flags + QStringLiteral(" F") : flags),
+                 qPrintable(events));
+        QCOMPARE(h.box->TKKuupaevGr(), jdn ? double(jdn - 2415019) : 0.0);
+        // the Gregorian reading of the text: a date only where one is written
+        const QDate written(typed.right(4).toInt(), typed.mid(2, 2).toInt(), typed.left(2).toInt());
+        QCOMPARE(h.box->TKKuupaev(),
+                 h.box->TKKuupaevOige() && written.isValid() ? double(written.toJulianDay() - 2415019) : 0.0);
+    }
+
+    void julianPropertyChecksTheShownTextAgain()
+    {
+        Host<TKKuupKast> h;
+        QSignalSpy changed(h.box, &TKKuupKast::TKJuliuseKalenderChanged);
+        QVERIFY(!h.box->TKJuliuseKalender());
+        QVERIFY(h.box->setProperty("TKJuliuseKalender", true));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.takeFirst().at(0).toBool(), true);
+        h.box->setFocus();
+        type("29021700");
+        QVERIFY(h.box->TKKuupaevOige());
+        EventLog log(h.box);
+
+        // given 29.02.1700 shown, when the Gregorian reading is chosen, then
+        // the date is invalid and the host is told
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(h.box->TKKuupaevGr(), 0.0);
+        QCOMPARE(h.box->property("TKJuliuseKalender").toBool(), false);
+
+        // setting the same value again changes nothing
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QString());
+        QCOMPARE(changed.count(), 1);
+
+        h.box->setTKJuliuseKalender(true);
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QCOMPARE(h.box->TKKuupaevGr(), double(2342042 - 2415019));
+
+        // a date valid in both readings keeps its flags: no TKChange
+        h.box->TKClear();
+        h.box->setFocus();
+        type("15032004");
+        log.take();
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QString());
+        QCOMPARE(changed.count(), 3);
+    }
+
+    // Every date of the Julian calendar over the years 100..3999, entered
+    // with the Julian reading: valid, its reform flag as written, its
+    // Gregorian date value that of QCalendar's Julian calendar, and its
+    // Gregorian reading a date only where QDate has one.
+    void julianReadingSweep()
+    {
+        TKKuupKast box;
+        box.loadPersisted({{QStringLiteral("maksimum"), 3999}, {QStringLiteral("miinimum"), 100}});
+        box.setTKJuliuseKalender(true);
+        auto *day = box.findChild<QLineEdit *>(QStringLiteral("txtPäev"));
+        auto *month = box.findChild<QLineEdit *>(QStringLiteral("txtKuu"));
+        auto *year = box.findChild<QLineEdit *>(QStringLiteral("txtAasta"));
+        const QCalendar julian(QCalendar::System::Julian);
+        int checked = 0;
+        for (int y = 100; y <= 3999; ++y) {
+            year->setText(QString::number(y));
+            for (int m = 1; m <= 12; ++m) {
+                month->setText(QString::number(m).rightJustified(2, u'0'));
+                const int length = julian.daysInMonth(m, y);
+                for (int dd = 1; dd <= length; ++dd) {
+                    day->setText(QString::number(dd).rightJustified(2, u'0'));
+                    if (y == 100 && m == 1 && dd < 3)
+                        continue; // read as 3 January 100, checked above
+                    const qint64 jdn = QDate(y, m, dd, julian).toJulianDay();
+                    const QDate written(y, m, dd);
+                    const bool before = written.isValid() ? written < QDate(1582, 10, 15)
+                                                          : y < 1582;
+                    if (!box.TKKuupaevOige() || box.TKKuupaevGr() != double(jdn - 2415019)
+                        || box.TKEnneGregoriust() != before
+                        || box.TKKuupaev()
+                               != (written.isValid() ? double(written.toJulianDay() - 2415019) : 0.0))
+                        QFAIL(qPrintable(QStringLiteral("%1.%2.%3").arg(dd).arg(m).arg(y)));
+                    ++checked;
+                }
+                // the day after the month's last is never valid
+                day->setText(QString::number(length + 1));
+                if (length < 31 && box.TKKuupaevOige())
+                    QFAIL(qPrintable(QStringLiteral("%1.%2.%3").arg(length + 1).arg(m).arg(y)));
+            }
+        }
+        QCOMPARE(checked, int(QDate(4000, 1, 1, julian).toJulianDay() - QDate(100, 1, 3, julian).toJulianDay()));
     }
 
     void reformFlag_data()
