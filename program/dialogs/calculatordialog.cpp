@@ -393,10 +393,12 @@ void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpB
     });
     connect(box, &FrameCheckBox::mouseReleased, this,
             [this, box, helpBox](Qt::MouseButton button, const QPoint &globalPos) {
-                if (button == Qt::RightButton)
+                if (button == Qt::RightButton) {
                     showHelpMenu(helpBox, globalPos);
-                else if (!box->locked())
+                } else if (!box->locked()) {
+                    julianBoxToggled(box);
                     recomputeOrFocus();
+                }
             });
 }
 

@@ -105,6 +105,8 @@ protected:
     // Whether the input lies before the reform, so that a compute shows "G"
     // (before the answer flag is set).
     virtual bool inputBeforeReform() const { return false; }
+    // A click has toggled a free Julian box; runs before the recompute.
+    virtual void julianBoxToggled(FrameCheckBox *) {}
 
     // ---- the frame's behaviour --------------------------------------------
     // The value of an integer box's TKArv text, its group separators ignored;
