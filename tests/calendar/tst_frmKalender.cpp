@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include <memory>
@@ -38,6 +39,7 @@ private slots:
     void closeButtonOfOwner();
     void firstAndLastMonths_data();
     void firstAndLastMonths();
+    void gridShowsNoHolidays();
 
 private:
     std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
@@ -446,6 +448,17 @@ void tst_frmKalender::firstAndLastMonths()
     }
     QCOMPARE(w->grid()->calendarWidget()->yearShown(), w->grid()->year());
     QCOMPARE(w->grid()->calendarWidget()->monthShown(), w->grid()->month());
+}
+
+// Good Friday and Easter stand in the holidays listing only; the grid draws
+// their days as any other.
+void tst_frmKalender::gridShowsNoHolidays()
+{
+    setWeekSettings(2, 2, QDate(2026, 4, 5));
+    auto w = open(2026, 4, 5);
+    QCalendarWidget *cal = w->grid()->calendarWidget();
+    QVERIFY(cal->dateTextFormat().isEmpty());
+    QCOMPARE(cal->dateTextFormat(QDate(2026, 4, 3)), cal->dateTextFormat(QDate(2026, 4, 10)));
 }
 
 QTEST_MAIN(tst_frmKalender)
