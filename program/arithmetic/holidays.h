@@ -1,6 +1,6 @@
-// The notable days of a month: Estonian public holidays and flag days,
-// folk-calendar days, a few international days and the two daylight-saving
-// changes, as the eight rows of the holidays listing.
+// The notable days of a month: Estonian public holidays and flag days, the
+// days of national importance, folk-calendar days, a few international days
+// and the two daylight-saving changes, as the rows of the holidays listing.
 #pragma once
 
 #include <QString>
