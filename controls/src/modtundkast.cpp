@@ -79,7 +79,7 @@ void FilterDigitKey(int &key, QLineEdit *field, int maxLength, int maxValue, boo
 }
 
 void CheckDateFields(const QString &day, const QString &month, const QString &year,
-                     int minimumYear, bool &valid, bool &beforeReform)
+                     int minimumYear, bool &valid, bool &beforeReform, bool julian)
 {
     valid = false;
     beforeReform = true;
@@ -91,10 +91,14 @@ void CheckDateFields(const QString &day, const QString &month, const QString &ye
     // A date value holds the years 100 to 9999 only.
     if (y < 100 || y > 9999)
         return;
-    if (d > daynumbers::gregorianMonthLength(y, int(m)))
+    const int length = julian ? daynumbers::julianMonthLength(y, int(m))
+                              : daynumbers::gregorianMonthLength(y, int(m));
+    if (d > length)
         return;
     valid = true;
-    beforeReform = daynumbers::gregorianToJdn(y, int(m), d) < daynumbers::kGregorianReformJdn;
+    // The date as written, compared field by field: 29.02.1700 of the Julian
+    // calendar lies after the reform although no Gregorian date is written so.
+    beforeReform = y < 1582 || (y == 1582 && (m < 10 || (m == 10 && d < 15)));
 }
 
 int JulianToGregorianOffset(double dateValue)

@@ -3,6 +3,7 @@
 #include <tundkast/modtundkast.h>
 #include <tundkast/tundkast.h>
 
+#include "daynumbers.h"
 #include "persisted.h"
 #include "tkfield.h"
 
@@ -25,6 +26,7 @@ struct TKKuupKast::Private {
     TKField *year = nullptr;
     bool beforeReform = false;
     bool valid = false;
+    bool julian = false;
     int yearMaximum = 2299;
     int yearMinimum = 100;
 };
@@ -100,8 +102,31 @@ double TKKuupKast::TKKuupaev() const
 {
     if (!d->valid)
         return 0.0;
-    return modTundkast::DateValueOf(valueOf(d->year->text()), valueOf(d->month->text()),
-                                    valueOf(d->day->text()));
+    const int y = valueOf(d->year->text());
+    const int m = valueOf(d->month->text());
+    const int dd = valueOf(d->day->text());
+    // A day of the Julian reading only (29.02.1700) is no Gregorian date.
+    if (dd > daynumbers::gregorianMonthLength(y, m))
+        return 0.0;
+    return modTundkast::DateValueOf(y, m, dd);
+}
+
+bool TKKuupKast::TKJuliuseKalender() const
+{
+    return d->julian;
+}
+
+void TKKuupKast::setTKJuliuseKalender(bool julian)
+{
+    if (d->julian == julian)
+        return;
+    d->julian = julian;
+    const bool beforeReform = d->beforeReform;
+    const bool valid = d->valid;
+    evaluate();
+    emit TKJuliuseKalenderChanged(julian);
+    if (beforeReform != d->beforeReform || valid != d->valid)
+        emitChange(false);
 }
 
 double TKKuupKast::TKKuupaevGr()
@@ -116,8 +141,9 @@ double TKKuupKast::TKKuupaevGr()
     const int y = valueOf(d->year->text());
     const int m = valueOf(d->month->text());
     const int dd = valueOf(d->day->text());
-    const int offset = modTundkast::JulianToGregorianOffset(modTundkast::DateValueOf(y, m, dd));
-    return modTundkast::DateValueOf(y, m, dd + offset);
+    // Through the day number: a day offset added to the same day, month and
+    // year read as Gregorian misses 29 February of the Julian-only leap years.
+    return double(daynumbers::julianToJdn(y, m, dd) - daynumbers::kDateValueEpochJdn);
 }
 
 int TKKuupKast::maksimum() const
@@ -161,7 +187,7 @@ QVariantMap TKKuupKast::savePersisted() const
 void TKKuupKast::evaluate()
 {
     modTundkast::CheckDateFields(d->day->text(), d->month->text(), d->year->text(), d->yearMinimum,
-                                 d->valid, d->beforeReform);
+                                 d->valid, d->beforeReform, d->julian);
     // The year must also lie within the maximum, which typing keeps but a
     // filled-in date or loaded limits may not.
     if (d->valid && valueOf(d->year->text()) > d->yearMaximum) {

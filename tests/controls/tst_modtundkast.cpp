@@ -136,16 +136,24 @@ private slots:
         QTest::addColumn<int>("minimum");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<bool>("before");
-        QTest::newRow("29.02.1900") << "29" << "02" << "1900" << 100 << false << true;
-        QTest::newRow("29.02.1500") << "29" << "2" << "1500" << 100 << false << true;
-        QTest::newRow("29.02.2000") << "29" << "02" << "2000" << 100 << true << false;
-        QTest::newRow("14.10.1582") << "14" << "10" << "1582" << 100 << true << true;
-        QTest::newRow("15.10.1582") << "15" << "10" << "1582" << 100 << true << false;
-        QTest::newRow("year below minimum") << "1" << "1" << "999" << 1000 << false << true;
-        QTest::newRow("year 99") << "1" << "1" << "99" << 0 << false << true;
-        QTest::newRow("empty day") << "" << "1" << "2004" << 100 << false << true;
-        QTest::newRow("letters") << "1a" << "1" << "2004" << 100 << false << true;
-        QTest::newRow("month 13") << "1" << "13" << "2004" << 100 << false << true;
+        QTest::addColumn<bool>("julian");
+        QTest::newRow("29.02.1900") << "29" << "02" << "1900" << 100 << false << true << false;
+        QTest::newRow("29.02.1500") << "29" << "2" << "1500" << 100 << false << true << false;
+        QTest::newRow("29.02.2000") << "29" << "02" << "2000" << 100 << true << false << false;
+        QTest::newRow("14.10.1582") << "14" << "10" << "1582" << 100 << true << true << false;
+        QTest::newRow("15.10.1582") << "15" << "10" << "1582" << 100 << true << false << false;
+        QTest::newRow("year below minimum") << "1" << "1" << "999" << 1000 << false << true << false;
+        QTest::newRow("year 99") << "1" << "1" << "99" << 0 << false << true << false;
+        QTest::newRow("empty day") << "" << "1" << "2004" << 100 << false << true << false;
+        QTest::newRow("letters") << "1a" << "1" << "2004" << 100 << false << true << false;
+        QTest::newRow("month 13") << "1" << "13" << "2004" << 100 << false << true << false;
+        QTest::newRow("Julian 29.02.1900") << "29" << "02" << "1900" << 100 << true << false << true;
+        QTest::newRow("Julian 29.02.1500") << "29" << "2" << "1500" << 100 << true << true << true;
+        QTest::newRow("Julian 29.02.1582") << "29" << "2" << "1582" << 100 << false << true << true;
+        QTest::newRow("Julian 30.02.1700") << "30" << "02" << "1700" << 100 << false << true << true;
+        QTest::newRow("Julian 14.10.1582") << "14" << "10" << "1582" << 100 << true << true << true;
+        QTest::newRow("Julian 15.10.1582") << "15" << "10" << "1582" << 100 << true << false << true;
+        QTest::newRow("Julian 31.04.1700") << "31" << "04" << "1700" << 100 << false << true << true;
     }
     void checkDateFieldsCases()
     {
@@ -153,15 +161,17 @@ private slots:
         QFETCH(QString, month);
         QFETCH(QString, year);
         QFETCH(int, minimum);
+        QFETCH(bool, julian);
         bool valid = true, before = false;
-        modTundkast::CheckDateFields(day, month, year, minimum, valid, before);
+        modTundkast::CheckDateFields(day, month, year, minimum, valid, before, julian);
         QTEST(valid, "valid");
         QTEST(before, "before");
     }
 
     void checkDateFieldsSweep()
     {
-        // Every day and month text the fields can hold, every year 100..2299.
+        // Every day and month text the fields can hold, every year 100..2299,
+        // in both readings.
         QStringList days{QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("32")};
         for (int i = 1; i <= 31; ++i) {
             days << QString::number(i);
@@ -175,6 +185,7 @@ private slots:
                 months << QStringLiteral("0") + QString::number(i);
         }
         const QDate reform(1582, 10, 15);
+        const QCalendar julian(QCalendar::System::Julian);
         int checked = 0;
         for (int y = 100; y <= 2299; ++y) {
             const QString year = QString::number(y);
@@ -186,6 +197,13 @@ private slots:
                     const bool expected = QDate::isValid(y, month.toInt(), day.toInt());
                     if (valid != expected || before != (!expected || date < reform))
                         QFAIL(qPrintable(day + u'.' + month + u'.' + year));
+                    // the Julian reading, against QCalendar's Julian calendar
+                    modTundkast::CheckDateFields(day, month, year, 100, valid, before, true);
+                    const bool julianExpected = julian.isDateValid(y, month.toInt(), day.toInt());
+                    const bool writtenBefore = y < 1582 || (y == 1582 && (month.toInt() < 10
+                                               || (month.toInt() == 10 && day.toInt() < 15)));
+                    if (valid != julianExpected || before != (!julianExpected || writtenBefore))
+                        QFAIL(qPrintable(QStringLiteral("Julian ") + day + u'.' + month + u'.' + year));
                     ++checked;
                 }
             }

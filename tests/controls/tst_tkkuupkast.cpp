@@ -192,6 +192,134 @@ private slots:
         QCOMPARE(log.take(), QString());
     }
 
+    // 29 February of a year that is a leap year in the Julian calendar only:
+    // refused in the Gregorian reading, a valid date after the reform in the
+    // Julian one, converted through its day number.
+    void julianOnlyLeapDay_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<qint64>("jdn");
+        QTest::newRow("1700 Gregorian") << "29021700" << false << false << true << qint64(0);
+        QTest::newRow("1700 Julian") << "29021700" << true << true << false << qint64(2342042);
+        QTest::newRow("1500 Gregorian") << "29021500" << false << false << true << qint64(0);
+        QTest::newRow("1500 Julian") << "29021500" << true << true << true << qint64(2268992);
+        QTest::newRow("1900 Julian") << "29021900" << true << true << false << qint64(2415092);
+        QTest::newRow("30.02 Julian") << "30021700" << true << false << true << qint64(0);
+        QTest::newRow("2000 Gregorian") << "29022000" << false << true << false << qint64(2451617);
+    }
+    void julianOnlyLeapDay()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, julian);
+        QFETCH(qint64, jdn);
+        Host<TKKuupKast> h;
+        h.box->setTKJuliuseKalender(julian);
+        EventLog log(h.box);
+        h.box->setFocus();
+        type(typed);
+        QTEST(h.box->TKKuupaevOige(), "valid");
+        QTEST(h.box->TKEnneGregoriust(), "before");
+        // the last events carry the flags, and a valid date is complete
+        const QString flags = QStringLiteral("C(%1,%2)")
+                                  .arg(int(h.box->TKEnneGregoriust()))
+                                  .arg(int(h.box->TKKuupaevOige()));
+        const QString events = log.take();
+        QVERIFY2(events.endsWith(h.box->TKKuupaevOige() ? flags + QStringLiteral(" F") : flags),
+                 qPrintable(events));
+        QCOMPARE(h.box->TKKuupaevGr(), jdn ? double(jdn - 2415019) : 0.0);
+        // the Gregorian reading of the text: a date only where one is written
+        const QDate written(typed.right(4).toInt(), typed.mid(2, 2).toInt(), typed.left(2).toInt());
+        QCOMPARE(h.box->TKKuupaev(),
+                 h.box->TKKuupaevOige() && written.isValid() ? double(written.toJulianDay() - 2415019) : 0.0);
+    }
+
+    void julianPropertyChecksTheShownTextAgain()
+    {
+        Host<TKKuupKast> h;
+        QSignalSpy changed(h.box, &TKKuupKast::TKJuliuseKalenderChanged);
+        QVERIFY(!h.box->TKJuliuseKalender());
+        QVERIFY(h.box->setProperty("TKJuliuseKalender", true));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.takeFirst().at(0).toBool(), true);
+        h.box->setFocus();
+        type("29021700");
+        QVERIFY(h.box->TKKuupaevOige());
+        EventLog log(h.box);
+
+        // given 29.02.1700 shown, when the Gregorian reading is chosen, then
+        // the date is invalid and the host is told
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(h.box->TKKuupaevGr(), 0.0);
+        QCOMPARE(h.box->property("TKJuliuseKalender").toBool(), false);
+
+        // setting the same value again changes nothing
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QString());
+        QCOMPARE(changed.count(), 1);
+
+        h.box->setTKJuliuseKalender(true);
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QCOMPARE(h.box->TKKuupaevGr(), double(2342042 - 2415019));
+
+        // a date valid in both readings keeps its flags: no TKChange
+        h.box->TKClear();
+        h.box->setFocus();
+        type("15032004");
+        log.take();
+        h.box->setTKJuliuseKalender(false);
+        QCOMPARE(log.take(), QString());
+        QCOMPARE(changed.count(), 3);
+    }
+
+    // Every date of the Julian calendar over the years 100..3999, entered
+    // with the Julian reading: valid, its reform flag as written, its
+    // Gregorian date value that of QCalendar's Julian calendar, and its
+    // Gregorian reading a date only where QDate has one.
+    void julianReadingSweep()
+    {
+        TKKuupKast box;
+        box.loadPersisted({{QStringLiteral("maksimum"), 3999}, {QStringLiteral("miinimum"), 100}});
+        box.setTKJuliuseKalender(true);
+        auto *day = box.findChild<QLineEdit *>(QStringLiteral("txtPäev"));
+        auto *month = box.findChild<QLineEdit *>(QStringLiteral("txtKuu"));
+        auto *year = box.findChild<QLineEdit *>(QStringLiteral("txtAasta"));
+        const QCalendar julian(QCalendar::System::Julian);
+        int checked = 0;
+        for (int y = 100; y <= 3999; ++y) {
+            year->setText(QString::number(y));
+            for (int m = 1; m <= 12; ++m) {
+                month->setText(QString::number(m).rightJustified(2, u'0'));
+                const int length = julian.daysInMonth(m, y);
+                for (int dd = 1; dd <= length; ++dd) {
+                    day->setText(QString::number(dd).rightJustified(2, u'0'));
+                    if (y == 100 && m == 1 && dd < 3)
+                        continue; // read as 3 January 100, checked above
+                    const qint64 jdn = QDate(y, m, dd, julian).toJulianDay();
+                    const QDate written(y, m, dd);
+                    const bool before = written.isValid() ? written < QDate(1582, 10, 15)
+                                                          : y < 1582;
+                    if (!box.TKKuupaevOige() || box.TKKuupaevGr() != double(jdn - 2415019)
+                        || box.TKEnneGregoriust() != before
+                        || box.TKKuupaev()
+                               != (written.isValid() ? double(written.toJulianDay() - 2415019) : 0.0))
+                        QFAIL(qPrintable(QStringLiteral("%1.%2.%3").arg(dd).arg(m).arg(y)));
+                    ++checked;
+                }
+                // the day after the month's last is never valid
+                day->setText(QString::number(length + 1));
+                if (length < 31 && box.TKKuupaevOige())
+                    QFAIL(qPrintable(QStringLiteral("%1.%2.%3").arg(length + 1).arg(m).arg(y)));
+            }
+        }
+        QCOMPARE(checked, int(QDate(4000, 1, 1, julian).toJulianDay() - QDate(100, 1, 3, julian).toJulianDay()));
+    }
+
     void reformFlag_data()
     {
         QTest::addColumn<QString>("typed");

@@ -75,7 +75,8 @@ private slots:
         QCOMPARE(Tundkast::controlDescription(className), description);
         QVERIFY(Tundkast::controlClassNames().contains(className));
 
-        // Events in the order TKChange, TKEnterPress, TKFullChange.
+        // Events in the order TKChange, TKEnterPress, TKFullChange, before
+        // the change signals of the properties.
         const int change = mo->indexOfMethod(mo->normalizedSignature("TKChange").constData());
         Q_UNUSED(change);
         QStringList signalNames;
@@ -83,7 +84,7 @@ private slots:
             if (mo->method(i).methodType() == QMetaMethod::Signal)
                 signalNames << QString::fromLatin1(mo->method(i).name());
         }
-        QCOMPARE(signalNames, (QStringList{"TKChange", "TKEnterPress", "TKFullChange"}));
+        QCOMPARE(signalNames.mid(0, 3), (QStringList{"TKChange", "TKEnterPress", "TKFullChange"}));
         QVERIFY(mo->indexOfSlot("TKClear()") >= 0);
         QVERIFY(mo->indexOfSlot("TKFocusInValidation()") >= 0);
         QVERIFY(mo->indexOfProperty("TKLubatud") >= 0);

@@ -22,10 +22,13 @@ TUNDKAST_EXPORT void FilterDigitKey(int &key, QLineEdit *field, int maxLength, i
 
 /*! Checks day, month and year texts: valid when all are whole numbers, day and
     month above 0, the year at least minimumYear and inside 100..9999, and they
-    form an existing Gregorian date. beforeReform is false only for a valid date
-    on or after 15.10.1582. Anything else (empty, signs, letters) is not valid. */
+    form an existing date of the Gregorian calendar (of the Julian calendar when
+    julian is true, where 29 February of every fourth year exists).
+    beforeReform is false only for a valid date that, as written, lies on or
+    after 15.10.1582. Anything else (empty, signs, letters) is not valid. */
 TUNDKAST_EXPORT void CheckDateFields(const QString &day, const QString &month, const QString &year,
-                                     int minimumYear, bool &valid, bool &beforeReform);
+                                     int minimumYear, bool &valid, bool &beforeReform,
+                                     bool julian = false);
 
 /*! The days to add to a date typed in the Julian calendar (given as the date
     value of the same day, month and year read as Gregorian) to reach its

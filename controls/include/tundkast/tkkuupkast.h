@@ -20,6 +20,8 @@ class TUNDKAST_EXPORT TKKuupKast : public TKControl
     Q_PROPERTY(double TKKuupaev READ TKKuupaev DESIGNABLE false STORED false)
     Q_PROPERTY(double TKKuupaevGr READ TKKuupaevGr DESIGNABLE false STORED false)
     Q_PROPERTY(bool TKKuupaevOige READ TKKuupaevOige DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKJuliuseKalender READ TKJuliuseKalender WRITE setTKJuliuseKalender
+               NOTIFY TKJuliuseKalenderChanged DESIGNABLE false STORED false)
     // The persisted year limits under the keys of the host's form files;
     // written as loaded, without clamping.
     Q_PROPERTY(int maksimum READ maksimum WRITE setMaksimum DESIGNABLE true)
@@ -39,14 +41,25 @@ public:
     void setTKAastaMiinimum(int year);
     /*! True when the date lies before 15.10.1582 or is not valid. */
     bool TKEnneGregoriust() const;
-    /*! The date as a date value (days from 30.12.1899); 0.0 when not valid. */
+    /*! The date as a date value (days from 30.12.1899) when the text is a valid
+        date of the Gregorian calendar; 0.0 otherwise, so also for a day such as
+        29.02.1700 that exists only in the Julian reading. */
     double TKKuupaev() const;
     /*! The entered date read as a Julian-calendar date, as a Gregorian date
-        value; 0.0 when not valid. Days 1 and 2 of January 100 are first
-        changed to 3 January 100 in the box. */
+        value (converted through the Julian day number); 0.0 when not valid.
+        Days 1 and 2 of January 100 are first changed to 3 January 100 in the box. */
     double TKKuupaevGr();
-    /*! True when the three fields form an existing date with its year inside the limits. */
+    /*! True when the three fields form an existing date, in the calendar of
+        the box's reading, with its year inside the limits. */
     bool TKKuupaevOige() const;
+    /*! True while the box reads its text as a date of the Julian calendar;
+        false (the default) for the Gregorian calendar. */
+    bool TKJuliuseKalender() const;
+    /*! Chooses the calendar the text is checked in. While set, 29 February of
+        every year divisible by 4 is valid (29.02.1700); 30 February never is.
+        The text shown is checked again at once and TKChange is raised when a
+        flag changes. */
+    void setTKJuliuseKalender(bool julian);
 
     int maksimum() const;
     /*! Stores the largest year as loaded (unclamped) and resets the flags as loading does. */
@@ -75,6 +88,8 @@ Q_SIGNALS:
     void TKEnterPress();
     /*! The date is complete and valid; always right after a TKChange. */
     void TKFullChange();
+    /*! The calendar of the reading changed. */
+    void TKJuliuseKalenderChanged(bool julian);
 
 protected:
     TKField *mainField() const override;
