@@ -50,6 +50,8 @@ frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
                                    QRect(0, 0, 1815, 255), 20, true);
     connectJulianBox(chkIJuliuseKal, chkIJuliuseKal);
     connectJulianBox(chkIIJuliuseKal, chkIJuliuseKal);
+    pairJulianBox(chkIJuliuseKal, tkpIKuupaev);
+    pairJulianBox(chkIIJuliuseKal, tkpIIKuupaev);
 
     QFrame *fraValik = addFrame(QStringLiteral("fraValik"), this, QRect(1680, 1860, 3615, 615), true);
     chkAasta = addWidget<FrameCheckBox>(QStringLiteral("chkAasta"), fraValik,
@@ -97,6 +99,11 @@ void frmVahemik::dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool b
                              bool valid)
 {
     lockJulianBox(julianBox, beforeReform);
+    // The lock may have changed the date's reading and with it its flags
+    // (the change that followed has seen to them); go on with the flags as
+    // they are now.
+    const TKKuupKast *date = other == tkpIKuupaev ? tkpIIKuupaev : tkpIKuupaev;
+    valid = date->TKKuupaevOige();
     if (other->TKKuupaevOige())
         cmdArvuta->setEnabled(valid);
     UpdateUnitBoxes();

@@ -263,6 +263,60 @@ private slots:
         QCOMPARE(answer(dlg()), QStringLiteral("2 päeva"));
     }
 
+    // Julian 29.02.1700 keeps its box checked; the second date, a date of
+    // both calendars, starts in the Gregorian reading.
+    void julianOnlyLeapDay()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("28021701"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QCOMPARE(box("chkIJuliuseKal")->property("tag").toString(), QStringLiteral("LUBA"));
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::Unchecked);
+        QCOMPARE(focused(), arvuta());
+        // Gregorian 11.03.1700 to 28.02.1701.
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("354 päeva"));
+        // Both Julian: counted in the Julian calendar.
+        click(box("chkIIJuliuseKal"));
+        QCOMPARE(answer(dlg()), QStringLiteral("365 päeva"));
+        QVERIFY(box("chkAasta")->isEnabled());
+        // A Julian year from 29 February ends on 1 March 1701.
+        click(box("chkAasta"));
+        QCOMPARE(answer(dlg()), QStringLiteral("365 päeva"));
+        click(box("chkKuu"));
+        QCOMPARE(answer(dlg()), QStringLiteral("11 kuud ja 30 päeva"));
+        // The first date has no Gregorian reading: its box keeps its check.
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QCOMPARE(answer(dlg()), QStringLiteral("11 kuud ja 30 päeva"));
+        QVERIFY(arvuta()->isEnabled());
+    }
+
+    // Julian 29.02.1700 is Gregorian 11.03.1700, after 01.03.1700.
+    void julianOnlyLeapDayAfterTheSecondDate()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("01031700"));
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("- 10 päeva"));
+    }
+
+    // Unchecked, the first date is no date: cmdArvuta goes off until the
+    // box is checked again.
+    void uncheckingAJulianOnlyDay()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("01031700"));
+        QVERIFY(arvuta()->isEnabled());
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Unchecked);
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        QVERIFY(hasFocusIn(first()));
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QVERIFY(arvuta()->isEnabled());
+    }
+
     void clearingEmptiesBothDates()
     {
         enter(QStringLiteral("10052003"), QStringLiteral("09082005"));
