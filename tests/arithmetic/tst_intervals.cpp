@@ -200,8 +200,9 @@ void TestIntervals::intervalRoundTripSweep_data()
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
     QTest::newRow("Gregorian, starts 2000-2004") << false << QDate(2000, 1, 1) << QDate(2004, 12, 31);
-    // Julian 1.3.1698 to 28.2.1701, across the Julian-only leap day 29.2.1700.
-    QTest::newRow("Julian, starts 1698-1701") << true << QDate(1698, 3, 11) << QDate(1701, 3, 11);
+    // Starts from Julian 1.3.1699 to 29.2.1700, the leap day of the Julian
+    // calendar alone, with gaps across it and on past the next 29 February.
+    QTest::newRow("Julian, starts 1699-1700") << true << QDate(1699, 3, 12) << QDate(1700, 3, 11);
 }
 
 // Every start day against every gap from 0 days to 3 years, in all four unit
@@ -243,9 +244,9 @@ void TestIntervals::intervalRoundTripSweep()
                 if (back != secondText)
                     QFAIL(qPrintable(request() + QStringLiteral(": %1/%2/%3 leads to %4")
                                                    .arg(y).arg(m).arg(d).arg(back)));
-                const QString text = IntervalText(first, second, cy, cm, julian);
-                if (text != words(y, m, d))
-                    QFAIL(qPrintable(request() + QStringLiteral(": ") + text));
+                // The text of the parts, for one unit combination per pair in turn.
+                if (units == gap % 4 && IntervalText(first, second, cy, cm, julian) != words(y, m, d))
+                    QFAIL(qPrintable(request() + QStringLiteral(": ") + IntervalText(first, second, cy, cm, julian)));
                 if (gap > 0 && IntervalText(second, first, cy, cm, julian) != reversedText)
                     QFAIL(qPrintable(request() + QStringLiteral(" reversed: ")
                                      + IntervalText(second, first, cy, cm, julian)));
