@@ -108,6 +108,32 @@ Big valueOf(const Number &n)
     return n.negative ? -magnitude(d) : magnitude(d);
 }
 
+// The limits as the change signals of their properties see them.
+struct Limits {
+    bool neg, zero;
+    int max, min, digits, characters;
+};
+
+// Signals each limit property whose value differs from before.
+void signalLimitChanges(TKArvuKast *box, const Limits &before, const Limits &now)
+{
+    if (now.neg != before.neg)
+        emit box->TKNegArvLubatudChanged(now.neg);
+    if (now.zero != before.zero)
+        emit box->TKNullLubatudChanged(now.zero);
+    if (now.max != before.max)
+        emit box->TKMaksimaalneVaartusChanged(now.max);
+    if (now.min != before.min)
+        emit box->TKMinimaalneVaartusChanged(now.min);
+    if (now.digits != before.digits)
+        emit box->TKMaksimaalnePikkusChanged(now.digits);
+    if (now.characters != before.characters)
+        emit box->maxpikkusChanged(now.characters);
+}
+
+constexpr Big kInt64Max = std::numeric_limits<qint64>::max();
+constexpr Big kInt64Min = std::numeric_limits<qint64>::min();
+
 int widthOf(qint64 v)
 {
     return int(QString::number(v).size());
@@ -134,7 +160,6 @@ int digitsForCharacters(int limit)
 
 struct TKArvuKast::Private {
     TKField *field = nullptr;
-    bool inLimits = false;
     bool negAllowed = false;
     bool zeroAllowed = false;
     bool sameWidth = false;
@@ -142,7 +167,21 @@ struct TKArvuKast::Private {
     qint32 minimum = 0;
     int limit = 0; // characters for a number without sign; 0 = none
 
+    // The flag the last TKChange carried.
+    bool toldInLimits = false;
+    // Counts the rounds of change signals, so that one interrupted by a
+    // nested round stops.
+    quint64 round = 0;
+    // The values the property change signals last carried.
+    QVariant toldArvText;
+    bool toldFlag = false;
+    qint64 toldValue = 0;
+
+    Limits limits() const { return {negAllowed, zeroAllowed, maximum, minimum, digitLimit(), limit}; }
+
     int maxDigits() const { return maximum > 0 ? widthOf(maximum) : 0; }
+    // The most digits the character limit leaves room for; 0 = no limit.
+    int digitLimit() const { return digitsForCharacters(limit); }
     // Four-digit numbers such as years stay ungrouped.
     bool grouping() const { return !(limit == 4 || maxDigits() == 4); }
     int effectiveLimit(const QString &text) const
@@ -161,18 +200,20 @@ struct TKArvuKast::Private {
         return neg ? QStringLiteral("-") + body : body;
     }
 
-    bool valueInLimits(const Number &n) const
+    // A number the box writes on its own account (a bound, a value set by
+    // the host), cut to the leading digits the digit limit leaves room for.
+    QString fitted(bool negative, const QString &digits) const
     {
-        if (withoutLeadingZeros(n.digits).size() > kMaxDigits)
-            return false;
-        const Big v = valueOf(n);
-        if (maximum > 0)
-            return v >= minimum && v <= maximum;
-        return minimum <= 0 || v >= minimum;
+        QString d = withoutLeadingZeros(digits);
+        const int room = digitLimit() > 0 ? qMin(digitLimit(), kMaxDigits) : kMaxDigits;
+        if (d.size() > room)
+            d.truncate(room);
+        return canonical(negative, d);
     }
 
-    // Whether a text is a number the in-limits flag may stand for.
-    bool evaluate(const QString &text) const
+    // Whether a text is a number inside the current limits: the one meaning
+    // of the in-limits flag, whatever brought the text or the limits.
+    bool inLimits(const QString &text) const
     {
         if (text.isEmpty())
             return minimum == 0;
@@ -180,34 +221,40 @@ struct TKArvuKast::Private {
         if (!n.ok)
             return false;
         const QString d = withoutLeadingZeros(n.digits);
-        const bool neg = n.negative && d != QLatin1String("0");
-        const QString sign = neg ? QStringLiteral("-") : QString();
-        const QString plain = sign + d;
-        const QString grouped = sign + regionalnumbers::groupDigits(d, regionalnumbers::groupSeparator());
-        if (text != plain && text != grouped)
+        const bool zero = d == QLatin1String("0");
+        if (n.negative && zero)
+            return false; // "-0" is not how a number is written
+        const QString sign = n.negative ? QStringLiteral("-") : QString();
+        if (text != sign + d
+            && text != sign + regionalnumbers::groupDigits(d, regionalnumbers::groupSeparator()))
             return false;
-        return valueInLimits(n);
+        if ((n.negative && !negAllowed) || (zero && !zeroAllowed))
+            return false;
+        if (d.size() > kMaxDigits || (digitLimit() > 0 && d.size() > digitLimit()))
+            return false;
+        const Big v = valueOf(n);
+        if (maximum > 0)
+            return v >= minimum && v <= maximum;
+        return minimum <= 0 || v >= minimum;
     }
 
-    // Keeps the field's character limit in step with the sign: a leading "-"
-    // takes one character more. The field never cuts its text here.
-    void applyLimit() const
+    bool inLimits() const { return inLimits(field->text()); }
+
+    QVariant arvText() const
     {
         const QString text = field->text();
-        int wanted = effectiveLimit(text);
-        if (wanted > 0 && wanted < text.size())
-            wanted = int(text.size());
-        if (field->characterLimit() == wanted)
-            return;
-        const bool selected = field->hasSelectedText();
-        const int pos = field->cursorPosition();
-        const int selStart = field->selectionStart();
-        const int selLength = int(field->selectedText().size());
-        field->setCharacterLimit(wanted);
-        if (selected)
-            field->setSelection(selStart, selLength);
-        else
-            field->setCursorPosition(pos);
+        if (text.isEmpty() || !inLimits(text))
+            return {};
+        return text;
+    }
+
+    qint64 value() const
+    {
+        const QString text = field->text();
+        if (text.isEmpty() || !inLimits(text))
+            return 0;
+        const Big v = valueOf(parseNumber(text));
+        return (v < kInt64Min || v > kInt64Max) ? 0 : qint64(v);
     }
 
     // What a paste of text would put into the empty field; empty when refused.
@@ -222,20 +269,18 @@ struct TKArvuKast::Private {
         if (d.size() > kMaxDigits)
             return {};
         const bool neg = n.negative && d != QLatin1String("0");
-        if (d == QLatin1String("0") && !zeroAllowed)
-            return {};
         const QString candidate = canonical(neg, d);
-        const Big v = valueOf(n);
+        if (!inLimits(candidate))
+            return {};
         if (maximum > 0)
-            return (v >= minimum && v <= maximum) ? candidate : QString();
+            return candidate;
         if (neg) {
-            if (!negAllowed || limit == 0 || candidate.size() > limit + 1)
+            // Without a character limit the box never takes a pasted negative number.
+            if (limit == 0 || candidate.size() > limit + 1)
                 return {};
             return candidate;
         }
         if (limit > 0 && candidate.size() > limit)
-            return {};
-        if (minimum > 0 && v < minimum)
             return {};
         return candidate;
     }
@@ -244,12 +289,14 @@ struct TKArvuKast::Private {
 TKArvuKast::TKArvuKast(QWidget *parent)
     : TKControl(parent), d(std::make_unique<Private>())
 {
+    // The field itself cuts nothing: the box keeps its own character limit.
     d->field = addField(QStringLiteral("txtArv"), 2, 96, 0);
     d->field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setFixedHeight(px(22));
     setMinimumWidth(px(24));
     setMaximumWidth(px(175));
     resize(px(100), px(22));
+    d->toldInLimits = d->toldFlag = d->inLimits();
 }
 
 TKArvuKast::~TKArvuKast() = default;
@@ -265,22 +312,86 @@ void TKArvuKast::resizeEvent(QResizeEvent *event)
     d->field->setGeometry(px(2), px(3), qMax(0, width() - px(4)), px(16));
 }
 
-TKField *TKArvuKast::mainField() const
+// Every change of the text or of the limits ends here: TKChange carries the
+// in-limits flag of the text shown when the content changed or the flag did,
+// then each property whose value changed signals it.
+void TKArvuKast::publish(bool contentChanged, bool complete)
 {
-    return d->field;
+    const bool inLimits = d->inLimits();
+    if (contentChanged || inLimits != d->toldInLimits) {
+        d->toldInLimits = inLimits;
+        emit TKChange(inLimits);
+    }
+    if (complete)
+        emit TKFullChange();
+    // A handler may change the box again; then its own publish has told the
+    // newest values, and what is left here is stale.
+    const quint64 round = ++d->round;
+    if (const bool flag = d->inLimits(); flag != d->toldFlag) {
+        d->toldFlag = flag;
+        emit TKArvPiiridesChanged(flag);
+    }
+    if (const QVariant text = d->arvText(); round == d->round && text != d->toldArvText) {
+        d->toldArvText = text;
+        emit TKArvChanged(text);
+    }
+    if (const qint64 value = d->value(); round == d->round && value != d->toldValue) {
+        d->toldValue = value;
+        emit arvChanged(value);
+    }
+}
+
+void TKArvuKast::updateState()
+{
+    publish(false, false);
+}
+
+
+void TKArvuKast::replaceText(const QString &text)
+{
+    setTextInternally(d->field, text);
 }
 
 QVariant TKArvuKast::TKArv() const
 {
-    const QString text = d->field->text();
-    if (!d->inLimits || text.isEmpty())
-        return {};
-    return text;
+    return d->arvText();
 }
 
 bool TKArvuKast::TKArvPiirides() const
 {
-    return d->inLimits;
+    return d->inLimits();
+}
+
+qint64 TKArvuKast::arv() const
+{
+    return d->value();
+}
+
+void TKArvuKast::setArv(qint64 value)
+{
+    Big v = value;
+    if (v < 0 && !d->negAllowed)
+        v = 0;
+    // (Loaded limits may have the minimum above the maximum; nothing is
+    // inside them then, and the minimum is shown.)
+    if (d->maximum > 0 && v > d->maximum)
+        v = d->maximum;
+    if (d->minimum > 0 && v < d->minimum)
+        v = d->minimum;
+    const bool negative = v < 0;
+    const Big magnitudeOf = negative ? -v : v;
+    QString digits;
+    for (Big m = magnitudeOf; m > 0 || digits.isEmpty(); m /= 10)
+        digits.prepend(QChar(u'0' + int(m % 10)));
+    if (d->digitLimit() > 0 && digits.size() > d->digitLimit())
+        digits = QString(d->digitLimit(), u'9'); // the largest number the limit holds
+    const QString text = (digits == QLatin1String("0") && !d->zeroAllowed)
+                             ? QString()
+                             : d->canonical(negative, digits);
+    const bool changed = text != d->field->text();
+    if (changed)
+        replaceText(text);
+    publish(changed, false);
 }
 
 bool TKArvuKast::TKNegArvLubatud() const
@@ -295,7 +406,7 @@ bool TKArvuKast::TKNullLubatud() const
 
 int TKArvuKast::TKMaksimaalnePikkus() const
 {
-    return digitsForCharacters(d->limit);
+    return d->digitLimit();
 }
 
 int TKArvuKast::TKMaksimaalneVaartus() const
@@ -310,48 +421,45 @@ int TKArvuKast::TKMinimaalneVaartus() const
 
 void TKArvuKast::setTKNegArvLubatud(bool allowed)
 {
+    const Limits before = d->limits();
     d->negAllowed = allowed;
     if (allowed) {
         d->maximum = 0;
         d->minimum = 0;
     }
-    if (d->inLimits && !d->evaluate(d->field->text()))
-        d->inLimits = false;
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setTKNullLubatud(bool allowed)
 {
+    const Limits before = d->limits();
     d->zeroAllowed = allowed;
     d->minimum = 0;
-    if (d->inLimits && !d->evaluate(d->field->text()))
-        d->inLimits = false;
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setTKMaksimaalnePikkus(int digits)
 {
+    const Limits before = d->limits();
     d->limit = charactersForDigits(digits);
-    const QString text = d->field->text();
-    if (d->limit > 0 && !text.isEmpty() && text.size() > d->effectiveLimit(text)) {
+    bool changed = false;
+    const Number n = parseNumber(d->field->text());
+    if (d->limit > 0 && n.ok && withoutLeadingZeros(n.digits).size() > d->digitLimit()) {
         // Too long for the new limit: keep the leading digits that fit.
-        const Number n = parseNumber(text);
-        const QString cut =
-            n.ok ? d->canonical(n.negative, n.digits.left(digitsForCharacters(d->limit))) : QString();
-        setTextInternally(d->field, cut);
-        d->applyLimit();
-        d->inLimits = d->evaluate(cut);
-        emitChange(false);
-        return;
+        replaceText(d->fitted(n.negative, n.digits));
+        changed = true;
     }
-    d->applyLimit();
-    if (d->inLimits && !d->evaluate(text))
-        d->inLimits = false;
+    signalLimitChanges(this, before, d->limits());
+    publish(changed, false);
 }
 
 void TKArvuKast::setTKMaksimaalneVaartus(int value)
 {
     if (d->negAllowed)
         return;
-    bool changed = false;
+    const Limits before = d->limits();
     if (value > d->minimum) {
         d->maximum = value;
     } else if (value > 0) {
@@ -359,44 +467,36 @@ void TKArvuKast::setTKMaksimaalneVaartus(int value)
     } else {
         d->maximum = 0;
         d->minimum = 0;
-        d->inLimits = d->evaluate(d->field->text());
     }
-    const QString text = d->field->text();
-    const Number n = parseNumber(text);
+    bool changed = false;
+    const Number n = parseNumber(d->field->text());
     if (n.ok && d->maximum > 0 && valueOf(n) > d->maximum) {
-        const QString bound = d->canonical(false, QString::number(d->maximum));
-        setTextInternally(d->field, bound);
-        d->applyLimit();
-        d->inLimits = d->evaluate(bound);
+        replaceText(d->fitted(false, QString::number(d->maximum)));
         changed = true;
     }
-    if (changed)
-        emitChange(false);
     d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
-    if (d->inLimits && !d->evaluate(d->field->text()))
-        d->inLimits = false;
+    signalLimitChanges(this, before, d->limits());
+    publish(changed, false);
 }
 
 void TKArvuKast::setTKMinimaalneVaartus(int value)
 {
     if (d->negAllowed || d->zeroAllowed)
         return;
+    const Limits before = d->limits();
     if (value < d->maximum)
         d->minimum = value < 0 ? 0 : value;
     else
         d->minimum = d->maximum > 0 ? d->maximum - 1 : 0;
-    const QString text = d->field->text();
-    const Number n = parseNumber(text);
-    if (n.ok && valueOf(n) < d->minimum) {
-        const QString bound = d->canonical(false, QString::number(d->minimum));
-        setTextInternally(d->field, bound);
-        d->applyLimit();
-        d->inLimits = d->evaluate(bound);
-        emitChange(false);
+    bool changed = false;
+    const Number n = parseNumber(d->field->text());
+    if (n.ok && d->minimum > 0 && valueOf(n) < d->minimum) {
+        replaceText(d->fitted(false, QString::number(d->minimum)));
+        changed = true;
     }
     d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
-    if (d->inLimits && !d->evaluate(d->field->text()))
-        d->inLimits = false;
+    signalLimitChanges(this, before, d->limits());
+    publish(changed, false);
 }
 
 bool TKArvuKast::lubanegarv() const
@@ -424,56 +524,60 @@ int TKArvuKast::maxpikkus() const
     return d->limit;
 }
 
-// The load rules, after any persisted value was stored as it was.
-void TKArvuKast::applyLoadRules()
-{
-    d->applyLimit();
-    if (d->minimum == 0)
-        d->inLimits = d->evaluate(d->field->text());
-    d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
-    if (d->inLimits && !d->evaluate(d->field->text()))
-        d->inLimits = false;
-}
-
 void TKArvuKast::setLubanegarv(bool value)
 {
+    const Limits before = d->limits();
     d->negAllowed = value;
-    applyLoadRules();
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setLubanull(bool value)
 {
+    const Limits before = d->limits();
     d->zeroAllowed = value;
-    applyLoadRules();
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setMaksimaalnev(int value)
 {
+    const Limits before = d->limits();
     d->maximum = value;
-    applyLoadRules();
+    d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setMinimaalnev(int value)
 {
+    const Limits before = d->limits();
     d->minimum = value;
-    applyLoadRules();
+    d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::setMaxpikkus(int characters)
 {
+    const Limits before = d->limits();
     d->limit = characters > 0 ? characters : 0;
-    applyLoadRules();
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 void TKArvuKast::loadPersisted(const QVariantMap &store)
 {
+    const Limits before = d->limits();
     d->negAllowed = persistedValue(store, QStringLiteral("LubaNegArv")).toBool();
     d->zeroAllowed = persistedValue(store, QStringLiteral("LubaNull")).toBool();
     d->maximum = persistedValue(store, QStringLiteral("MaksimaalneV")).toInt();
     d->minimum = persistedValue(store, QStringLiteral("MinimaalneV")).toInt();
     const int limit = persistedValue(store, QStringLiteral("MaxPikkus")).toInt();
     d->limit = limit > 0 ? limit : 0;
-    applyLoadRules();
+    d->sameWidth = widthOf(d->maximum) == widthOf(d->minimum);
+    signalLimitChanges(this, before, d->limits());
+    publish(false, false);
 }
 
 QVariantMap TKArvuKast::savePersisted() const
@@ -485,25 +589,17 @@ QVariantMap TKArvuKast::savePersisted() const
             {QStringLiteral("MaxPikkus"), d->limit}};
 }
 
-void TKArvuKast::emitChange(bool complete)
+bool TKArvuKast::fieldKey(TKField *field, Qt::Key key)
 {
-    bool inLimits = d->inLimits;
-    emit TKChange(inLimits);
-    if (complete)
-        emit TKFullChange();
-}
-
-int TKArvuKast::fieldKey(TKField *field, int key)
-{
-    if (key == 13) {
-        if (d->inLimits)
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (d->inLimits())
             emit TKEnterPress();
-        return 0;
+        return false;
     }
     if (field->isReadOnly())
-        return 0;
-    if (key == 8)
-        return key;
+        return false;
+    if (key == Qt::Key_Backspace)
+        return true;
 
     const QString text = field->text();
     const bool selected = field->hasSelectedText();
@@ -512,46 +608,43 @@ int TKArvuKast::fieldKey(TKField *field, int key)
     const bool replaceable = selected && field->selectedText().size() == text.size()
                              && (text == QLatin1String("0") || text == QLatin1String("-"));
 
-    if (key == '-') {
+    if (key == Qt::Key_Minus) {
         if (!d->negAllowed)
-            return 0;
-        if (selected ? !replaceable : !text.isEmpty())
-            return 0;
-        return key;
+            return false;
+        return selected ? replaceable : text.isEmpty();
     }
-    if (key < '0' || key > '9')
-        return 0;
-    const int digit = key - '0';
+    if (key < Qt::Key_0 || key > Qt::Key_9)
+        return false;
+    const int digit = key - Qt::Key_0;
+    const QChar character(u'0' + digit);
 
     const auto firstDigit = [&](bool afterSign) {
         if (digit == 0)
-            return (d->zeroAllowed && !afterSign) ? key : 0;
+            return d->zeroAllowed && !afterSign;
         if (d->sameWidth && d->maximum > 0) {
             const int lo = QString::number(d->minimum).at(0).unicode() - u'0';
             const int hi = QString::number(d->maximum).at(0).unicode() - u'0';
             if (digit < lo || digit > hi)
-                return 0;
+                return false;
         }
-        if (d->maximum > 0 && digit > d->maximum)
-            return 0;
-        return key;
+        return !(d->maximum > 0 && digit > d->maximum);
     };
 
     if (selected) {
         if (!replaceable) {
             field->setCursorPosition(int(text.size()));
-            return 0;
+            return false;
         }
         return firstDigit(false);
     }
     if (text.isEmpty())
         return firstDigit(false);
     if (text == QLatin1String("0"))
-        return 0;
+        return false;
     const int limit = d->effectiveLimit(text);
     if (text == QLatin1String("-")) {
         if (limit > 0 && text.size() >= limit)
-            return 0;
+            return false;
         field->setCursorPosition(1); // the digit goes after the sign
         return firstDigit(true);
     }
@@ -560,13 +653,15 @@ int TKArvuKast::fieldKey(TKField *field, int key)
         field->setCursorPosition(int(text.size()));
     const Number n = parseNumber(text);
     if (!n.ok || n.digits.size() >= kMaxDigits)
-        return 0;
+        return false;
+    if (d->digitLimit() > 0 && n.digits.size() >= d->digitLimit())
+        return false;
     Number next = n;
-    next.digits += QChar(key);
+    next.digits += character;
     const Big v = valueOf(next);
     if (!d->sameWidth) {
         if (d->maximum > 0 && v > d->maximum)
-            return 0;
+            return false;
     } else if (d->maximum > 0) {
         // Each prefix of the input lies between the same-length prefixes of
         // the minimum and the maximum.
@@ -574,50 +669,45 @@ int TKArvuKast::fieldKey(TKField *field, int key)
         const Big lo = magnitude(QString::number(d->minimum).left(t));
         const Big hi = magnitude(QString::number(d->maximum).left(t));
         if (v < lo || v > hi)
-            return 0;
+            return false;
     } else if (text.size() >= kMaxGroupedLength + (n.negative ? 1 : 0)) {
-        return 0;
+        return false;
     }
-    if (limit > 0 && text.size() >= limit)
-        return 0;
-    return key;
+    return !(limit > 0 && text.size() >= limit);
 }
 
 void TKArvuKast::fieldChanged(TKField *field)
 {
-    d->applyLimit();
     const QString text = field->text();
-    d->inLimits = false;
     bool complete = false;
-    if (text.isEmpty()) {
-        d->inLimits = d->minimum == 0;
-    } else if (text != QLatin1String("-")) {
+    if (!text.isEmpty() && text != QLatin1String("-")) {
         const Number n = parseNumber(text);
-        if (n.ok) {
-            d->inLimits = d->valueInLimits(n);
-            // Re-formatting is itself a change: its processing runs nested.
-            const QString formatted = d->canonical(n.negative, n.digits);
-            if (formatted != text) {
-                field->setText(formatted);
-                field->setCursorPosition(int(formatted.size()));
-            }
-            const QString now = field->text();
-            const Number cur = parseNumber(now);
-            if (cur.ok) {
-                const int md = d->maxDigits();
-                const int limit = d->effectiveLimit(now);
-                if (valueOf(cur) == 0)
-                    complete = true;
-                else if (limit > 0)
-                    complete = now.size() >= limit;
-                else if (md >= 1 && md <= 4)
-                    complete = now.size() == md;
-                else if (md >= 5)
-                    complete = cur.digits.size() == md;
-            }
+        // Re-formatting is itself a change: its processing runs nested.
+        QString formatted;
+        if (n.ok)
+            formatted = d->canonical(n.negative, n.digits);
+        else // nothing but a sign and separators is left
+            formatted = text.startsWith(u'-') ? QStringLiteral("-") : QString();
+        if (formatted != text) {
+            field->setText(formatted);
+            field->setCursorPosition(int(formatted.size()));
+        }
+        const QString now = field->text();
+        const Number cur = parseNumber(now);
+        if (cur.ok) {
+            const int md = d->maxDigits();
+            const int limit = d->effectiveLimit(now);
+            if (valueOf(cur) == 0)
+                complete = true;
+            else if (limit > 0)
+                complete = now.size() >= limit;
+            else if (md >= 1 && md <= 4)
+                complete = now.size() == md;
+            else if (md >= 5)
+                complete = cur.digits.size() == md;
         }
     }
-    emitChange(complete);
+    publish(true, complete);
 }
 
 void TKArvuKast::controlEntered(TKField *field)
@@ -641,19 +731,14 @@ bool TKArvuKast::canPaste(TKField *, const QString &text) const
 void TKArvuKast::doPaste(TKField *field, const QString &text)
 {
     const QString candidate = d->pasteCandidate(text);
-    if (candidate.isEmpty())
-        return;
-    field->setCharacterLimit(d->effectiveLimit(candidate));
-    field->insert(candidate);
+    if (!candidate.isEmpty())
+        field->insert(candidate);
 }
 
 void TKArvuKast::TKClear()
 {
-    if (d->minimum != 0)
-        d->inLimits = false;
     setTextInternally(d->field, QString());
-    d->applyLimit();
-    emitChange(false);
+    publish(true, false);
 }
 
 void TKArvuKast::TKFocusInValidation()

@@ -1,5 +1,6 @@
 #include <tundkast/tkcontrol.h>
 
+#include "tkaccessible.h"
 #include "tkfield.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ QFont fieldFont()
 TKControl::TKControl(QWidget *parent)
     : QWidget(parent)
 {
+    Tundkast::installAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setAutoFillBackground(false);
@@ -76,24 +78,32 @@ QLabel *TKControl::addSeparator(const QString &objectName, const QString &text, 
 
 bool TKControl::TKLubatud() const
 {
-    return mainField()->isEnabled();
+    return m_enabled;
 }
 
 void TKControl::setTKLubatud(bool enabled)
 {
     for (TKField *field : std::as_const(m_fields))
         field->setEnabled(enabled);
+    if (m_enabled == enabled)
+        return;
+    m_enabled = enabled;
+    emit TKLubatudChanged(enabled);
 }
 
 bool TKControl::TKLukus() const
 {
-    return mainField()->isReadOnly();
+    return m_locked;
 }
 
 void TKControl::setTKLukus(bool locked)
 {
     for (TKField *field : std::as_const(m_fields))
         field->setReadOnly(locked);
+    if (m_locked == locked)
+        return;
+    m_locked = locked;
+    emit TKLukusChanged(locked);
 }
 
 bool TKControl::fieldTab(TKField *)
@@ -115,6 +125,15 @@ bool TKControl::canPaste(TKField *, const QString &) const
 }
 
 void TKControl::doPaste(TKField *, const QString &) {}
+
+int TKControl::characterCode(Qt::Key key)
+{
+    if (key == Qt::Key_Backspace)
+        return 8;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return '0' + (key - Qt::Key_0);
+    return 0;
+}
 
 void TKControl::focusField(TKField *field)
 {
@@ -169,6 +188,7 @@ void TKControl::fieldFocusOut(TKField *field, Qt::FocusReason reason)
         m_focusInside = false;
         controlLeft(field);
     }
+    updateState();
 }
 
 void TKControl::paintEvent(QPaintEvent *)

@@ -31,8 +31,7 @@ TKField::TKField(TKControl *owner, QWidget *parent)
 
 void TKField::setCharacterLimit(int limit)
 {
-    m_limit = limit > 0 ? limit : 0;
-    setMaxLength(m_limit > 0 ? m_limit : 32767);
+    setMaxLength(limit > 0 ? limit : 32767);
 }
 
 bool TKField::tryPaste(const QString &text)
@@ -74,13 +73,25 @@ bool TKField::event(QEvent *event)
 
 void TKField::typeCharacter(QChar c)
 {
-    const int code = m_owner->fieldKey(this, c.unicode());
-    if (isReadOnly() || code == 0)
+    // The characters a control may take have key codes equal to their own.
+    Qt::Key key = Qt::Key_unknown;
+    if (c >= u'0' && c <= u'9')
+        key = Qt::Key(Qt::Key_0 + (c.unicode() - u'0'));
+    else if (c == u'-')
+        key = Qt::Key_Minus;
+    applyKey(key);
+}
+
+void TKField::applyKey(Qt::Key key)
+{
+    if (!m_owner->fieldKey(this, key) || isReadOnly())
         return;
-    if (code == 8)
+    if (key == Qt::Key_Backspace)
         backspace();
-    else
-        insert(QString(QChar(code)));
+    else if (key == Qt::Key_Minus)
+        insert(QStringLiteral("-"));
+    else if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        insert(QString(QChar(u'0' + (key - Qt::Key_0))));
 }
 
 void TKField::keyPressEvent(QKeyEvent *event)
@@ -89,11 +100,11 @@ void TKField::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_owner->fieldKey(this, 13);
+        m_owner->fieldKey(this, Qt::Key(event->key()));
         return;
     case Qt::Key_Backspace:
         if (!isReadOnly())
-            typeCharacter(QChar(8));
+            applyKey(Qt::Key_Backspace);
         return;
     default:
         break;

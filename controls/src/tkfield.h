@@ -19,7 +19,6 @@ public:
     bool tryPaste(const QString &text);
     // The character limit as the controls see it: 0 means none.
     void setCharacterLimit(int limit);
-    int characterLimit() const { return m_limit; }
     // Called by the control as it is destroyed: from then on the field is a
     // plain line edit, so focus moves during the destruction reach nothing dead.
     void detachOwner() { m_owner = nullptr; }
@@ -40,8 +39,8 @@ protected:
 
 private:
     void typeCharacter(QChar c);
+    void applyKey(Qt::Key key);
     QString clipboardText(bool selection) const;
 
     TKControl *m_owner;
-    int m_limit = 0;
 };

@@ -4,11 +4,47 @@
 
 #include "tkfield.h"
 
+#include <utility>
+
+namespace {
+
+QString twoDigits(const QString &text)
+{
+    return text.size() < 2 ? QStringLiteral("0") + text : text;
+}
+
+} // namespace
+
 struct TKKellaKast::Private {
     TKField *hour = nullptr;
     TKField *minute = nullptr;
     TKField *second = nullptr;
-    bool allSet = false;
+    // The all-set flag as the last TKChange carried it.
+    bool toldAllSet = false;
+    // Counts the rounds of change signals, so that one interrupted by a
+    // nested round stops.
+    quint64 round = 0;
+    // The values the property change signals last carried.
+    QVariant toldKell;
+    QTime toldTime;
+
+    bool allSet() const
+    {
+        return !hour->text().isEmpty() && !minute->text().isEmpty() && !second->text().isEmpty();
+    }
+    QVariant kell() const
+    {
+        if (!allSet())
+            return {};
+        return QString(twoDigits(hour->text()) + u':' + twoDigits(minute->text()) + u':'
+                       + twoDigits(second->text()));
+    }
+    QTime time() const
+    {
+        if (!allSet())
+            return {};
+        return {hour->text().toInt(), minute->text().toInt(), second->text().toInt()};
+    }
 };
 
 TKKellaKast::TKKellaKast(QWidget *parent)
@@ -31,36 +67,82 @@ QSize TKKellaKast::sizeHint() const
     return {px(70), px(22)};
 }
 
-TKField *TKKellaKast::mainField() const
+// Every change of the text ends here: TKChange carries the all-set flag when
+// the content changed or the flag did, then each property whose value
+// changed signals it.
+void TKKellaKast::publish(bool contentChanged, bool complete)
 {
-    return d->hour;
+    const bool allSet = d->allSet();
+    if (contentChanged || allSet != d->toldAllSet) {
+        d->toldAllSet = allSet;
+        emit TKChange(allSet);
+    }
+    if (complete)
+        emit TKFullChange();
+    // A handler may change the box again; then its own publish has told the
+    // newest values, and what is left here is stale.
+    const quint64 round = ++d->round;
+    if (const QVariant now = d->kell(); now != d->toldKell) {
+        d->toldKell = now;
+        emit TKKellChanged(now);
+    }
+    if (const QTime time = d->time(); round == d->round && time != d->toldTime) {
+        d->toldTime = time;
+        emit kellChanged(time);
+    }
+}
+
+void TKKellaKast::updateState()
+{
+    publish(false, false);
 }
 
 QVariant TKKellaKast::TKKell() const
 {
-    if (!d->allSet)
-        return {};
-    const auto two = [](const QString &t) { return t.size() < 2 ? QStringLiteral("0") + t : t; };
-    return QString(two(d->hour->text()) + u':' + two(d->minute->text()) + u':'
-                   + two(d->second->text()));
+    return d->kell();
 }
 
-int TKKellaKast::fieldKey(TKField *field, int key)
+QTime TKKellaKast::kell() const
 {
-    if (key == 13) {
-        if (d->allSet)
+    return d->time();
+}
+
+void TKKellaKast::setKell(const QTime &time)
+{
+    QString texts[3];
+    if (time.isValid()) {
+        texts[0] = twoDigits(QString::number(time.hour()));
+        texts[1] = twoDigits(QString::number(time.minute()));
+        texts[2] = twoDigits(QString::number(time.second()));
+    }
+    bool changed = false;
+    TKField *fields[3] = {d->hour, d->minute, d->second};
+    for (int i = 0; i < 3; ++i) {
+        if (fields[i]->text() != texts[i]) {
+            setTextInternally(fields[i], texts[i]);
+            changed = true;
+        }
+    }
+    publish(changed, false);
+}
+
+bool TKKellaKast::fieldKey(TKField *field, Qt::Key key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (d->allSet())
             emit TKEnterPress();
-        return 0;
+        return false;
     }
     if (field->isReadOnly())
-        return 0;
-    modTundkast::FilterDigitKey(key, field, 2, field == d->hour ? 23 : 59, true);
-    return key;
+        return false;
+    int code = characterCode(key);
+    modTundkast::FilterDigitKey(code, field, 2, field == d->hour ? 23 : 59, true);
+    return code != 0;
 }
 
 bool TKKellaKast::fieldTab(TKField *field)
 {
-    if (field != d->second || d->allSet)
+    if (field != d->second || d->allSet())
         return false;
     focusField(d->hour);
     return true;
@@ -71,7 +153,6 @@ void TKKellaKast::fieldChanged(TKField *field)
     const bool hourSet = !d->hour->text().isEmpty();
     const bool minuteSet = !d->minute->text().isEmpty();
     const bool secondSet = !d->second->text().isEmpty();
-    d->allSet = hourSet && minuteSet && secondSet;
 
     bool complete = false;
     if (field->text().size() == 2) {
@@ -88,10 +169,7 @@ void TKKellaKast::fieldChanged(TKField *field)
         else
             complete = true;
     }
-    bool allSet = d->allSet;
-    emit TKChange(allSet);
-    if (complete)
-        emit TKFullChange();
+    publish(true, complete);
 }
 
 void TKKellaKast::fieldValidate(TKField *field)
@@ -117,11 +195,9 @@ void TKKellaKast::controlEntered(TKField *)
 
 void TKKellaKast::TKClear()
 {
-    d->allSet = false;
     for (TKField *f : {d->hour, d->minute, d->second})
         setTextInternally(f, QString());
-    bool allSet = false;
-    emit TKChange(allSet);
+    publish(true, false);
 }
 
 void TKKellaKast::TKFocusInValidation()

@@ -7,7 +7,7 @@
 #include "persisted.h"
 #include "tkfield.h"
 
-#include <QDate>
+#include <utility>
 
 namespace {
 
@@ -18,17 +18,93 @@ int valueOf(const QString &text)
     return ok ? v : 0;
 }
 
+QString twoDigits(int value)
+{
+    return QString::number(value).rightJustified(2, u'0');
+}
+
 } // namespace
 
 struct TKKuupKast::Private {
     TKField *day = nullptr;
     TKField *month = nullptr;
     TKField *year = nullptr;
-    bool beforeReform = false;
-    bool valid = false;
     bool julian = false;
     int yearMaximum = 2299;
     int yearMinimum = 100;
+
+    // The flags the last TKChange carried.
+    bool toldBeforeReform = true;
+    bool toldValid = false;
+
+    // Counts the rounds of change signals, so that one interrupted by a
+    // nested round stops.
+    quint64 round = 0;
+    // The values the property change signals last carried.
+    struct Values {
+        bool beforeReform = true;
+        bool valid = false;
+        double gregorian = 0.0;
+        double julian = 0.0;
+        QDate date;
+    } told;
+
+    // What the text shown means under the limits and the reading: the
+    // fields' numbers and the two flags.
+    struct Reading {
+        int y = 0, m = 0, dd = 0;
+        bool beforeReform = true;
+        bool valid = false;
+    };
+    Reading read() const
+    {
+        const QString dayText = day->text(), monthText = month->text(), yearText = year->text();
+        Reading r{valueOf(yearText), valueOf(monthText), valueOf(dayText)};
+        modTundkast::CheckDateFields(dayText, monthText, yearText, yearMinimum, r.valid,
+                                     r.beforeReform, julian);
+        // The year must also lie within the maximum, which typing keeps but a
+        // filled-in date or loaded limits may not.
+        if (r.valid && r.y > yearMaximum) {
+            r.valid = false;
+            r.beforeReform = true;
+        }
+        return r;
+    }
+    bool valid() const { return read().valid; }
+
+    // The Gregorian reading: a date value only where the text writes a
+    // Gregorian date (not Julian 29.02.1700).
+    static double gregorianValue(const Reading &r)
+    {
+        if (!r.valid || r.dd > daynumbers::gregorianMonthLength(r.y, r.m))
+            return 0.0;
+        return modTundkast::DateValueOf(r.y, r.m, r.dd);
+    }
+
+    // The Julian reading as TKKuupaevGr gives it, 1 and 2 January 100 read
+    // as 3 January.
+    static double julianValue(const Reading &r)
+    {
+        if (!r.valid)
+            return 0.0;
+        const int day = (r.y == 100 && r.m == 1 && r.dd < 3) ? 3 : r.dd;
+        return double(daynumbers::julianToJdn(r.y, r.m, day) - daynumbers::kDateValueEpochJdn);
+    }
+
+    QDate date(const Reading &r) const
+    {
+        if (!r.valid)
+            return {};
+        if (julian)
+            return QDate::fromJulianDay(daynumbers::julianToJdn(r.y, r.m, r.dd));
+        return {r.y, r.m, r.dd};
+    }
+
+    Values values() const
+    {
+        const Reading r = read();
+        return {r.beforeReform, r.valid, gregorianValue(r), julianValue(r), date(r)};
+    }
 };
 
 TKKuupKast::TKKuupKast(QWidget *parent)
@@ -42,6 +118,7 @@ TKKuupKast::TKKuupKast(QWidget *parent)
     for (TKField *f : std::as_const(m_fields))
         f->setAlignment(Qt::AlignCenter);
     setFixedSize(px(84), px(22));
+    d->told = d->values();
 }
 
 TKKuupKast::~TKKuupKast() = default;
@@ -51,9 +128,49 @@ QSize TKKuupKast::sizeHint() const
     return {px(84), px(22)};
 }
 
-TKField *TKKuupKast::mainField() const
+// Every change of the text or of the limits ends here: the flags are
+// computed from the text shown, TKChange carries them when the content
+// changed or a flag did, and each property whose value changed signals it.
+void TKKuupKast::publish(bool contentChanged, bool complete)
 {
-    return d->year;
+    const Private::Reading f = d->read();
+    if (contentChanged || f.beforeReform != d->toldBeforeReform || f.valid != d->toldValid) {
+        d->toldBeforeReform = f.beforeReform;
+        d->toldValid = f.valid;
+        emit TKChange(f.beforeReform, f.valid);
+    }
+    if (complete)
+        emit TKFullChange();
+    // A handler may change the box again; then its own publish has told the
+    // newest values, and what is left here is stale.
+    const quint64 round = ++d->round;
+    const Private::Values now = d->values();
+    Private::Values &told = d->told;
+    if (now.beforeReform != told.beforeReform) {
+        told.beforeReform = now.beforeReform;
+        emit TKEnneGregoriustChanged(now.beforeReform);
+    }
+    if (round == d->round && now.valid != told.valid) {
+        told.valid = now.valid;
+        emit TKKuupaevOigeChanged(now.valid);
+    }
+    if (round == d->round && now.gregorian != told.gregorian) {
+        told.gregorian = now.gregorian;
+        emit TKKuupaevChanged(now.gregorian);
+    }
+    if (round == d->round && now.julian != told.julian) {
+        told.julian = now.julian;
+        emit TKKuupaevGrChanged(now.julian);
+    }
+    if (round == d->round && now.date != told.date) {
+        told.date = now.date;
+        emit kuupaevChanged(now.date);
+    }
+}
+
+void TKKuupKast::updateState()
+{
+    publish(false, false);
 }
 
 int TKKuupKast::TKAastaMaksimum() const
@@ -61,14 +178,31 @@ int TKKuupKast::TKAastaMaksimum() const
     return d->yearMaximum;
 }
 
+void TKKuupKast::setYearMaximum(int year)
+{
+    if (d->yearMaximum == year)
+        return;
+    d->yearMaximum = year;
+    emit TKAastaMaksimumChanged(year);
+}
+
+void TKKuupKast::setYearMinimum(int year)
+{
+    if (d->yearMinimum == year)
+        return;
+    d->yearMinimum = year;
+    emit TKAastaMiinimumChanged(year);
+}
+
 void TKKuupKast::setTKAastaMaksimum(int year)
 {
-    d->yearMaximum = qBound(2000, year, 3999);
+    setYearMaximum(qBound(2000, year, 3999));
     const QString text = d->year->text();
     if (!text.isEmpty() && valueOf(text) > d->yearMaximum) {
         setTextInternally(d->year, QString::number(d->yearMaximum));
-        evaluate();
-        emitChange(false);
+        publish(true, false);
+    } else {
+        publish(false, false);
     }
 }
 
@@ -79,36 +213,29 @@ int TKKuupKast::TKAastaMiinimum() const
 
 void TKKuupKast::setTKAastaMiinimum(int year)
 {
-    d->yearMinimum = qBound(100, year, 1999);
+    setYearMinimum(qBound(100, year, 1999));
     const QString text = d->year->text();
     if (!text.isEmpty() && valueOf(text) < d->yearMinimum) {
         setTextInternally(d->year, QString::number(d->yearMinimum));
-        evaluate();
-        emitChange(false);
+        publish(true, false);
+    } else {
+        publish(false, false);
     }
 }
 
 bool TKKuupKast::TKEnneGregoriust() const
 {
-    return d->beforeReform;
+    return d->read().beforeReform;
 }
 
 bool TKKuupKast::TKKuupaevOige() const
 {
-    return d->valid;
+    return d->valid();
 }
 
 double TKKuupKast::TKKuupaev() const
 {
-    if (!d->valid)
-        return 0.0;
-    const int y = valueOf(d->year->text());
-    const int m = valueOf(d->month->text());
-    const int dd = valueOf(d->day->text());
-    // A day of the Julian reading only (29.02.1700) is no Gregorian date.
-    if (dd > daynumbers::gregorianMonthLength(y, m))
-        return 0.0;
-    return modTundkast::DateValueOf(y, m, dd);
+    return Private::gregorianValue(d->read());
 }
 
 bool TKKuupKast::TKJuliuseKalender() const
@@ -121,29 +248,57 @@ void TKKuupKast::setTKJuliuseKalender(bool julian)
     if (d->julian == julian)
         return;
     d->julian = julian;
-    const bool beforeReform = d->beforeReform;
-    const bool valid = d->valid;
-    evaluate();
     emit TKJuliuseKalenderChanged(julian);
-    if (beforeReform != d->beforeReform || valid != d->valid)
-        emitChange(false);
+    publish(false, false);
 }
 
 double TKKuupKast::TKKuupaevGr()
 {
-    if (!d->valid)
+    const Private::Reading r = d->read();
+    if (!r.valid)
         return 0.0;
     // The first two days of the year 100 lie before the first Gregorian date
     // a date value holds; they are read as 3 January.
-    if (valueOf(d->year->text()) == 100 && valueOf(d->month->text()) == 1
-        && valueOf(d->day->text()) < 3)
+    if (r.y == 100 && r.m == 1 && r.dd < 3) {
         setTextInternally(d->day, QStringLiteral("03"), 2);
-    const int y = valueOf(d->year->text());
-    const int m = valueOf(d->month->text());
-    const int dd = valueOf(d->day->text());
+        publish(false, false);
+    }
     // Through the day number: a day offset added to the same day, month and
     // year read as Gregorian misses 29 February of the Julian-only leap years.
-    return double(daynumbers::julianToJdn(y, m, dd) - daynumbers::kDateValueEpochJdn);
+    return Private::julianValue(d->read());
+}
+
+QDate TKKuupKast::kuupaev() const
+{
+    return d->date(d->read());
+}
+
+void TKKuupKast::setKuupaev(const QDate &date)
+{
+    QString day, month, year;
+    const int lo = qMax(d->yearMinimum, 100);
+    const int hi = qMin(d->yearMaximum, 9999);
+    if (date.isValid() && lo <= hi) {
+        daynumbers::CivilDate c{date.year(), date.month(), date.day()};
+        if (d->julian)
+            c = daynumbers::jdnToJulian(date.toJulianDay());
+        if (c.year < lo)
+            c = {lo, 1, 1};
+        else if (c.year > hi)
+            c = {hi, 12, 31};
+        day = twoDigits(c.day);
+        month = twoDigits(c.month);
+        year = QString::number(c.year);
+    }
+    bool changed = false;
+    const std::pair<TKField *, QString> texts[] = {{d->day, day}, {d->month, month}, {d->year, year}};
+    for (const auto &[field, text] : texts) {
+        if (field->text() != text) {
+            setTextInternally(field, text);
+            changed = true;
+        }
+    }
+    publish(changed, false);
 }
 
 int TKKuupKast::maksimum() const
@@ -153,9 +308,8 @@ int TKKuupKast::maksimum() const
 
 void TKKuupKast::setMaksimum(int year)
 {
-    d->yearMaximum = year;
-    d->beforeReform = true;
-    d->valid = false;
+    setYearMaximum(year);
+    publish(false, false);
 }
 
 int TKKuupKast::miinimum() const
@@ -165,17 +319,15 @@ int TKKuupKast::miinimum() const
 
 void TKKuupKast::setMiinimum(int year)
 {
-    d->yearMinimum = year;
-    d->beforeReform = true;
-    d->valid = false;
+    setYearMinimum(year);
+    publish(false, false);
 }
 
 void TKKuupKast::loadPersisted(const QVariantMap &store)
 {
-    d->yearMaximum = persistedValue(store, QStringLiteral("Maksimum")).toInt();
-    d->yearMinimum = persistedValue(store, QStringLiteral("Miinimum")).toInt();
-    d->beforeReform = true;
-    d->valid = false;
+    setYearMaximum(persistedValue(store, QStringLiteral("Maksimum")).toInt());
+    setYearMinimum(persistedValue(store, QStringLiteral("Miinimum")).toInt());
+    publish(false, false);
 }
 
 QVariantMap TKKuupKast::savePersisted() const
@@ -184,46 +336,26 @@ QVariantMap TKKuupKast::savePersisted() const
             {QStringLiteral("Miinimum"), d->yearMinimum}};
 }
 
-void TKKuupKast::evaluate()
+bool TKKuupKast::fieldKey(TKField *field, Qt::Key key)
 {
-    modTundkast::CheckDateFields(d->day->text(), d->month->text(), d->year->text(), d->yearMinimum,
-                                 d->valid, d->beforeReform, d->julian);
-    // The year must also lie within the maximum, which typing keeps but a
-    // filled-in date or loaded limits may not.
-    if (d->valid && valueOf(d->year->text()) > d->yearMaximum) {
-        d->valid = false;
-        d->beforeReform = true;
-    }
-}
-
-void TKKuupKast::emitChange(bool complete)
-{
-    bool beforeReform = d->beforeReform;
-    bool valid = d->valid;
-    emit TKChange(beforeReform, valid);
-    if (complete)
-        emit TKFullChange();
-}
-
-int TKKuupKast::fieldKey(TKField *field, int key)
-{
-    if (key == 13) {
-        if (d->valid)
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (d->valid())
             emit TKEnterPress();
-        return 0;
+        return false;
     }
     if (field->isReadOnly())
-        return 0;
+        return false;
+    int code = characterCode(key);
     if (field == d->year)
-        modTundkast::FilterDigitKey(key, field, 4, d->yearMaximum, false);
+        modTundkast::FilterDigitKey(code, field, 4, d->yearMaximum, false);
     else
-        modTundkast::FilterDigitKey(key, field, 2, field == d->day ? 31 : 12, true);
-    return key;
+        modTundkast::FilterDigitKey(code, field, 2, field == d->day ? 31 : 12, true);
+    return code != 0;
 }
 
 bool TKKuupKast::fieldTab(TKField *field)
 {
-    if (field != d->year || d->valid)
+    if (field != d->year || d->valid())
         return false;
     focusField(d->day);
     return true;
@@ -236,8 +368,7 @@ void TKKuupKast::fieldChanged(TKField *field)
         field->setText(QStringLiteral("01"));
         field->setCursorPosition(2);
     }
-    evaluate();
-
+    const bool valid = d->valid();
     const QString text = field->text();
     bool complete = false;
     const int full = field == d->year ? 4 : 2;
@@ -247,21 +378,24 @@ void TKKuupKast::fieldChanged(TKField *field)
         const bool yearFilled = !d->year->text().isEmpty();
         TKField *next = nullptr;
         if (field == d->day) {
-            next = !monthFilled ? d->month : !yearFilled ? d->year : d->valid ? nullptr : d->year;
-            complete = monthFilled && yearFilled && d->valid;
+            next = !monthFilled ? d->month : !yearFilled ? d->year : valid ? nullptr : d->year;
+            complete = monthFilled && yearFilled && valid;
         } else if (field == d->month) {
-            next = !yearFilled ? d->year : !dayFilled ? d->day : d->valid ? nullptr : d->year;
-            complete = yearFilled && dayFilled && d->valid;
+            next = !yearFilled ? d->year : !dayFilled ? d->day : valid ? nullptr : d->year;
+            complete = yearFilled && dayFilled && valid;
         } else {
             next = !dayFilled ? d->day : !monthFilled ? d->month : nullptr;
-            complete = dayFilled && monthFilled && d->valid;
+            complete = dayFilled && monthFilled && valid;
         }
         if (next)
             focusField(next);
     }
-    emitChange(complete);
+    publish(true, complete);
 }
 
+// Zero-filling as the focus leaves a field; the base class then calls
+// updateState(), which tells the host when the filled text changed a flag
+// (a year 99 raised to the minimum 100 makes 01.01.100 valid).
 void TKKuupKast::fieldValidate(TKField *field)
 {
     const QString text = field->text();
@@ -282,7 +416,7 @@ void TKKuupKast::fieldValidate(TKField *field)
     if (field->hasSelectedText())
         field->setCursorPosition(int(text.size()));
     if (text.size() != 2)
-        setTextInternally(field, QString::number(value).rightJustified(2, u'0'), 2);
+        setTextInternally(field, twoDigits(value), 2);
 }
 
 void TKKuupKast::controlEntered(TKField *)
@@ -293,7 +427,7 @@ void TKKuupKast::controlEntered(TKField *)
             return;
         }
     }
-    if (d->valid && d->year->text().size() < 4)
+    if (d->valid() && d->year->text().size() < 4)
         focusField(d->year);
 }
 
@@ -302,22 +436,19 @@ bool TKKuupKast::fieldDoubleClicked(TKField *field)
     if (field->isReadOnly())
         return true;
     const QDate today = Tundkast::today();
-    setTextInternally(d->day, QString::number(today.day()).rightJustified(2, u'0'), 2);
-    setTextInternally(d->month, QString::number(today.month()).rightJustified(2, u'0'), 2);
+    setTextInternally(d->day, twoDigits(today.day()), 2);
+    setTextInternally(d->month, twoDigits(today.month()), 2);
     setTextInternally(d->year, QString::number(today.year()));
     // Today is checked like any date: it may lie outside the year limits.
-    evaluate();
-    emitChange(d->valid);
+    publish(true, d->valid());
     return true;
 }
 
 void TKKuupKast::TKClear()
 {
-    d->beforeReform = true;
-    d->valid = false;
     for (TKField *f : {d->day, d->month, d->year})
         setTextInternally(f, QString());
-    emitChange(false);
+    publish(true, false);
 }
 
 void TKKuupKast::TKFocusInValidation()

@@ -25,6 +25,7 @@ frmJuuliusePaev::frmJuuliusePaev(frmAeg *main, QWidget *parent)
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
     tkpKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpKuupäev"), fraSisesta,
                                        QRect(2520, 360, 1260, 330));
+    tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
     tkpKuupaev->setMaksimum(2299);
     tkpKuupaev->setMiinimum(100);
     setBuddy(lblSisesta, tkpKuupaev);
@@ -40,7 +41,7 @@ frmJuuliusePaev::frmJuuliusePaev(frmAeg *main, QWidget *parent)
     addGregorius(QRect(4680, 1965, 375, 375), QRect(0, 0, 375, 375), 273, 241,
                  QStringLiteral("Sisestatud kuupäev jääb aega enne 15.10.1582, "));
 
-    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool &enneGregoriust, bool &kuupaevOige) {
+    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
         cmdArvuta->setEnabled(kuupaevOige);
         lockJulianBox(chkJuliuseKal, enneGregoriust);
     });

@@ -31,6 +31,7 @@ frmKuupaev::frmKuupaev(frmAeg *main, QWidget *parent)
                                   QRect(240, 390, 1275, 240), QStringLiteral("&Juliuse päev"));
     takJuliusePaev = addWidget<TKArvuKast>(QStringLiteral("takJuliusePäev"), fraSisesta,
                                            QRect(2160, 360, 1035, 330));
+    takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
     takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
                                    {QStringLiteral("lubanull"), false},
                                    {QStringLiteral("maksimaalnev"), 2561100},
@@ -48,7 +49,7 @@ frmKuupaev::frmKuupaev(frmAeg *main, QWidget *parent)
     addGregorius(QRect(4380, 1905, 375, 375), QRect(0, 0, 375, 375), 249, 217,
                  QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));
 
-    connect(takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool &arvPiirides) {
+    connect(takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
         cmdArvuta->setEnabled(arvPiirides);
         lockJulianBox(chkJuliuseKal, dayNumber() < kReformDay);
     });

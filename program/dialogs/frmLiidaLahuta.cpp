@@ -28,6 +28,7 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
     tkpKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpKuupäev"), fraSisesta,
                                        QRect(2640, 360, 1260, 330));
+    tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
     tkpKuupaev->setMaksimum(2079);
     tkpKuupaev->setMiinimum(320);
     setBuddy(lblSisesta, tkpKuupaev);
@@ -37,8 +38,10 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
                                       QRect(240, 1260, 2790, 240),
                                       QStringLiteral("&Aastate, kuude ja päevade arv:"));
 
-    auto numberBox = [this](const QString &name, QRect twips, int maximum) {
+    auto numberBox = [this](const QString &name, const QString &accessibleName, QRect twips,
+                            int maximum) {
         auto *box = addWidget<TKArvuKast>(name, fraSisesta, twips);
+        box->setAccessibleName(accessibleName);
         box->loadPersisted({{QStringLiteral("lubanegarv"), false},
                             {QStringLiteral("lubanull"), true},
                             {QStringLiteral("maksimaalnev"), maximum},
@@ -46,9 +49,12 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
                             {QStringLiteral("maxpikkus"), 0}});
         return box;
     };
-    takAasta = numberBox(QStringLiteral("takAasta"), QRect(240, 1680, 495, 330), 219);
-    takKuu = numberBox(QStringLiteral("takKuu"), QRect(1110, 1680, 615, 330), 2639);
-    takPaev = numberBox(QStringLiteral("takPäev"), QRect(2100, 1680, 735, 330), 79999);
+    takAasta = numberBox(QStringLiteral("takAasta"), QStringLiteral("Aastate arv"),
+                         QRect(240, 1680, 495, 330), 219);
+    takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"),
+                       QRect(1110, 1680, 615, 330), 2639);
+    takPaev = numberBox(QStringLiteral("takPäev"), QStringLiteral("Päevade arv"),
+                        QRect(2100, 1680, 735, 330), 79999);
     setBuddy(lblLiidaLahuta, takAasta);
 
     auto limitLabel = [this](const QString &name, QRect twips, const QString &text) {
@@ -95,7 +101,7 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
         });
     }
 
-    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool &, bool &kuupaevOige) {
+    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool, bool kuupaevOige) {
         cmdArvuta->setEnabled(kuupaevOige);
         UpdateJulianBox();
     });
@@ -112,12 +118,12 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
     });
 
     for (TKArvuKast *box : {takAasta, takKuu}) {
-        connect(box, &TKArvuKast::TKChange, this, [this](bool &) {
+        connect(box, &TKArvuKast::TKChange, this, [this](bool) {
             UpdateLimits();
             UpdateJulianBox();
         });
     }
-    connect(takPaev, &TKArvuKast::TKChange, this, [this](bool &) { UpdateJulianBox(); });
+    connect(takPaev, &TKArvuKast::TKChange, this, [this](bool) { UpdateJulianBox(); });
     for (TKArvuKast *box : {takAasta, takKuu, takPaev}) {
         connect(box, &TKArvuKast::TKEnterPress, this, [this] {
             if (tkpKuupaev->TKKuupaevOige())

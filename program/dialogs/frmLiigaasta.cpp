@@ -24,6 +24,7 @@ frmLiigaasta::frmLiigaasta(frmAeg *main, QWidget *parent)
                   QStringLiteral("(100 - 2299)"));
     takAasta = addWidget<TKArvuKast>(QStringLiteral("takAasta"), fraSisesta,
                                      QRect(2160, 300, 615, 330));
+    takAasta->setAccessibleName(QStringLiteral("Aasta"));
     takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
                              {QStringLiteral("lubanull"), false},
                              {QStringLiteral("maksimaalnev"), 2299},
@@ -34,7 +35,7 @@ frmLiigaasta::frmLiigaasta(frmAeg *main, QWidget *parent)
     buildButtons(layout);
 
     connect(takAasta, &TKArvuKast::TKChange, this,
-            [this](bool &arvPiirides) { cmdArvuta->setEnabled(arvPiirides); });
+            [this](bool arvPiirides) { cmdArvuta->setEnabled(arvPiirides); });
     connect(takAasta, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
     connect(takAasta, &TKArvuKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
 }

@@ -28,12 +28,14 @@ frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
                                        QStringLiteral("&Esimene kuupäev"));
     tkpIKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpIKuupäev"), fraSisesta,
                                         QRect(2235, 360, 1260, 330));
+    tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
     addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1785, 195),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
     QLabel *lblSisestaLopp = addLabel(QStringLiteral("lblSisestaLõpp"), fraSisesta,
                                       QRect(240, 960, 1350, 240), QStringLiteral("&Teine kuupäev"));
     tkpIIKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpIIKuupäev"), fraSisesta,
                                          QRect(2235, 840, 1260, 330));
+    tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
     for (TKKuupKast *box : {tkpIKuupaev, tkpIIKuupaev}) {
         box->setMaksimum(2299);
         box->setMiinimum(100);
@@ -75,10 +77,10 @@ frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
     connect(chkPaev, &FrameCheckBox::mousePressed, this,
             [this](Qt::MouseButton, const QPoint &) { recomputeOrFocus(); });
 
-    connect(tkpIKuupaev, &TKKuupKast::TKChange, this, [this](bool &enneGregoriust, bool &kuupaevOige) {
+    connect(tkpIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
         dateChanged(tkpIIKuupaev, chkIJuliuseKal, enneGregoriust, kuupaevOige);
     });
-    connect(tkpIIKuupaev, &TKKuupKast::TKChange, this, [this](bool &enneGregoriust, bool &kuupaevOige) {
+    connect(tkpIIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
         dateChanged(tkpIKuupaev, chkIIJuliuseKal, enneGregoriust, kuupaevOige);
     });
     for (auto [box, other] : {std::pair{tkpIKuupaev, tkpIIKuupaev}, std::pair{tkpIIKuupaev, tkpIKuupaev}}) {

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -30,9 +29,10 @@ struct Entry {
     unsigned flags = 0;
 };
 
-// Keys: "objectName", "window/objectName" (the objectName of the control's
-// window) or "Class/objectName" (the class of the control's parent, for the
-// parts of the Tundkast boxes). The narrowest key wins.
+// Keys: "objectName" or "window/objectName" (the objectName of the
+// control's window); the narrower key wins. The Tundkast boxes name their
+// fields themselves; the windows that place them give each box its
+// accessible name.
 QHash<QString, Entry> buildTable()
 {
     struct Row {
@@ -83,27 +83,6 @@ QHash<QString, Entry> buildTable()
         {u"chkAasta", u"Vastuses aastad", 0},
         {u"chkKuu", u"Vastuses kuud", 0},
         {u"chkPäev", u"Vastuses päevad", 0},
-        {u"tkpKuupäev", u"Kuupäev", 0},
-        {u"tkpIKuupäev", u"Esimene kuupäev", 0},
-        {u"tkpIIKuupäev", u"Teine kuupäev", 0},
-        {u"takJuliusePäev", u"Juliuse päev", 0},
-        {u"takAasta", u"Aasta", 0},
-        {u"frmLiidaLahuta/takAasta", u"Aastate arv", 0},
-        {u"frmLiidaLahuta/takKuu", u"Kuude arv", 0},
-        {u"frmLiidaLahuta/takPäev", u"Päevade arv", 0},
-
-        // The fields of the Tundkast boxes, in the order they take the focus.
-        {u"TKArvuKast/txtArv", u"Arv", 0},
-        {u"TKKellaKast/txtTund", u"Tund", 0},
-        {u"TKKellaKast/txtMinut", u"Minut", 0},
-        {u"TKKellaKast/txtSekund", u"Sekund", 0},
-        {u"TKKuupKast/txtPäev", u"Päev", 0},
-        {u"TKKuupKast/txtKuu", u"Kuu", 0},
-        {u"TKKuupKast/txtAasta", u"Aasta", 0},
-        {u"TKKellaKast/lblKoolon", nullptr, Hidden},
-        {u"TKKellaKast/lblKoolon2", nullptr, Hidden},
-        {u"TKKuupKast/lblPunkt", nullptr, Hidden},
-        {u"TKKuupKast/lblPunkt2", nullptr, Hidden},
 
         // Month calendar.
         {u"lblKalender", u"Näidatav kuu", Readout},
@@ -165,8 +144,6 @@ QHash<QString, Entry> buildTable()
         // Set-time and set-date dialogs, About window.
         {u"frmSeaKell/lblKell", u"Praegune kellaaeg", Readout},
         {u"frmSeaKuup/lblKuupäev", u"Tänane kuupäev", Readout},
-        {u"tklKell", u"Uus kellaaeg", 0},
-        {u"frmSeaKuup/tkpKuupäev", u"Uus kuupäev", 0},
         {u"frmSeaKell/cmdSea", u"Sea kellaaeg", 0},
         {u"frmSeaKuup/cmdSea", u"Sea kuupäev", 0},
         {u"cmdLoobu", u"Loobu", 0},
@@ -189,12 +166,6 @@ const Entry *lookup(const QWidget *w)
     const QWidget *window = w->window();
     if (window != w && !window->objectName().isEmpty()) {
         auto it = table.constFind(window->objectName() + QLatin1Char('/') + name);
-        if (it != table.constEnd())
-            return &*it;
-    }
-    if (const QWidget *parent = w->parentWidget()) {
-        auto it = table.constFind(QLatin1String(parent->metaObject()->className())
-                                  + QLatin1Char('/') + name);
         if (it != table.constEnd())
             return &*it;
     }
@@ -433,146 +404,14 @@ public:
     }
 };
 
-// The three Tundkast boxes: a group named after what is entered in it.
-class BoxInterface : public QAccessibleWidget {
-public:
-    explicit BoxInterface(QWidget *box) : QAccessibleWidget(box, QAccessible::Grouping) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            const Entry *e = lookup(widget());
-            if (e && !e->name.isEmpty())
-                return e->name;
-            const QString fromBuddy = QAccessibleWidget::text(t);
-            if (!fromBuddy.isEmpty())
-                return fromBuddy;
-            const QByteArray cls = widget()->metaObject()->className();
-            if (cls == "TKKuupKast")
-                return QStringLiteral("Kuupäev");
-            if (cls == "TKKellaKast")
-                return QStringLiteral("Kellaaeg");
-            return QStringLiteral("Arv");
-        }
-        return QAccessibleWidget::text(t);
-    }
-};
-
-// A text field of a Tundkast box. Its text can be read, its caret and
-// selection followed and set; text goes in only through the keyboard, where
-// the box's rules apply, so there is no editable-text interface.
-class FieldInterface : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit FieldInterface(QLineEdit *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
-
-    QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            const Entry *e = lookup(widget());
-            if (e && !e->name.isEmpty())
-                return e->name;
-        }
-        if (t == QAccessible::Value)
-            return field()->text();
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.editable = !field()->isReadOnly();
-        s.readOnly = field()->isReadOnly();
-        s.selectableText = true;
-        return s;
-    }
-
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
-
-    void selection(int index, int *start, int *end) const override
-    {
-        *start = *end = 0;
-        if (index == 0 && field()->hasSelectedText()) {
-            *start = field()->selectionStart();
-            *end = *start + field()->selectedText().size();
-        }
-    }
-    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int start, int end) override { setSelection(0, start, end); }
-    void removeSelection(int index) override
-    {
-        if (index == 0)
-            field()->deselect();
-    }
-    void setSelection(int index, int start, int end) override
-    {
-        if (index == 0)
-            field()->setSelection(start, end - start);
-    }
-    int cursorPosition() const override { return field()->cursorPosition(); }
-    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    QString text(int start, int end) const override
-    {
-        return field()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return int(field()->text().size()); }
-
-    QRect characterRect(int offset) const override
-    {
-        const QLineEdit *e = field();
-        const QString t = e->text();
-        if (offset < 0 || offset >= t.size())
-            return QRect();
-        const QFontMetrics fm(e->font());
-        const QRect area = e->contentsRect().marginsRemoved(e->textMargins());
-        const int width = fm.horizontalAdvance(t);
-        int left = area.left() + 2;
-        if (e->alignment() & Qt::AlignHCenter)
-            left = area.left() + (area.width() - width) / 2;
-        else if (e->alignment() & Qt::AlignRight)
-            left = area.right() - 2 - width;
-        const QRect r(left + fm.horizontalAdvance(t.left(offset)),
-                      area.top() + (area.height() - fm.height()) / 2,
-                      fm.horizontalAdvance(t.mid(offset, 1)), fm.height());
-        return QRect(e->mapToGlobal(r.topLeft()), r.size());
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        return field()->cursorPositionAt(field()->mapFromGlobal(point));
-    }
-    void scrollToSubstring(int, int end) override { field()->setCursorPosition(end); }
-    QString attributes(int offset, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        Q_UNUSED(offset);
-        return QString();
-    }
-};
-
-// Labels, buttons and the parts of the Tundkast boxes get the interfaces
-// above whatever their names: a widget may be asked for before its
-// objectName is set, and the interface made then stays, so the table is read
-// when a name is asked for, not here.
+// Labels and buttons get the interfaces above whatever their names: a
+// widget may be asked for before its objectName is set, and the interface
+// made then stays, so the table is read when a name is asked for, not here.
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto *w = static_cast<QWidget *>(object);
-    if (className == QLatin1String("TKField")) {
-        if (auto *field = qobject_cast<QLineEdit *>(w))
-            return new FieldInterface(field);
-        return nullptr;
-    }
-    if (className == QLatin1String("TKKuupKast") || className == QLatin1String("TKKellaKast")
-        || className == QLatin1String("TKArvuKast"))
-        return new BoxInterface(w);
     if (className == QLatin1String("QLabel"))
         return new LabelInterface(static_cast<QLabel *>(w));
     if (className == QLatin1String("QPushButton")) {

@@ -49,6 +49,7 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
     QFrame *fraSea = form::frame(fraRaam, QStringLiteral("fraSea"), 1440, 240, 1335, 735);
     m_tklKell = new TKKellaKast(fraSea);
     m_tklKell->setObjectName(QStringLiteral("tklKell"));
+    m_tklKell->setAccessibleName(QStringLiteral("Uus kellaaeg"));
     form::place(m_tklKell, 135, 240, 1050, 330);
 
     const QFont buttonFont = form::sans(12);
@@ -63,7 +64,7 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
     setTabOrder(m_cmdLoobu, m_cmdSea);
 
     connect(m_tklKell, &TKKellaKast::TKChange, this,
-            [this](bool &allSet) { m_cmdSea->setEnabled(allSet); });
+            [this](bool allSet) { m_cmdSea->setEnabled(allSet); });
     connect(m_tklKell, &TKKellaKast::TKEnterPress, m_cmdSea, &QPushButton::click);
     connect(m_tklKell, &TKKellaKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKell::cmdSeaClick);

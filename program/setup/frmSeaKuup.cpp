@@ -52,6 +52,7 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
     QFrame *fraSeaKuup = form::frame(fraRaam, QStringLiteral("fraSeaKuup"), 1680, 240, 1575, 735);
     m_tkpKuupaev = new TKKuupKast(fraSeaKuup);
     m_tkpKuupaev->setObjectName(QStringLiteral("tkpKuupäev"));
+    m_tkpKuupaev->setAccessibleName(QStringLiteral("Uus kuupäev"));
     // The year limits as the form stores them with the control.
     m_tkpKuupaev->loadPersisted(QVariantMap{{QStringLiteral("maksimum"), 2299},
                                             {QStringLiteral("miinimum"), 100}});
@@ -69,7 +70,7 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
     setTabOrder(m_cmdLoobu, m_cmdSea);
 
     connect(m_tkpKuupaev, &TKKuupKast::TKChange, this,
-            [this](bool &, bool &valid) { m_cmdSea->setEnabled(valid); });
+            [this](bool, bool valid) { m_cmdSea->setEnabled(valid); });
     connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, m_cmdSea, &QPushButton::click);
     connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);

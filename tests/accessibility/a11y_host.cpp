@@ -96,11 +96,13 @@ int main(int argc, char *argv[])
         about->move(0, 300);
         about->show();
     } else {
-        // As the set-time, set-date and interval dialogs place them.
+        // As the set-time, set-date and interval dialogs place and name them.
         auto *setTime = new QWidget;
         setTime->setObjectName(QStringLiteral("frmSeaKell"));
         setTime->setWindowTitle(QStringLiteral("Sea kellaaeg"));
-        (new TKKellaKast(setTime))->setObjectName(QStringLiteral("tklKell"));
+        auto *time = new TKKellaKast(setTime);
+        time->setObjectName(QStringLiteral("tklKell"));
+        time->setAccessibleName(QStringLiteral("Uus kellaaeg"));
         setTime->resize(200, 60);
         setTime->show();
         auto *interval = new QWidget;
@@ -108,15 +110,19 @@ int main(int argc, char *argv[])
         interval->setWindowTitle(QStringLiteral("Leia päevade arv"));
         auto *first = new TKKuupKast(interval);
         first->setObjectName(QStringLiteral("tkpIKuupäev"));
+        first->setAccessibleName(QStringLiteral("Esimene kuupäev"));
         auto *second = new TKKuupKast(interval);
         second->setObjectName(QStringLiteral("tkpIIKuupäev"));
+        second->setAccessibleName(QStringLiteral("Teine kuupäev"));
         second->move(0, 40);
         interval->resize(200, 100);
         interval->show();
         auto *julian = new QWidget;
         julian->setObjectName(QStringLiteral("frmKuupäev"));
         julian->setWindowTitle(QStringLiteral("Leia kuupäev"));
-        (new TKArvuKast(julian))->setObjectName(QStringLiteral("takJuliusePäev"));
+        auto *number = new TKArvuKast(julian);
+        number->setObjectName(QStringLiteral("takJuliusePäev"));
+        number->setAccessibleName(QStringLiteral("Juliuse päev"));
         julian->resize(200, 60);
         julian->show();
     }

@@ -105,7 +105,7 @@ public:
 
     explicit EventLog(TKKuupKast *box)
     {
-        connect(box, &TKKuupKast::TKChange, this, [this](bool &before, bool &valid) {
+        connect(box, &TKKuupKast::TKChange, this, [this](bool before, bool valid) {
             events << QStringLiteral("C(%1,%2)").arg(int(before)).arg(int(valid));
         });
         connect(box, &TKKuupKast::TKEnterPress, this, [this] { events << QStringLiteral("E"); });
@@ -114,14 +114,14 @@ public:
     explicit EventLog(TKKellaKast *box)
     {
         connect(box, &TKKellaKast::TKChange, this,
-                [this](bool &set) { events << QStringLiteral("C(%1)").arg(int(set)); });
+                [this](bool set) { events << QStringLiteral("C(%1)").arg(int(set)); });
         connect(box, &TKKellaKast::TKEnterPress, this, [this] { events << QStringLiteral("E"); });
         connect(box, &TKKellaKast::TKFullChange, this, [this] { events << QStringLiteral("F"); });
     }
     explicit EventLog(TKArvuKast *box)
     {
         connect(box, &TKArvuKast::TKChange, this,
-                [this](bool &in) { events << QStringLiteral("C(%1)").arg(int(in)); });
+                [this](bool in) { events << QStringLiteral("C(%1)").arg(int(in)); });
         connect(box, &TKArvuKast::TKEnterPress, this, [this] { events << QStringLiteral("E"); });
         connect(box, &TKArvuKast::TKFullChange, this, [this] { events << QStringLiteral("F"); });
     }

@@ -2,6 +2,8 @@
 // grouping, the sign, pastes and drops, the setters and persisted limits.
 #include "tkhelpers.h"
 
+#include <limits>
+
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
@@ -375,7 +377,7 @@ private slots:
     void persistedProperties()
     {
         TKArvuKast box;
-        QVERIFY(!box.TKArvPiirides());
+        QVERIFY(box.TKArvPiirides()); // empty, without a minimum
         box.loadPersisted({{QStringLiteral("lubanull"), true},
                            {QStringLiteral("MAKSIMAALNEV"), 5},
                            {QStringLiteral("minimaalnev"), 10},
@@ -399,6 +401,165 @@ private slots:
         fromForm.loadPersisted({});
         QCOMPARE(fromForm.TKMaksimaalneVaartus(), 0);
         QVERIFY(fromForm.TKArvPiirides()); // minimum 0
+    }
+
+    // Limits that widen or change check the text shown again, and TKChange
+    // tells the host when the flag moved.
+    void widerLimitsCheckTheTextAgain_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<bool>("inLimits");
+        auto row = [](const char *tag, const char *setup, const char *typed, const char *change,
+                      const char *events, bool inLimits) {
+            QTest::newRow(tag) << setup << typed << change << events << inLimits;
+        };
+        row("minimum lowered under the number", "max 9999; min 2999", "299", "min 99", "C(1)", true);
+        row("zero allowed: empty box without minimum", "max 9999; min 2999", "", "zero 1", "C(1)", true);
+        row("negatives allowed: limits gone", "max 99; min 10", "7", "neg 1", "C(1)", true);
+        row("maximum 0 removes both limits", "max 99; min 50", "7", "max 0", "C(1)", true);
+        row("zero forbidden while 0 is shown", "zero 1", "0", "zero 0", "C(0)", false);
+        row("negatives forbidden while -5 is shown", "neg 1; digits 3", "-5", "neg 0", "C(0)", false);
+        row("a loaded shorter limit", "", "12345", "chars 4", "C(0)", false);
+        row("nothing changes: no event", "max 99", "12", "max 50", "", true);
+    }
+    void widerLimitsCheckTheTextAgain()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, typed);
+        QFETCH(QString, change);
+        Host<TKArvuKast> h;
+        const auto apply = [&](const QString &steps) {
+            for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+                const QString what = step.section(u' ', 0, 0);
+                const int v = step.section(u' ', 1).toInt();
+                if (what == QLatin1String("max"))
+                    h.box->setTKMaksimaalneVaartus(v);
+                else if (what == QLatin1String("min"))
+                    h.box->setTKMinimaalneVaartus(v);
+                else if (what == QLatin1String("zero"))
+                    h.box->setTKNullLubatud(v);
+                else if (what == QLatin1String("neg"))
+                    h.box->setTKNegArvLubatud(v);
+                else if (what == QLatin1String("digits"))
+                    h.box->setTKMaksimaalnePikkus(v);
+                else if (what == QLatin1String("chars"))
+                    h.box->setMaxpikkus(v);
+            }
+        };
+        apply(setup);
+        h.box->setFocus();
+        type(typed);
+        QFETCH(bool, inLimits);
+        const bool flagMoves = !QString(QTest::currentDataTag()).startsWith(QLatin1String("nothing"));
+        QCOMPARE(h.box->TKArvPiirides(), flagMoves ? !inLimits : inLimits);
+        EventLog log(h.box);
+        QSignalSpy flag(h.box, &TKArvuKast::TKArvPiiridesChanged);
+        apply(change);
+        QTEST(log.take(), "events");
+        QTEST(h.box->TKArvPiirides(), "inLimits");
+        QCOMPARE(flag.count(), flagMoves ? 1 : 0);
+        QCOMPARE(h.box->TKArv().isValid(), h.box->TKArvPiirides() && !typed.isEmpty());
+    }
+
+    void newEmptyBoxIsInsideTheLimits()
+    {
+        TKArvuKast box;
+        QVERIFY(box.TKArvPiirides());
+        QSignalSpy change(&box, &TKArvuKast::TKChange);
+        box.TKClear();
+        QCOMPARE(change.count(), 1);
+        QCOMPARE(change.at(0), QVariantList{true});
+        QVERIFY(box.TKArvPiirides());
+        box.setTKMaksimaalneVaartus(20);
+        box.setTKMinimaalneVaartus(5);
+        QCOMPARE(change.count(), 2); // the minimum makes the empty box not inside
+        QCOMPARE(change.at(1), QVariantList{false});
+    }
+
+    // Whatever the limits, the text is a number in whole groups: a bound
+    // longer than the digit limit is cut to the digits the limit holds.
+    void neverAMalformedNumber()
+    {
+        Host<TKArvuKast> h;
+        h.box->setTKMaksimaalnePikkus(3);
+        h.box->setFocus();
+        type("1");
+        h.box->setTKMaksimaalneVaartus(81273);
+        h.box->setTKMinimaalneVaartus(26781);
+        QCOMPARE(h.field("txtArv")->text(), QStringLiteral("267"));
+        QVERIFY(!h.box->TKArvPiirides()); // 267 is below the minimum
+        QVERIFY(!h.box->TKArv().isValid());
+
+        // typing stays inside the digit limit however the characters count
+        h.box->setTKMaksimaalneVaartus(0);
+        h.box->TKClear();
+        h.box->setMaxpikkus(8); // room for 6 digits grouped, and 2 characters more
+        h.box->setFocus();
+        type("1234567");
+        QCOMPARE(h.field("txtArv")->text(), grouped(QStringLiteral("123 456")));
+        QVERIFY(h.box->TKArvPiirides());
+    }
+
+    // The value as a number: what the text means, 0 where there is none.
+    void numberProperty_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("grouped") << "1234567" << qint64(1234567);
+        QTest::newRow("19 digits, the largest") << "9223372036854775807" << std::numeric_limits<qint64>::max();
+        QTest::newRow("19 digits, one more") << "9223372036854775808" << qint64(0);
+        QTest::newRow("20 digits") << "12345678901234567890" << qint64(0);
+        QTest::newRow("negative") << "-42" << qint64(-42);
+        QTest::newRow("empty") << "" << qint64(0);
+    }
+    void numberProperty()
+    {
+        QFETCH(QString, typed);
+        Host<TKArvuKast> h;
+        h.box->setTKNegArvLubatud(true);
+        h.box->setTKMaksimaalnePikkus(20);
+        h.box->setFocus();
+        type(typed);
+        QVERIFY(h.box->TKArvPiirides());
+        QTEST(h.box->arv(), "value");
+        QTEST(h.box->property("arv").toLongLong(), "value");
+        // the text always carries the whole number
+        QCOMPARE(h.box->TKArv().toString().remove(QChar(0x00A0)), typed);
+    }
+
+    void writingTheNumber()
+    {
+        Host<TKArvuKast> h;
+        EventLog log(h.box);
+        QSignalSpy value(h.box, &TKArvuKast::arvChanged);
+        h.box->setArv(1234);
+        QCOMPARE(h.field("txtArv")->text(), grouped(QStringLiteral("1 234")));
+        QCOMPARE(log.take(), QStringLiteral("C(1)")); // no TKFullChange
+        QCOMPARE(value.count(), 1);
+        QCOMPARE(value.at(0), QVariantList{qint64(1234)});
+        h.box->setArv(1234);
+        QCOMPARE(log.take(), QString());
+        // moved into the limits
+        h.box->setTKMaksimaalneVaartus(500);
+        h.box->setTKMinimaalneVaartus(20);
+        h.box->setArv(-7);
+        QCOMPARE(h.box->arv(), 20);
+        h.box->setArv(9000);
+        QCOMPARE(h.box->arv(), 500);
+        h.box->setTKMaksimaalneVaartus(0);
+        h.box->setTKMaksimaalnePikkus(3);
+        h.box->setArv(123456);
+        QCOMPARE(h.box->arv(), 999);
+        // 0 where zero is not allowed: the empty box
+        h.box->setArv(0);
+        QCOMPARE(h.field("txtArv")->text(), QString());
+        h.box->setTKNullLubatud(true);
+        h.box->setArv(0);
+        QCOMPARE(h.field("txtArv")->text(), QStringLiteral("0"));
+        QVERIFY(h.box->TKArvPiirides());
     }
 
     void sizeLimits()

@@ -164,6 +164,43 @@ private slots:
         QCOMPARE(focused(), h.field("txtMinut"));
     }
 
+    // The value as a QTime: invalid until all three parts are there, then
+    // the time shown; zero-filling as the focus leaves changes neither it
+    // nor the flag, so nothing is raised.
+    void timeProperty()
+    {
+        Host<TKKellaKast> h;
+        QSignalSpy time(h.box, &TKKellaKast::kellChanged);
+        QSignalSpy text(h.box, &TKKellaKast::TKKellChanged);
+        h.box->setFocus();
+        type("9");
+        h.field("txtMinut")->setFocus();
+        type("5");
+        QVERIFY(!h.box->kell().isValid());
+        h.field("txtSekund")->setFocus();
+        type("7");
+        QCOMPARE(h.box->kell(), QTime(9, 5, 7));
+        QCOMPARE(h.box->property("kell").toTime(), QTime(9, 5, 7));
+        QCOMPARE(time.count(), 1);
+        QCOMPARE(time.at(0).at(0).toTime(), QTime(9, 5, 7));
+        QCOMPARE(text.count(), 1);
+        QCOMPARE(text.at(0).at(0), QVariant(QStringLiteral("09:05:07")));
+        EventLog log(h.box);
+        h.other->setFocus();
+        QCOMPARE(h.field("txtSekund")->text(), QStringLiteral("07"));
+        QCOMPARE(log.take(), QString());
+        QCOMPARE(time.count(), 1);
+
+        // written: every part two digits, the milliseconds dropped
+        QVERIFY(h.box->setProperty("kell", QTime(23, 59, 1, 999)));
+        QCOMPARE(h.field("txtTund")->text() + h.field("txtMinut")->text() + h.field("txtSekund")->text(),
+                 QStringLiteral("235901"));
+        QCOMPARE(log.take(), QStringLiteral("C(1)"));
+        h.box->setKell(QTime());
+        QCOMPARE(log.take(), QStringLiteral("C(0)"));
+        QCOMPARE(time.last().at(0).toTime(), QTime());
+    }
+
     void fixedSize()
     {
         TKKellaKast box;

@@ -142,6 +142,8 @@ private slots:
 
     void yearBelowMinimumOnLeaving()
     {
+        // Leaving "99" raises the year to the minimum: 15.03.100 is a valid
+        // date, and the host hears of it at once.
         Host<TKKuupKast> h;
         h.box->setFocus();
         type("150399");
@@ -150,10 +152,137 @@ private slots:
         h.other->setFocus();
         QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("100"));
         QCOMPARE(h.field("txtAasta")->cursorPosition(), 3);
-        QCOMPARE(log.take(), QString());
-        // the flags stay as they were until the next change
-        QVERIFY(!h.box->TKKuupaevOige());
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
         QVERIFY(h.box->TKEnneGregoriust());
+        QCOMPARE(h.box->TKKuupaev(), modTundkast::DateValueOf(100, 3, 15));
+    }
+
+    // A lone "0" in the day or month becomes "01" as the focus leaves it; when
+    // that completes a valid date, the flags and a TKChange say so.
+    void zeroFilledToAValidDate_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("day") << "txtPäev";
+        QTest::newRow("month") << "txtKuu";
+    }
+    void zeroFilledToAValidDate()
+    {
+        QFETCH(QString, field);
+        Host<TKKuupKast> h;
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QLineEdit *edit = h.field(field);
+        edit->setFocus();
+        edit->selectAll();
+        key(Qt::Key_Backspace);
+        type("0");
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.other->setFocus();
+        QCOMPARE(edit->text(), QStringLiteral("01"));
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QVERIFY(h.box->kuupaev().isValid());
+    }
+
+    // Limits that widen check the text shown again.
+    void widerYearLimitsValidateTheText()
+    {
+        Host<TKKuupKast> h;
+        h.box->loadPersisted({{QStringLiteral("maksimum"), 2299}, {QStringLiteral("miinimum"), 1500}});
+        h.box->setFocus();
+        type("01011200");
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("1200"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        QSignalSpy valid(h.box, &TKKuupKast::TKKuupaevOigeChanged);
+        h.box->setTKAastaMiinimum(100);
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QCOMPARE(valid.count(), 1);
+        QCOMPARE(valid.at(0), QVariantList{true});
+        // and narrowing again replaces the year, which is then valid again
+        h.box->setTKAastaMiinimum(1500);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("1500"));
+        QCOMPARE(log.take(), QStringLiteral("C(1,1)"));
+    }
+
+    void todayFilledOutsideTheLimitsThenWidened()
+    {
+        Host<TKKuupKast> h;
+        h.box->loadPersisted({{QStringLiteral("maksimum"), 100}, {QStringLiteral("miinimum"), 100}});
+        QTest::mouseDClick(h.field("txtPäev"), Qt::LeftButton);
+        QCOMPARE(h.field("txtAasta")->text(), QStringLiteral("2004"));
+        QVERIFY(!h.box->TKKuupaevOige());
+        EventLog log(h.box);
+        h.box->setTKAastaMaksimum(2500);
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)"));
+        QVERIFY(h.box->TKKuupaevOige());
+        QCOMPARE(h.box->kuupaev(), QDate(2004, 3, 15));
+    }
+
+    void newBoxSaysBeforeTheReform()
+    {
+        TKKuupKast box;
+        QVERIFY(box.TKEnneGregoriust());
+        QVERIFY(!box.TKKuupaevOige());
+        QVERIFY(!box.kuupaev().isValid());
+        box.loadPersisted({{QStringLiteral("maksimum"), 2299}});
+        QVERIFY(box.TKEnneGregoriust());
+    }
+
+    // The typed value as a QDate: the Gregorian date of the entered day in
+    // either reading, written back in the box's reading.
+    void userPropertyInBothReadings_data()
+    {
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("Gregorian") << false << "15032004" << QDate(2004, 3, 15);
+        QTest::newRow("Julian") << true << "02032004" << QDate(2004, 3, 15);
+        QTest::newRow("Julian leap day") << true << "29021700" << QDate(1700, 3, 11);
+        QTest::newRow("Julian 01.01.100") << true << "0101100" << QDate(99, 12, 30);
+        QTest::newRow("invalid") << false << "29021700" << QDate();
+    }
+    void userPropertyInBothReadings()
+    {
+        QFETCH(bool, julian);
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        Host<TKKuupKast> h;
+        h.box->setTKJuliuseKalender(julian);
+        QSignalSpy changed(h.box, &TKKuupKast::kuupaevChanged);
+        h.box->setFocus();
+        type(typed);
+        QCOMPARE(h.box->kuupaev(), date);
+        QCOMPARE(h.box->property("kuupaev").toDate(), date);
+        QCOMPARE(changed.isEmpty(), !date.isValid());
+        if (date.isValid()) {
+            QCOMPARE(changed.last().at(0).toDate(), date);
+            // written back, the box shows the same text
+            h.box->TKClear();
+            QVERIFY(h.box->setProperty("kuupaev", date));
+            QCOMPARE(h.field("txtPäev")->text() + h.field("txtKuu")->text() + h.field("txtAasta")->text(),
+                     typed);
+        }
+    }
+
+    void writingTheDate()
+    {
+        Host<TKKuupKast> h;
+        EventLog log(h.box);
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QCOMPARE(log.take(), QStringLiteral("C(0,1)")); // no TKFullChange
+        h.box->setKuupaev(QDate(2004, 3, 15));
+        QCOMPARE(log.take(), QString()); // nothing changed
+        h.box->setKuupaev(QDate(50, 6, 1)); // before the limits: their first day
+        QCOMPARE(h.box->kuupaev(), QDate(100, 1, 1));
+        h.box->setKuupaev(QDate(2500, 6, 1)); // after them: their last day
+        QCOMPARE(h.box->kuupaev(), QDate(2299, 12, 31));
+        log.take();
+        h.box->setKuupaev(QDate());
+        QCOMPARE(log.take(), QStringLiteral("C(1,0)"));
+        QCOMPARE(h.field("txtAasta")->text(), QString());
     }
 
     void selectionCollapsedOnLeaving()

@@ -169,7 +169,7 @@ void tst_frmSeaKuup::beforeGregorianReform()
     frmSeaKuup dialog(m_clock, m_setter, [this] { ++m_newDays; });
     QVERIFY(open(dialog));
     bool beforeReform = false;
-    connect(box(dialog), &TKKuupKast::TKChange, this, [&](bool &before, bool &) { beforeReform = before; });
+    connect(box(dialog), &TKKuupKast::TKChange, this, [&](bool before, bool) { beforeReform = before; });
     typeIntoFocus(QStringLiteral("04101582"));
     QVERIFY(beforeReform);
     QVERIFY(sea(dialog)->isEnabled());

@@ -14,20 +14,29 @@ class QLabel;
 class TUNDKAST_EXPORT TKControl : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool TKLubatud READ TKLubatud WRITE setTKLubatud DESIGNABLE false STORED false)
-    Q_PROPERTY(bool TKLukus READ TKLukus WRITE setTKLukus DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKLubatud READ TKLubatud WRITE setTKLubatud NOTIFY TKLubatudChanged
+               DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKLukus READ TKLukus WRITE setTKLukus NOTIFY TKLukusChanged
+               DESIGNABLE false STORED false)
 
 public:
     ~TKControl() override;
 
-    /*! The enabled flag of the control's main field; the control itself stays enabled. */
+    /*! The control's own enabled flag, as last set by setTKLubatud (true at
+        first). It does not follow the enabled state of a parent: a box inside
+        a disabled frame still reads true, and takes input again as soon as the
+        frame is enabled. */
     bool TKLubatud() const;
-    /*! Enables or disables every field of the control. */
+    /*! Enables or disables every field of the control; the control itself stays enabled. */
     void setTKLubatud(bool enabled);
-    /*! The read-only flag of the control's main field. */
+    /*! The control's read-only flag, as last set by setTKLukus (false at first). */
     bool TKLukus() const;
     /*! Makes every field read-only (nothing can be typed, pasted or filled in) or editable. */
     void setTKLukus(bool locked);
+
+Q_SIGNALS:
+    void TKLubatudChanged(bool enabled);
+    void TKLukusChanged(bool locked);
 
 protected:
     explicit TKControl(QWidget *parent);
@@ -36,12 +45,15 @@ protected:
     int px(int pixels) const;
     TKField *addField(const QString &objectName, int left, int width, int maxLength);
     QLabel *addSeparator(const QString &objectName, const QString &text, int left);
-    // The field whose flags TKLubatud and TKLukus report.
-    virtual TKField *mainField() const = 0;
 
-    // Hooks the fields call. fieldKey returns the character to insert (0 =
-    // discard): a digit, '-' or 8 for Backspace; 13 is Enter.
-    virtual int fieldKey(TKField *field, int key) = 0;
+    // Hooks the fields call.
+    // A key typed in a field: Qt::Key_0 .. Qt::Key_9 and Qt::Key_Minus for
+    // those characters, Qt::Key_Backspace, Qt::Key_Return or Qt::Key_Enter;
+    // every other character arrives as Qt::Key_unknown. Returns true when the
+    // field is to apply the key (insert the character at the caret, or delete
+    // the character before it), false when the key is discarded or the
+    // control did the edit itself.
+    virtual bool fieldKey(TKField *field, Qt::Key key) = 0;
     // Tab in a field; true when the control took the focus move itself.
     virtual bool fieldTab(TKField *field);
     // Change processing of a field's text; not called while updating internally.
@@ -58,6 +70,14 @@ protected:
     virtual bool canPaste(TKField *field, const QString &text) const;
     // Inserts text that canPaste accepted.
     virtual void doPaste(TKField *field, const QString &text);
+    // Brings the flags up to date with the fields after the control changed a
+    // text on its own account (zero-filling on a focus move and the like):
+    // raises TKChange when a flag changed, and the property change signals.
+    virtual void updateState() = 0;
+
+    // The character code of a key as modTundkast::FilterDigitKey takes it:
+    // 8 for Backspace, '0' .. '9' for the digits, 0 for every other key.
+    static int characterCode(Qt::Key key);
 
     // Moves the focus to field without running the entry rules of the control.
     void focusField(TKField *field);
@@ -80,4 +100,6 @@ private:
     bool m_focusInside = false;
     bool m_movingFocus = false;
     bool m_entering = false;
+    bool m_enabled = true;
+    bool m_locked = false;
 };

@@ -1,9 +1,14 @@
 // TKKellaKast: a time-of-day box of three fields, hh:mm:ss. It tells whether
 // all three parts are filled in and returns the time as a text.
+//
+// The all-set flag always says what the fields show; TKChange is raised
+// after every change of the text that the user makes and whenever the flag
+// changes.
 #pragma once
 
 #include <tundkast/tkcontrol.h>
 
+#include <QTime>
 #include <QVariant>
 
 #include <memory>
@@ -12,7 +17,9 @@ class TUNDKAST_EXPORT TKKellaKast : public TKControl
 {
     Q_OBJECT
     Q_CLASSINFO("Description", "Kellaaja kast.")
-    Q_PROPERTY(QVariant TKKell READ TKKell DESIGNABLE false STORED false)
+    Q_PROPERTY(QVariant TKKell READ TKKell NOTIFY TKKellChanged DESIGNABLE false STORED false)
+    // The value as a QTime, for forms, QDataWidgetMapper and bindings.
+    Q_PROPERTY(QTime kell READ kell WRITE setKell NOTIFY kellChanged USER true)
 
 public:
     explicit TKKellaKast(QWidget *parent = nullptr);
@@ -21,6 +28,12 @@ public:
     /*! "hh:mm:ss" (each part zero-filled) when all three fields are filled in;
         otherwise an invalid QVariant. */
     QVariant TKKell() const;
+
+    /*! The time when all three fields are filled in; an invalid QTime otherwise. */
+    QTime kell() const;
+    /*! Shows a time to the second (milliseconds are dropped); an invalid QTime
+        empties the box. When the text changes TKChange is raised; TKFullChange is not. */
+    void setKell(const QTime &time);
 
     QSize sizeHint() const override;
 
@@ -31,22 +44,27 @@ public Q_SLOTS:
     void TKFocusInValidation();
 
 Q_SIGNALS:
-    /*! A field changed; TundMinSekMaaratud is a copy of the all-set flag. */
-    void TKChange(bool &TundMinSekMaaratud);
+    /*! The content changed or the flag changed; TundMinSekMaaratud is the
+        all-set flag. */
+    void TKChange(bool TundMinSekMaaratud);
     /*! Enter was typed while all three fields are filled in. */
     void TKEnterPress();
-    /*! The time is complete; always right after a TKChange. */
+    /*! The time was completed; always right after a TKChange. */
     void TKFullChange();
 
+    void TKKellChanged(const QVariant &time);
+    void kellChanged(const QTime &time);
+
 protected:
-    TKField *mainField() const override;
-    int fieldKey(TKField *field, int key) override;
+    bool fieldKey(TKField *field, Qt::Key key) override;
     bool fieldTab(TKField *field) override;
     void fieldChanged(TKField *field) override;
     void fieldValidate(TKField *field) override;
     void controlEntered(TKField *field) override;
+    void updateState() override;
 
 private:
     struct Private;
     std::unique_ptr<Private> d;
+    void publish(bool contentChanged, bool complete);
 };

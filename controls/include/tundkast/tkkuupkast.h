@@ -2,10 +2,16 @@
 // date is valid and whether it lies before the Gregorian reform, returns the
 // date as a date value, and can read the entered date as a Julian-calendar
 // date and return its Gregorian date.
+//
+// The flags always say what the text shown means under the current year
+// limits and reading: after typing, pasting, a focus move, any setter,
+// TKClear and loading alike. TKChange is raised after every change of the
+// text that the user makes and whenever a flag changes.
 #pragma once
 
 #include <tundkast/tkcontrol.h>
 
+#include <QDate>
 #include <QVariantMap>
 
 #include <memory>
@@ -14,18 +20,27 @@ class TUNDKAST_EXPORT TKKuupKast : public TKControl
 {
     Q_OBJECT
     Q_CLASSINFO("Description", "Kuupäeva kast (vormingus pp.kk.aaaa).")
-    Q_PROPERTY(int TKAastaMaksimum READ TKAastaMaksimum WRITE setTKAastaMaksimum DESIGNABLE false STORED false)
-    Q_PROPERTY(int TKAastaMiinimum READ TKAastaMiinimum WRITE setTKAastaMiinimum DESIGNABLE false STORED false)
-    Q_PROPERTY(bool TKEnneGregoriust READ TKEnneGregoriust DESIGNABLE false STORED false)
-    Q_PROPERTY(double TKKuupaev READ TKKuupaev DESIGNABLE false STORED false)
-    Q_PROPERTY(double TKKuupaevGr READ TKKuupaevGr DESIGNABLE false STORED false)
-    Q_PROPERTY(bool TKKuupaevOige READ TKKuupaevOige DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKAastaMaksimum READ TKAastaMaksimum WRITE setTKAastaMaksimum
+               NOTIFY TKAastaMaksimumChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(int TKAastaMiinimum READ TKAastaMiinimum WRITE setTKAastaMiinimum
+               NOTIFY TKAastaMiinimumChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(bool TKEnneGregoriust READ TKEnneGregoriust NOTIFY TKEnneGregoriustChanged
+               DESIGNABLE false STORED false)
+    Q_PROPERTY(double TKKuupaev READ TKKuupaev NOTIFY TKKuupaevChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(double TKKuupaevGr READ TKKuupaevGr NOTIFY TKKuupaevGrChanged DESIGNABLE false
+               STORED false)
+    Q_PROPERTY(bool TKKuupaevOige READ TKKuupaevOige NOTIFY TKKuupaevOigeChanged DESIGNABLE false
+               STORED false)
     Q_PROPERTY(bool TKJuliuseKalender READ TKJuliuseKalender WRITE setTKJuliuseKalender
                NOTIFY TKJuliuseKalenderChanged DESIGNABLE false STORED false)
+    // The value as a QDate, for forms, QDataWidgetMapper and bindings.
+    Q_PROPERTY(QDate kuupaev READ kuupaev WRITE setKuupaev NOTIFY kuupaevChanged USER true)
     // The persisted year limits under the keys of the host's form files;
     // written as loaded, without clamping.
-    Q_PROPERTY(int maksimum READ maksimum WRITE setMaksimum DESIGNABLE true)
-    Q_PROPERTY(int miinimum READ miinimum WRITE setMiinimum DESIGNABLE true)
+    Q_PROPERTY(int maksimum READ maksimum WRITE setMaksimum NOTIFY TKAastaMaksimumChanged
+               DESIGNABLE true)
+    Q_PROPERTY(int miinimum READ miinimum WRITE setMiinimum NOTIFY TKAastaMiinimumChanged
+               DESIGNABLE true)
 
 public:
     explicit TKKuupKast(QWidget *parent = nullptr);
@@ -33,13 +48,14 @@ public:
 
     int TKAastaMaksimum() const;
     /*! Sets the largest year, clamped to 2000..3999; a larger year in the box
-        is replaced by it, the date is checked again and TKChange is raised. */
+        is replaced by it and TKChange is raised with the flags of the new text. */
     void setTKAastaMaksimum(int year);
     int TKAastaMiinimum() const;
     /*! Sets the smallest year, clamped to 100..1999; a smaller year in the box
-        is replaced by it, the date is checked again and TKChange is raised. */
+        is replaced by it and TKChange is raised with the flags of the new text.
+        A wider range only checks the text again (TKChange if a flag changed). */
     void setTKAastaMiinimum(int year);
-    /*! True when the date lies before 15.10.1582 or is not valid. */
+    /*! True when the date is not valid or, as written, lies before 15.10.1582. */
     bool TKEnneGregoriust() const;
     /*! The date as a date value (days from 30.12.1899) when the text is a valid
         date of the Gregorian calendar; 0.0 otherwise, so also for a day such as
@@ -50,7 +66,7 @@ public:
         Days 1 and 2 of January 100 are first changed to 3 January 100 in the box. */
     double TKKuupaevGr();
     /*! True when the three fields form an existing date, in the calendar of
-        the box's reading, with its year inside the limits. */
+        the box's reading, with its year inside the limits and inside 100..9999. */
     bool TKKuupaevOige() const;
     /*! True while the box reads its text as a date of the Julian calendar;
         false (the default) for the Gregorian calendar. */
@@ -61,14 +77,27 @@ public:
         flag changes. */
     void setTKJuliuseKalender(bool julian);
 
+    /*! The Gregorian date of the entered day: the date as written in the
+        Gregorian reading, the converted date in the Julian reading (Julian
+        29.02.1700 gives 11.03.1700); an invalid QDate while the text is not a
+        valid date. */
+    QDate kuupaev() const;
+    /*! Shows a date: an invalid QDate empties the box; a valid one is written
+        in the box's reading (in the Julian reading as its Julian-calendar day),
+        moved into the year limits first (a date before them becomes 1 January
+        of the smallest year, one after them 31 December of the largest). When
+        the text changes TKChange is raised; TKFullChange is not. Limits that
+        hold no year at all (a loaded minimum above the maximum) empty the box. */
+    void setKuupaev(const QDate &date);
+
     int maksimum() const;
-    /*! Stores the largest year as loaded (unclamped) and resets the flags as loading does. */
+    /*! Stores the largest year as loaded (unclamped); the text is checked again. */
     void setMaksimum(int year);
     int miinimum() const;
-    /*! Stores the smallest year as loaded (unclamped) and resets the flags as loading does. */
+    /*! Stores the smallest year as loaded (unclamped); the text is checked again. */
     void setMiinimum(int year);
     /*! Loads "Maksimum" and "Miinimum" (keys without regard to case, missing
-        keys read as 0); the flags become before-reform true, valid false. */
+        keys read as 0, values stored unclamped); the text is checked again. */
     void loadPersisted(const QVariantMap &store);
     /*! The year limits under the keys "Maksimum" and "Miinimum". */
     QVariantMap savePersisted() const;
@@ -82,27 +111,36 @@ public Q_SLOTS:
     void TKFocusInValidation();
 
 Q_SIGNALS:
-    /*! A field changed; the parameters are copies of the two flags. */
-    void TKChange(bool &EnneGregoriust, bool &KuupaevOige);
+    /*! The content changed or a flag changed; the parameters are the two flags. */
+    void TKChange(bool EnneGregoriust, bool KuupaevOige);
     /*! Enter was typed while the date is valid. */
     void TKEnterPress();
-    /*! The date is complete and valid; always right after a TKChange. */
+    /*! The date was completed and is valid; always right after a TKChange. */
     void TKFullChange();
+
+    void TKAastaMaksimumChanged(int year);
+    void TKAastaMiinimumChanged(int year);
+    void TKEnneGregoriustChanged(bool beforeReform);
+    void TKKuupaevOigeChanged(bool valid);
+    void TKKuupaevChanged(double dateValue);
+    void TKKuupaevGrChanged(double dateValue);
     /*! The calendar of the reading changed. */
     void TKJuliuseKalenderChanged(bool julian);
+    void kuupaevChanged(const QDate &date);
 
 protected:
-    TKField *mainField() const override;
-    int fieldKey(TKField *field, int key) override;
+    bool fieldKey(TKField *field, Qt::Key key) override;
     bool fieldTab(TKField *field) override;
     void fieldChanged(TKField *field) override;
     void fieldValidate(TKField *field) override;
     void controlEntered(TKField *field) override;
     bool fieldDoubleClicked(TKField *field) override;
+    void updateState() override;
 
 private:
     struct Private;
     std::unique_ptr<Private> d;
-    void evaluate();
-    void emitChange(bool complete);
+    void publish(bool contentChanged, bool complete);
+    void setYearMaximum(int year);
+    void setYearMinimum(int year);
 };
