@@ -9,20 +9,66 @@ namespace datevalue {
 
 using daynumbers::kDateValueEpochJdn;
 
-DateValue DateSerial64(std::int64_t year, std::int64_t month, std::int64_t day)
+namespace {
+
+constexpr std::int64_t kYearLimit = 1000000;
+
+// Year and month 1..12 after carrying the month into the year.
+struct CarriedMonth {
+    std::int64_t year;
+    int month; // [1, 12]
+};
+
+CarriedMonth carryMonth(std::int64_t year, std::int64_t month) noexcept
 {
-    if (year < -1000000 || year > 1000000)
-        throw tundrik::DateRangeError("year outside 100..9999");
-    // Carry the month into the year first, then count the day linearly from
-    // the 1st of that month.
     const std::int64_t m0 = month - 1;
-    const std::int64_t y = year + daynumbers::floorDiv(m0, 12);
-    const int m = int(m0 - daynumbers::floorDiv(m0, 12) * 12) + 1; // [1, 12]
-    const std::int64_t jdn = daynumbers::gregorianToJdn(y, m, 1) + (day - 1);
+    const std::int64_t carry = daynumbers::floorDiv(m0, 12);
+    return {year + carry, int(m0 - carry * 12) + 1};
+}
+
+DateValue checkedValue(std::int64_t jdn)
+{
     const DateValue v = DateValue(jdn - kDateValueEpochJdn);
     if (!InRange(v))
         throw tundrik::DateRangeError("date outside 1.1.100..31.12.9999");
     return v;
+}
+
+void checkYear(std::int64_t year)
+{
+    if (year < -kYearLimit || year > kYearLimit)
+        throw tundrik::DateRangeError("year outside 100..9999");
+}
+
+} // namespace
+
+std::int64_t GregorianSerialJdn(std::int64_t year, std::int64_t month, std::int64_t day) noexcept
+{
+    const CarriedMonth c = carryMonth(year, month);
+    return daynumbers::gregorianToJdn(c.year, c.month, 1) + (day - 1);
+}
+
+std::int64_t JulianSerialJdn(std::int64_t year, std::int64_t month, std::int64_t day) noexcept
+{
+    const CarriedMonth c = carryMonth(year, month);
+    return daynumbers::julianToJdn(c.year, c.month, 1) + (day - 1);
+}
+
+DateValue DateSerial64(std::int64_t year, std::int64_t month, std::int64_t day)
+{
+    checkYear(year);
+    return checkedValue(GregorianSerialJdn(year, month, day));
+}
+
+DateValue JulianDateSerial64(std::int64_t year, std::int64_t month, std::int64_t day)
+{
+    checkYear(year);
+    return checkedValue(JulianSerialJdn(year, month, day));
+}
+
+DateValue JulianDateSerial(int year, int month, int day)
+{
+    return JulianDateSerial64(year, month, day);
 }
 
 DateValue DateSerial(int year, int month, int day)

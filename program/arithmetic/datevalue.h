@@ -28,6 +28,19 @@ DateValue DateSerial(int year, int month, int day);
 // The same, for whole day numbers beyond int range of the day part.
 DateValue DateSerial64(std::int64_t year, std::int64_t month, std::int64_t day);
 
+// The same rule in the Julian calendar: year, month and day name a
+// Julian-calendar date, carried with Julian month lengths (29 February in
+// every fourth year); the result is the date value of that day.
+// Throws tundrik::DateRangeError when the day lies outside 1.1.100..31.12.9999
+// (Gregorian), that is outside Julian 3.1.100..19.10.9999.
+DateValue JulianDateSerial(int year, int month, int day);
+DateValue JulianDateSerial64(std::int64_t year, std::int64_t month, std::int64_t day);
+
+// The Julian day numbers the two rules give, for any year: month carried
+// into the year first, then the day counted linearly from the 1st.
+std::int64_t GregorianSerialJdn(std::int64_t year, std::int64_t month, std::int64_t day) noexcept;
+std::int64_t JulianSerialJdn(std::int64_t year, std::int64_t month, std::int64_t day) noexcept;
+
 // True when year-month-day names an existing day of the proleptic Gregorian
 // calendar (any year).
 bool IsValidDate(std::int64_t year, int month, int day) noexcept;

@@ -1,6 +1,7 @@
 // The time between two dates, and a date shifted by years, months and days.
 #include "modArvutused.h"
 
+#include "daynumbers.h"
 #include "errors.h"
 #include "readoutTexts.h"
 
@@ -8,9 +9,7 @@
 
 namespace modArvutused {
 
-using datevalue::DateSerial64;
-using datevalue::WholeDays;
-using datevalue::YmdOf;
+using datevalue::Jdn;
 
 namespace {
 
@@ -21,30 +20,54 @@ qint16 checked16(qint64 v)
     return qint16(v);
 }
 
+// One calendar's reading of a day number and its normalising date rule.
+struct Calendar {
+    daynumbers::CivilDate (*civil)(std::int64_t jdn);
+    std::int64_t (*serial)(std::int64_t year, std::int64_t month, std::int64_t day);
+};
+
+constexpr Calendar kGregorian{&daynumbers::jdnToGregorian, &datevalue::GregorianSerialJdn};
+constexpr Calendar kJulian{&daynumbers::jdnToJulian, &datevalue::JulianSerialJdn};
+
 } // namespace
 
-QString IntervalText(DateValue first, DateValue second, bool countYears, bool countMonths)
+IntervalParts IntervalPartsOf(DateValue first, DateValue second, bool countYears, bool countMonths,
+                              bool julianCalendar)
 {
-    const auto [y1, m1, d1] = YmdOf(first);
-    const auto s = YmdOf(second);
-    const qint64 secondDays = WholeDays(second);
+    const Calendar &cal = julianCalendar ? kJulian : kGregorian;
+    const std::int64_t a = Jdn(first);
+    const std::int64_t b = Jdn(second);
+    if (a > b)
+        return {0, 0, b - a};
 
-    qint64 years = 0;
+    const auto [y1, m1, d1] = cal.civil(a);
+    const auto s = cal.civil(b);
+    // Each count is the largest whose date, built with the normalising rule,
+    // is not after the second date. The dates grow with the count (a step
+    // adds at least 28 days, the carry of a day past the month's end at most
+    // 3), so the search starts at the step that lands in the second date's
+    // year or month, which is never too small, and goes down. Count 0 gives
+    // the first date itself, so no count goes below 0.
+    std::int64_t years = 0;
     if (countYears) {
         years = s.year - y1;
-        // The anniversary of the first date in the second date's year has not come yet.
-        if (WholeDays(DateSerial64(s.year, m1, d1)) > secondDays)
+        while (cal.serial(y1 + years, m1, d1) > b)
             --years;
     }
-    qint64 months = 0;
+    std::int64_t months = 0;
     if (countMonths) {
-        const auto x = YmdOf(DateSerial64(checked16(y1 + years), m1, d1));
-        months = 12LL * (s.year - x.year) + s.month - x.month;
-        if (d1 > s.day)
+        months = 12 * (s.year - (y1 + years)) + s.month - m1;
+        while (cal.serial(y1 + years, m1 + months, d1) > b)
             --months;
     }
-    const qint64 mid = WholeDays(DateSerial64(checked16(y1 + years), checked16(m1 + months), d1));
-    const qint64 days = secondDays - mid;
+    return {years, months, b - cal.serial(y1 + years, m1 + months, d1)};
+}
+
+QString IntervalText(DateValue first, DateValue second, bool countYears, bool countMonths,
+                     bool julianCalendar)
+{
+    const auto [years, months, days] =
+        IntervalPartsOf(first, second, countYears, countMonths, julianCalendar);
 
     const QString yearWord = years == 1 ? QStringLiteral(" aasta") : QStringLiteral(" aastat");
     const QString monthWord = months == 1 ? QStringLiteral(" kuu") : QStringLiteral(" kuud");
@@ -71,19 +94,22 @@ QString IntervalText(DateValue first, DateValue second, bool countYears, bool co
 QString ShiftedDateText(DateValue start, qint16 years, qint16 months, const qint32 &days,
                         bool add, bool julian)
 {
-    const int sign = add ? 1 : -1;
-    DateValue result;
+    const qint64 sign = add ? 1 : -1;
+    std::int64_t result;
     if (days <= 999) {
-        const auto [y, m, d] = YmdOf(start);
-        result = DateSerial64(checked16(y + qint64(sign) * years),
-                              checked16(m + qint64(sign) * months),
-                              checked16(d + qint64(sign) * days));
+        // Years, months and days are counted in the calendar the answer is
+        // written in, so that a Julian year ends on the same Julian day.
+        const Calendar &cal = julian ? kJulian : kGregorian;
+        const auto [y, m, d] = cal.civil(Jdn(start));
+        result = cal.serial(checked16(y + sign * years), checked16(m + sign * months),
+                            checked16(d + sign * days));
     } else {
-        result = double(WholeDays(start) + qint64(sign) * days);
-        if (!datevalue::InRange(result))
-            throw tundrik::DateRangeError("date outside 1.1.100..31.12.9999");
+        result = Jdn(start) + sign * days;
     }
-    const auto r = julian ? ToJulianCalendar(result) : YmdOf(result);
+    const DateValue value = datevalue::FromJdn(result);
+    if (!datevalue::InRange(value))
+        throw tundrik::DateRangeError("date outside 1.1.100..31.12.9999");
+    const auto r = julian ? ToJulianCalendar(value) : datevalue::YmdOf(value);
     return CalendarDateText(r.year, r.month, r.day);
 }
 

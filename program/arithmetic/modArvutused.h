@@ -41,11 +41,32 @@ QString CalendarDateText(qint64 year, int month, int day);
 
 // ---- Intervals and shifted dates -------------------------------------------
 
-// "2 aastat, 2 kuud ja 30 päeva" and the like.
-QString IntervalText(DateValue first, DateValue second, bool countYears, bool countMonths);
+// The time from the first date to the second in years, months and days. For
+// a first date not after the second: years is the largest count (0 unless
+// counted) whose anniversary of the first date, built with the normalising
+// date rule, is not after the second date; months the largest count (0 unless
+// counted) for which date(Y1 + years, M1 + months, D1) is not after it; days
+// the whole days from that date to the second. Every part is then >= 0 and
+// adding the parts to the first date gives the second. For a first date after
+// the second only days is set, negative. With julianCalendar both dates are
+// read, and the counts made, in the Julian calendar.
+struct IntervalParts {
+    qint64 years;
+    qint64 months;
+    qint64 days;
+    friend bool operator==(const IntervalParts &, const IntervalParts &) = default;
+};
+IntervalParts IntervalPartsOf(DateValue first, DateValue second, bool countYears, bool countMonths,
+                              bool julianCalendar = false);
+
+// Those parts as text: "2 aastat, 2 kuud ja 30 päeva", "822 päeva", "- 822 päeva".
+QString IntervalText(DateValue first, DateValue second, bool countYears, bool countMonths,
+                     bool julianCalendar = false);
 
 // The date reached from start by adding (add) or subtracting the counts, as
-// "dd.mm.yyyy. a.", in the Julian calendar when julian is set. days is not changed.
+// "dd.mm.yyyy. a.". With julian set, the start's Julian-calendar date is
+// shifted with the Julian date rule and the result written in the Julian
+// calendar. days is not changed.
 // Throws OverflowError when a 16-bit sum overflows and DateRangeError when the
 // result leaves 1.1.100..31.12.9999.
 QString ShiftedDateText(DateValue start, qint16 years, qint16 months, const qint32 &days,

@@ -7,15 +7,35 @@
 
 #include <algorithm>
 
+namespace {
+
+// The calendar widget with the days outside its date range left blank
+// (it would grey them), so that no day before 1.1.100 or after 31.12.9999
+// is shown.
+class RangeCalendar : public QCalendarWidget {
+public:
+    using QCalendarWidget::QCalendarWidget;
+
+protected:
+    void paintCell(QPainter *painter, const QRect &rect, QDate date) const override
+    {
+        if (date < minimumDate() || date > maximumDate())
+            return;
+        QCalendarWidget::paintCell(painter, rect, date);
+    }
+};
+
+} // namespace
+
 MonthGrid::MonthGrid(QWidget *parent)
-    : QWidget(parent), m_calendar(new QCalendarWidget(this))
+    : QWidget(parent), m_calendar(new RangeCalendar(this))
 {
     setObjectName(QStringLiteral("clnKalender"));
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
     m_calendar->setDateEditEnabled(false);
-    m_calendar->setDateRange(QDate(kMinYear - 1, 1, 1), QDate(kMaxYear + 1, 12, 31));
+    m_calendar->setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     m_calendar->setGeometry(rect());
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &MonthGrid::onUserSelection);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &MonthGrid::onUserSelection);

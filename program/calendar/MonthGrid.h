@@ -18,10 +18,11 @@ class QCalendarWidget;
 class MonthGrid : public QWidget {
     Q_OBJECT
 public:
-    // Years the grid can show; one year of margin on each side keeps every
-    // date of the neighbouring rows inside the date value's range 100..9999.
-    static constexpr int kMinYear = 101;
-    static constexpr int kMaxYear = 9998;
+    // Years the grid can show, those of the date value. The cells of the
+    // first and last months that fall before 1.1.100 or after 31.12.9999
+    // stay blank.
+    static constexpr int kMinYear = 100;
+    static constexpr int kMaxYear = 9999;
 
     explicit MonthGrid(QWidget *parent = nullptr);
 

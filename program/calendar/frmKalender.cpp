@@ -271,12 +271,15 @@ void frmKalender::RefreshMonth()
                      + QString::number(y));
     m_cmdPuhad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
 
+    // The rows of January 100 and December 9999 reach past the date value's
+    // years; their days are still counted, as day numbers.
+    auto dayOf = [](int year, int month, int day) {
+        return datevalue::FromJdn(datevalue::GregorianSerialJdn(year, month, day));
+    };
     auto wn = [&](int year, int month, int day) {
-        return modArvutused::WeekNumberOf(datevalue::DateSerial(year, month, day), f, rule);
+        return modArvutused::WeekNumberOf(dayOf(year, month, day), f, rule);
     };
-    auto weekday = [](int year, int month, int day) {
-        return datevalue::Weekday(datevalue::DateSerial(year, month, day));
-    };
+    auto weekday = [&](int year, int month, int day) { return datevalue::Weekday(dayOf(year, month, day)); };
     auto firstDayOnColumnOne = [&](int year, int month) {
         int d = 1;
         while (d < 8 && weekday(year, month, d) != f)

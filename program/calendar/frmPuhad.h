@@ -1,12 +1,15 @@
 // The holidays window: the notable days of the month the calendar window
-// shows, up to eight rows of day and name, red rows for days off and a small
-// flag before the flag days. Filled once when it opens; the user reads it and
+// shows, rows of day and name (eight, or as many more as the month needs,
+// the window growing with them), red rows for days off and a small flag
+// before the flag days. Filled once when it opens; the user reads it and
 // closes it.
 #pragma once
 
+#include "holidays.h"
+
 #include <QDialog>
 
-#include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -23,9 +26,10 @@ private:
     void placeOver(const QWidget *calendarWindow);
     void fillRows();
 
-    std::array<QLabel *, 8> m_dayLabels{};
-    std::array<QLabel *, 8> m_nameLabels{};
-    std::array<QLabel *, 7> m_flagCells{};
+    holidays::HolidayList m_rows;
+    std::vector<QLabel *> m_dayLabels;
+    std::vector<QLabel *> m_nameLabels;
+    std::vector<QLabel *> m_flagCells;
     QLabel *m_imgLipp = nullptr;
     QPushButton *m_cmdOlgu = nullptr;
 };

@@ -4,7 +4,10 @@
 #include "framewidgets.h"
 #include "main/frmAeg.h"
 #include "main/twips.h"
+#include "modArvutused.h"
 #include "shared.h"
+
+#include <tundkast/tkkuupkast.h>
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWhatsThis>
@@ -302,6 +306,10 @@ void CalculatorDialog::computeOrClear()
         if (chkGregorius && inputBeforeReform())
             showGregorius(true);
         setFlag(true);
+        // A date of the Julian calendar only has no other reading to show:
+        // its box keeps its check while the answer stands.
+        for (auto it = m_julianDates.cbegin(); it != m_julianDates.cend(); ++it)
+            it.key()->setRefuseClicks(it.value() && validOnlyInJulianReading(it.value()));
         cmdArvuta->setText(m_texts.clear);
         if (!m_texts.clearTip.isEmpty())
             cmdArvuta->setToolTip(m_texts.clearTip);
@@ -311,6 +319,8 @@ void CalculatorDialog::computeOrClear()
         keepFocus(cmdArvuta);
     } else {
         setFlag(false);
+        for (FrameCheckBox *box : m_julianDates.keys())
+            box->setRefuseClicks(false);
         lblVastus->clear();
         if (chkGregorius) {
             // A toggle left pressed would stand beside the next answer,
@@ -370,13 +380,42 @@ void CalculatorDialog::setAnswer(const std::function<QString()> &text)
 
 void CalculatorDialog::lockJulianBox(FrameCheckBox *box, bool beforeReform)
 {
+    if (m_userReading)
+        return;
+    TKKuupKast *date = m_julianDates.value(box);
+    // The tag first: a new state may change the date's reading, and the
+    // change that follows from it sets the box anew.
     if (beforeReform) {
-        box->setCheckState(Qt::PartiallyChecked);
         box->setTag(QStringLiteral("KEELA"));
-    } else {
-        box->setCheckState(Qt::Unchecked);
+        box->setCheckState(Qt::PartiallyChecked);
+    } else if (date && validOnlyInJulianReading(date)) {
         box->setTag(QStringLiteral("LUBA"));
+        box->setCheckState(Qt::Checked);
+    } else {
+        box->setTag(QStringLiteral("LUBA"));
+        box->setCheckState(Qt::Unchecked);
     }
+}
+
+void CalculatorDialog::pairJulianBox(FrameCheckBox *box, TKKuupKast *date)
+{
+    m_julianDates.insert(box, date);
+    date->setTKJuliuseKalender(julianReading(box));
+    connect(box, &QCheckBox::stateChanged, this, [this, box, date] {
+        // A click chooses the reading, and the lock rule leaves the choice
+        // standing even when the date is then no date of that calendar.
+        const QScopedValueRollback<bool> user(m_userReading, m_userReading || box->userToggling());
+        date->setTKJuliuseKalender(julianReading(box));
+    });
+}
+
+bool CalculatorDialog::validOnlyInJulianReading(TKKuupKast *date)
+{
+    // TKKuupaev is 0.0 for a text that is no Gregorian date (and for 30.12.1899).
+    if (!date->TKKuupaevOige() || !date->TKJuliuseKalender() || date->TKKuupaev() != 0.0)
+        return false;
+    const datevalue::Ymd j = modArvutused::ToJulianCalendar(date->TKKuupaevGr());
+    return !datevalue::IsValidDate(j.year, j.month, j.day);
 }
 
 bool CalculatorDialog::julianReading(const FrameCheckBox *box)
@@ -393,10 +432,12 @@ void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpB
     });
     connect(box, &FrameCheckBox::mouseReleased, this,
             [this, box, helpBox](Qt::MouseButton button, const QPoint &globalPos) {
-                if (button == Qt::RightButton)
+                if (button == Qt::RightButton) {
                     showHelpMenu(helpBox, globalPos);
-                else if (!box->locked())
+                } else if (!box->locked()) {
+                    julianBoxToggled(box);
                     recomputeOrFocus();
+                }
             });
 }
 

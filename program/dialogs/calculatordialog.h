@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -23,6 +24,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QWidget;
+class TKKuupKast;
 
 class CalculatorDialog : public QDialog {
     Q_OBJECT
@@ -105,6 +107,8 @@ protected:
     // Whether the input lies before the reform, so that a compute shows "G"
     // (before the answer flag is set).
     virtual bool inputBeforeReform() const { return false; }
+    // A click has toggled a free Julian box; runs before the recompute.
+    virtual void julianBoxToggled(FrameCheckBox *) {}
 
     // ---- the frame's behaviour --------------------------------------------
     // The value of an integer box's TKArv text, its group separators ignored;
@@ -123,10 +127,18 @@ protected:
     // computation leaves the answer empty.
     void safeShowAnswer();
     void setAnswer(const std::function<QString()> &text);
-    // Lock rule of a Julian box: grayed with "KEELA", or unchecked with "LUBA".
-    static void lockJulianBox(FrameCheckBox *box, bool beforeReform);
+    // Lock rule of a Julian box: grayed with "KEELA", or unchecked with "LUBA";
+    // a date of its date box that exists only in the Julian calendar keeps
+    // the box checked, with "LUBA". Nothing changes while the reading of the
+    // box's date is changing because the user clicked the box.
+    void lockJulianBox(FrameCheckBox *box, bool beforeReform);
     // True when the box asks for the Julian reading (checked or grayed).
     static bool julianReading(const FrameCheckBox *box);
+    // The date box reads its text in the calendar its Julian box asks for,
+    // from now on and after every change of the box.
+    void pairJulianBox(FrameCheckBox *box, TKKuupKast *date);
+    // A valid date of the box that exists only in the Julian calendar (29.02.1700).
+    static bool validOnlyInJulianReading(TKKuupKast *date);
     // Connects a Julian box to the rules of press, release and help.
     void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
     void showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos);
@@ -167,4 +179,6 @@ private:
     int m_narrowedWidth = 0;
     QString m_questionFirstLine;
     QPointer<FrameCheckBox> m_helpBox;
+    QHash<FrameCheckBox *, QPointer<TKKuupKast>> m_julianDates;
+    bool m_userReading = false;
 };

@@ -91,5 +91,7 @@ bool FrameCheckBox::hitButton(const QPoint &pos) const
 
 void FrameCheckBox::nextCheckState()
 {
+    m_userToggling = true;
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    m_userToggling = false;
 }

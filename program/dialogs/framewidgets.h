@@ -46,6 +46,10 @@ public:
     // Presses never toggle the box; the dialog sets its state on release.
     void setRefuseClicks(bool refuse) { m_refuseClicks = refuse; }
 
+    // True while a click is toggling the box (its state is changing because
+    // the user asked for it, not because the dialog set it).
+    bool userToggling() const { return m_userToggling; }
+
 signals:
     void mousePressed(Qt::MouseButton button, const QPoint &globalPos);
     void mouseReleased(Qt::MouseButton button, const QPoint &globalPos);
@@ -62,4 +66,5 @@ private:
     QString m_tag;
     bool m_refuseClicks = false;
     bool m_refused = false; // the current press was kept from the box
+    bool m_userToggling = false;
 };

@@ -37,6 +37,7 @@ frmJuuliusePaev::frmJuuliusePaev(frmAeg *main, QWidget *parent)
     chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
                                  QRect(3120, 1200, 1935, 375), QRect(0, 0, 1815, 300), 20, true);
     connectJulianBox(chkJuliuseKal, chkJuliuseKal);
+    pairJulianBox(chkJuliuseKal, tkpKuupaev);
     addGregorius(QRect(4680, 1965, 375, 375), QRect(0, 0, 375, 375), 273, 241,
                  QStringLiteral("Sisestatud kuupäev jääb aega enne 15.10.1582, "));
 
@@ -57,7 +58,9 @@ QWidget *frmJuuliusePaev::focusTarget() const
 
 bool frmJuuliusePaev::inputBeforeReform() const
 {
-    return tkpKuupaev->TKEnneGregoriust();
+    // A date of the Julian calendar only (29.02.1500) has no Gregorian
+    // reading for "G" to offer.
+    return tkpKuupaev->TKEnneGregoriust() && !validOnlyInJulianReading(tkpKuupaev);
 }
 
 void frmJuuliusePaev::showAnswer()

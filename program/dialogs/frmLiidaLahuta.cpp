@@ -72,6 +72,7 @@ frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
     chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
                                  QRect(3240, 1080, 1935, 375), QRect(0, 0, 1815, 255), 40, false);
     chkJuliuseKal->setEnabled(false);
+    pairJulianBox(chkJuliuseKal, tkpKuupaev);
     connect(chkJuliuseKal, &FrameCheckBox::mouseReleased, this,
             [this](Qt::MouseButton button, const QPoint &globalPos) {
                 if (button == Qt::RightButton)
@@ -191,8 +192,10 @@ void frmLiidaLahuta::UpdateLimits()
 
 void frmLiidaLahuta::UpdateJulianBox()
 {
-    bool offered = false;
-    if (tkpKuupaev->TKKuupaevOige() && years() == 0 && months() == 0) {
+    const bool valid = tkpKuupaev->TKKuupaevOige();
+    // A day of the Julian calendar only (29.02.1700) has only that reading.
+    bool offered = valid && validOnlyInJulianReading(tkpKuupaev);
+    if (!offered && valid && years() == 0 && months() == 0) {
         const double date = tkpKuupaev->TKKuupaev();
         const qint64 n = days();
         const int from = datevalue::Year(date - double(n));
@@ -201,7 +204,9 @@ void frmLiidaLahuta::UpdateJulianBox()
         for (int y = from; y <= to && !offered; ++y)
             offered = y % 100 == 0 && y % 400 != 0;
     }
-    if (!offered)
+    // While the date is being typed (not valid yet) the box keeps the
+    // reading chosen for it, so that a Julian date can be typed over another.
+    if (!offered && valid)
         chkJuliuseKal->setChecked(false);
     chkJuliuseKal->setEnabled(offered);
 }
@@ -252,4 +257,6 @@ void frmLiidaLahuta::clearInputs()
     takKuu->TKClear();
     takPaev->TKClear();
     tkpKuupaev->TKClear();
+    // An empty date keeps no reading.
+    chkJuliuseKal->setChecked(false);
 }

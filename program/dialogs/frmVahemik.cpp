@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
     : CalculatorDialog(main, QStringLiteral("frmVahemik"), QSize(6855, 4575), Placement::MainLeft,
                        true,
@@ -50,6 +52,8 @@ frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
                                    QRect(0, 0, 1815, 255), 20, true);
     connectJulianBox(chkIJuliuseKal, chkIJuliuseKal);
     connectJulianBox(chkIIJuliuseKal, chkIJuliuseKal);
+    pairJulianBox(chkIJuliuseKal, tkpIKuupaev);
+    pairJulianBox(chkIIJuliuseKal, tkpIIKuupaev);
 
     QFrame *fraValik = addFrame(QStringLiteral("fraValik"), this, QRect(1680, 1860, 3615, 615), true);
     chkAasta = addWidget<FrameCheckBox>(QStringLiteral("chkAasta"), fraValik,
@@ -97,34 +101,85 @@ void frmVahemik::dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool b
                              bool valid)
 {
     lockJulianBox(julianBox, beforeReform);
+    // The lock may have changed the date's reading and with it its flags
+    // (the change that followed has seen to them); go on with the flags as
+    // they are now.
+    const TKKuupKast *date = other == tkpIKuupaev ? tkpIIKuupaev : tkpIKuupaev;
+    valid = date->TKKuupaevOige();
     if (other->TKKuupaevOige())
         cmdArvuta->setEnabled(valid);
     UpdateUnitBoxes();
 }
 
+namespace {
+
+// The date value of the box's date read in the Julian calendar, as
+// TKKuupaevGr gives it but without its correction of the box's text: the
+// Julian 1 and 2 January 100 read as 3 January, the first day there is.
+double quietJulianReading(TKKuupKast *box)
+{
+    const double gregorian = box->TKKuupaev();
+    // Also a date that is valid only in the Julian reading.
+    if (gregorian == 0.0)
+        return box->TKKuupaevGr();
+    const auto [y, m, d] = datevalue::YmdOf(gregorian);
+    return datevalue::FromJdn(std::max(datevalue::JulianSerialJdn(y, m, d),
+                                       datevalue::Jdn(datevalue::kFirstDate)));
+}
+
+} // namespace
+
+frmVahemik::Readings frmVahemik::readings(bool forAnswer) const
+{
+    const bool firstJulian = julianReading(chkIJuliuseKal);
+    const bool secondJulian = julianReading(chkIIJuliuseKal);
+    auto value = [forAnswer](TKKuupKast *box, bool julian) {
+        if (!julian)
+            return box->TKKuupaev();
+        return forAnswer ? box->TKKuupaevGr() : quietJulianReading(box);
+    };
+    // Both readings are fetched before either is chosen.
+    const double first = value(tkpIKuupaev, firstJulian);
+    const double second = value(tkpIIKuupaev, secondJulian);
+    return {first, second, firstJulian && secondJulian};
+}
+
 void frmVahemik::UpdateUnitBoxes()
 {
     if (tkpIKuupaev->TKKuupaevOige() && tkpIIKuupaev->TKKuupaevOige()) {
-        const double first = tkpIKuupaev->TKKuupaev();
-        const double second = tkpIIKuupaev->TKKuupaev();
-        const int years = datevalue::Year(second) - datevalue::Year(first);
-        if (years > 0) {
-            chkAasta->setEnabled(true);
-            chkKuu->setEnabled(true);
-            return;
-        }
-        const int months = 12 * years + datevalue::Month(second) - datevalue::Month(first);
-        if (months > 0) {
-            chkAasta->setChecked(false);
-            chkAasta->setEnabled(false);
-            chkKuu->setEnabled(true);
-            return;
+        // The same values, in the same calendar, as the answer counts: the
+        // units are offered only where the answer can use them.
+        const Readings r = readings(false);
+        if (r.first <= r.second) {
+            const datevalue::Ymd a = r.julianCalendar ? modArvutused::ToJulianCalendar(r.first)
+                                                      : datevalue::YmdOf(r.first);
+            const datevalue::Ymd b = r.julianCalendar ? modArvutused::ToJulianCalendar(r.second)
+                                                      : datevalue::YmdOf(r.second);
+            const int years = b.year - a.year;
+            if (years > 0) {
+                chkAasta->setEnabled(true);
+                chkKuu->setEnabled(true);
+                return;
+            }
+            const int months = 12 * years + b.month - a.month;
+            if (months > 0) {
+                chkAasta->setChecked(false);
+                chkAasta->setEnabled(false);
+                chkKuu->setEnabled(true);
+                return;
+            }
         }
     }
     for (FrameCheckBox *box : {chkAasta, chkKuu}) {
         box->setChecked(false);
         box->setEnabled(false);
     }
+}
+
+void frmVahemik::julianBoxToggled(FrameCheckBox *)
+{
+    // The reading of a date changed, and with it what the units can count.
+    UpdateUnitBoxes();
 }
 
 QWidget *frmVahemik::focusTarget() const
@@ -138,19 +193,15 @@ QWidget *frmVahemik::focusTarget() const
 
 void frmVahemik::showAnswer()
 {
-    const bool firstJulian = julianReading(chkIJuliuseKal);
-    const bool secondJulian = julianReading(chkIIJuliuseKal);
+    // Two Julian dates are counted within the Julian calendar, whichever
+    // units are asked for; a date of each calendar is counted in days of
+    // the Gregorian calendar.
+    const Readings r = readings(true);
     const bool years = chkAasta->isChecked();
     const bool months = chkKuu->isChecked();
-    // Counting whole years or months between two Julian dates happens within
-    // the Julian calendar, so both dates are taken as written; a day count
-    // always uses the true days.
-    const bool asWritten = firstJulian && secondJulian && (years || months);
-    const double first = firstJulian && !asWritten ? tkpIKuupaev->TKKuupaevGr()
-                                                   : tkpIKuupaev->TKKuupaev();
-    const double second = secondJulian && !asWritten ? tkpIIKuupaev->TKKuupaevGr()
-                                                     : tkpIIKuupaev->TKKuupaev();
-    setAnswer([&] { return modArvutused::IntervalText(first, second, years, months); });
+    setAnswer([&] {
+        return modArvutused::IntervalText(r.first, r.second, years, months, r.julianCalendar);
+    });
 }
 
 void frmVahemik::clearInputs()

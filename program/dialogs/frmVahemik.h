@@ -17,8 +17,19 @@ protected:
     QWidget *focusTarget() const override;
     void showAnswer() override;
     void clearInputs() override;
+    void julianBoxToggled(FrameCheckBox *box) override;
 
 private:
+    // The two date values the answer counts between, and whether it counts
+    // in the Julian calendar (both dates in the Julian reading).
+    struct Readings {
+        double first;
+        double second;
+        bool julianCalendar;
+    };
+    // forAnswer: read the Julian dates through TKKuupaevGr, which may also
+    // correct the box's text; otherwise compute the same values quietly.
+    Readings readings(bool forAnswer) const;
     void UpdateUnitBoxes();
     void dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform, bool valid);
 

@@ -501,6 +501,19 @@ void tst_accessibility::holidayRows()
     QVERIFY(first->state().invisible);
     QVERIFY(first->text(QAccessible::Name).isEmpty());
     QVERIFY(iface(may.findChild<QLabel *>(QStringLiteral("lblES")))->state().invisible);
+
+    // June 2011 has a ninth row, named like the others.
+    tundrik::CalendarMonth = 6;
+    tundrik::CalendarYear = 2011;
+    frmPuhad june(nullptr);
+    june.show();
+    QCOMPARE(nameOf(june.findChild<QLabel *>(QStringLiteral("lblÜH"))), QStringLiteral("Päev, 29. / K"));
+    QCOMPARE(nameOf(june.findChild<QLabel *>(QStringLiteral("lblÜheksas"))),
+             QStringLiteral("Püha, Peetripäev; peeterpaulipäev"));
+    QCOMPARE(nameOf(june.findChild<QLabel *>(QStringLiteral("lblKolmas"))),
+             QStringLiteral("Püha, Nelipühade 1. püha, punane päev"));
+    QVERIFY(iface(june.findChild<QLabel *>(QStringLiteral("imgKaheksas")))->state().invisible);
+    QVERIFY(iface(june.findChild<QLabel *>(QStringLiteral("imgÜheksas")))->state().invisible);
 }
 
 // The set-time, set-date and About windows as they are built.

@@ -1,8 +1,10 @@
 // The date value: normalising construction and date parts, checked against
-// QDate (an independent proleptic Gregorian implementation) over all years.
+// QDate (an independent proleptic Gregorian implementation) over all years;
+// the Julian-calendar date rule against QCalendar's Julian calendar.
 #include "datevalue.h"
 #include "errors.h"
 
+#include <QCalendar>
 #include <QDate>
 #include <QTest>
 
@@ -18,6 +20,12 @@ private slots:
     void partsAgreeWithQDateOverEveryDay();
     void validity_data();
     void validity();
+    void julianNormalising_data();
+    void julianNormalising();
+    void julianOutOfRange_data();
+    void julianOutOfRange();
+    void julianAgreesWithQCalendarOverEveryDay();
+    void julianCarriesLikeQCalendar();
 };
 
 static QDate toQDate(DateValue v)
@@ -117,6 +125,87 @@ void TestDateValue::validity()
     QFETCH(int, d);
     QFETCH(bool, valid);
     QCOMPARE(IsValidDate(y, m, d), valid);
+}
+
+void TestDateValue::julianNormalising_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("d");
+    QTest::addColumn<QDate>("gregorian");
+
+    QTest::newRow("29.2.1500") << 1500 << 2 << 29 << QDate(1500, 3, 10);
+    QTest::newRow("29.2.1700") << 1700 << 2 << 29 << QDate(1700, 3, 11);
+    QTest::newRow("29.2.1900") << 1900 << 2 << 29 << QDate(1900, 3, 13);
+    QTest::newRow("30.2.1700 is 1 March") << 1700 << 2 << 30 << QDate(1700, 3, 12);
+    QTest::newRow("day zero of March 1900") << 1900 << 3 << 0 << QDate(1900, 3, 13);
+    QTest::newRow("29.2.1901 is 1 March") << 1901 << 2 << 29 << QDate(1901, 3, 14);
+    QTest::newRow("month 13") << 1699 << 13 << 1 << QDate(1700, 1, 11);
+    QTest::newRow("month 0") << 1700 << 0 << 31 << QDate(1700, 1, 10);
+    QTest::newRow("negative day") << 1700 << 3 << -1 << QDate(1700, 3, 10);
+    QTest::newRow("eve of the reform") << 1582 << 10 << 4 << QDate(1582, 10, 14);
+    QTest::newRow("reform") << 1582 << 10 << 5 << QDate(1582, 10, 15);
+    QTest::newRow("first") << 100 << 1 << 3 << QDate(100, 1, 1);
+    QTest::newRow("last") << 9999 << 10 << 19 << QDate(9999, 12, 31);
+}
+
+void TestDateValue::julianNormalising()
+{
+    QFETCH(int, y);
+    QFETCH(int, m);
+    QFETCH(int, d);
+    QFETCH(QDate, gregorian);
+    const DateValue v = JulianDateSerial(y, m, d);
+    QCOMPARE(toQDate(v), gregorian);
+    QCOMPARE(JulianSerialJdn(y, m, d), gregorian.toJulianDay());
+}
+
+void TestDateValue::julianOutOfRange_data()
+{
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<int>("d");
+    QTest::newRow("2.1.100") << 100 << 1 << 2;
+    QTest::newRow("20.10.9999") << 9999 << 10 << 20;
+    QTest::newRow("year 10000") << 10000 << 1 << 1;
+}
+
+void TestDateValue::julianOutOfRange()
+{
+    QFETCH(int, y);
+    QFETCH(int, m);
+    QFETCH(int, d);
+    QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError, JulianDateSerial(y, m, d));
+}
+
+// Every day of the date value, named in the Julian calendar by QCalendar.
+void TestDateValue::julianAgreesWithQCalendarOverEveryDay()
+{
+    const QCalendar julian(QCalendar::System::Julian);
+    for (DateValue v = kFirstDate; v <= kLastDate; v += 1) {
+        const QCalendar::YearMonthDay p = julian.partsFromDate(QDate::fromJulianDay(Jdn(v)));
+        if (JulianDateSerial(p.year, p.month, p.day) != v)
+            QFAIL(qPrintable(QStringLiteral("Julian %1.%2.%3").arg(p.day).arg(p.month).arg(p.year)));
+    }
+}
+
+// Out-of-range months and days carry as in the Julian calendar: the month
+// into the year, then the day on from the 1st of that month.
+void TestDateValue::julianCarriesLikeQCalendar()
+{
+    const QCalendar julian(QCalendar::System::Julian);
+    for (int y : {101, 1500, 1582, 1699, 1700, 1800, 1900, 1999, 2000, 2100, 9998}) {
+        for (int m = -14; m <= 27; ++m) {
+            const int carry = m >= 1 ? (m - 1) / 12 : -((12 - m) / 12);
+            const QDate first = julian.dateFromParts(y + carry, m - 12 * carry, 1);
+            QVERIFY(first.isValid());
+            for (int d = -62; d <= 95; ++d) {
+                const QDate expected = first.addDays(d - 1);
+                if (JulianSerialJdn(y, m, d) != expected.toJulianDay())
+                    QFAIL(qPrintable(QStringLiteral("Julian date(%1, %2, %3)").arg(y).arg(m).arg(d)));
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDateValue)

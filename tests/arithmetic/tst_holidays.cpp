@@ -1,7 +1,10 @@
 #include "holidays.h"
 
 #include <QDate>
+#include <QMap>
 #include <QTest>
+
+#include <algorithm>
 
 using holidays::BuildHolidayList;
 using holidays::HolidayList;
@@ -70,6 +73,12 @@ private slots:
     void sundays();
     void weekdayLetters();
     void invariantsOverYears();
+    void easterSunday_data();
+    void easterSunday();
+    void easterAgainstGauss();
+    void firstYearInForce_data();
+    void firstYearInForce();
+    void actInForceOverYears();
 };
 
 void tst_holidays::listing_data()
@@ -102,18 +111,30 @@ void tst_holidays::listing_data()
                        row("14. / P", "Emakeelepäev", "F"),
                        row("25. / N", "Paastumaarjapäev; leinapäev"),
                        row("28. / P", "Üleminek suveajale kell 3.00"), empty, empty, empty};
+    QTest::newRow("April 1997")
+        << 4 << 1997
+        << HolidayList{row("01. / T", "Karjalaskepäev; naljapäev"), row("14. / E", "Künnipäev"),
+                       row("23. / K", "Jüripäev"), row("25. / R", "Markusepäev"), empty, empty,
+                       empty, empty};
+    // Easter 11 April 2004: Good Friday and Easter Sunday join the table.
     QTest::newRow("April 2004")
         << 4 << 2004
-        << HolidayList{row("01. / N", "Karjalaskepäev; naljapäev"), row("14. / K", "Künnipäev"),
-                       row("23. / R", "Jüripäev"), row("25. / P", "Markusepäev"), empty, empty,
-                       empty, empty};
+        << HolidayList{row("01. / N", "Karjalaskepäev; naljapäev"), row("09. / R", "Suur reede", "R"),
+                       row("11. / P", "Ülestõusmispühade 1. püha", "R"), row("14. / K", "Künnipäev"),
+                       row("23. / R", "Jüripäev"), row("25. / P", "Markusepäev"), empty, empty};
+    // Pentecost on 15 May 2005 and on 30 May 2004.
     QTest::newRow("May 2005, second Sunday on the 8th")
         << 5 << 2005
         << HolidayList{empty, row("01. / P", "Kevadpüha; volbripäev", "RF"),
-                       row("08. / P", "Emadepäev", "RF"), row("09. / E", "Nigulapäev"), empty,
-                       empty, empty, empty};
+                       row("08. / P", "Emadepäev", "RF"), row("09. / E", "Nigulapäev"),
+                       row("15. / P", "Nelipühade 1. püha", "R"), empty, empty, empty};
     QTest::newRow("May 2004, second Sunday on the 9th")
         << 5 << 2004
+        << HolidayList{empty, row("01. / L", "Kevadpüha; volbripäev", "RF"),
+                       row("09. / P", "Emadepäev; nigulapäev", "RF"),
+                       row("30. / P", "Nelipühade 1. püha", "R"), empty, empty, empty, empty};
+    QTest::newRow("May 1993, second Sunday on the 9th")
+        << 5 << 1993
         << HolidayList{empty, row("01. / L", "Kevadpüha; volbripäev", "RF"),
                        row("09. / P", "Emadepäev; nigulapäev", "RF"), empty, empty, empty, empty,
                        empty};
@@ -199,6 +220,107 @@ void tst_holidays::listing_data()
                        row("25. / L", "1. jõulupüha", "R"),
                        row("26. / P", "2. jõulupüha; tabanipäev", "R"),
                        row("28. / T", "Süütalastepäev"), row("31. / R", "Vana-aasta õhtu")};
+
+    // The days of the act in force.
+    QTest::newRow("April 2026, Easter on the 5th")
+        << 4 << 2026
+        << HolidayList{row("01. / K", "Karjalaskepäev; naljapäev"), row("03. / R", "Suur reede", "R"),
+                       row("05. / P", "Ülestõusmispühade 1. püha", "R"), row("14. / T", "Künnipäev"),
+                       row("23. / N", "Jüripäev"), row("25. / L", "Markusepäev"), empty, empty};
+    QTest::newRow("May 2026, Pentecost on the 24th")
+        << 5 << 2026
+        << HolidayList{empty, row("01. / R", "Kevadpüha; volbripäev", "RF"),
+                       row("09. / L", "Nigulapäev"), row("10. / P", "Emadepäev", "RF"),
+                       row("24. / P", "Nelipühade 1. püha", "R"), empty, empty, empty};
+    QTest::newRow("March 2005, Easter on the last Sunday")
+        << 3 << 2005
+        << HolidayList{row("08. / T", "Naistepäev"), row("12. / L", "Korjusepäev; palvepäev"),
+                       row("14. / E", "Emakeelepäev", "F"),
+                       row("25. / R", "Suur reede; paastumaarjapäev; leinapäev", "R"),
+                       row("27. / P", "Ülestõusmispühade 1. püha; üleminek suveajale kell 3.00", "R"),
+                       empty, empty, empty};
+    // Easter on 25 March, the last Sunday: the table's continuation line
+    // stays under its row and takes its colour; Good Friday takes the empty row.
+    QTest::newRow("March 2035, Easter on the 25th")
+        << 3 << 2035
+        << HolidayList{row("08. / N", "Naistepäev"), row("12. / E", "Korjusepäev; palvepäev"),
+                       row("14. / K", "Emakeelepäev", "F"), row("23. / R", "Suur reede", "R"),
+                       row("25. / P", "Ülestõusmispühade 1. püha; paastumaarjapäev; leinapäev;", "R"),
+                       row("", "üleminek suveajale kell 3.00", "R"), empty, empty};
+    QTest::newRow("May 2008, Pentecost on Mother's Day")
+        << 5 << 2008
+        << HolidayList{empty, row("01. / N", "Kevadpüha; volbripäev", "RF"),
+                       row("09. / R", "Nigulapäev"), row("11. / P", "Nelipühade 1. püha; emadepäev", "RF"),
+                       empty, empty, empty, empty};
+    QTest::newRow("June 2011, nine rows")
+        << 6 << 2011
+        << HolidayList{row("01. / K", "Lastekaitsepäev"), row("04. / L", "Eesti lipu õnnistamise aastapäev"),
+                       row("12. / P", "Nelipühade 1. püha", "R"), row("14. / T", "Leinapäev", "F"),
+                       row("15. / K", "Viidipäev"), row("23. / N", "Võidupüha; jaanilaupäev", "RF"),
+                       row("24. / R", "Jaanipäev", "RF"), row("27. / E", "Seitsmemagajapäev"),
+                       row("29. / K", "Peetripäev; peeterpaulipäev")};
+    QTest::newRow("June 2038, nine rows")
+        << 6 << 2038
+        << HolidayList{row("01. / T", "Lastekaitsepäev"), row("04. / R", "Eesti lipu õnnistamise aastapäev"),
+                       row("13. / P", "Nelipühade 1. püha", "R"), row("14. / E", "Leinapäev", "F"),
+                       row("15. / T", "Viidipäev"), row("23. / K", "Võidupüha; jaanilaupäev", "RF"),
+                       row("24. / N", "Jaanipäev", "RF"), row("27. / P", "Seitsmemagajapäev"),
+                       row("29. / T", "Peetripäev; peeterpaulipäev")};
+    // A proper name keeps its capital after the act's name.
+    QTest::newRow("June 2006, Pentecost on the 4th")
+        << 6 << 2006
+        << HolidayList{row("01. / N", "Lastekaitsepäev"),
+                       row("04. / P", "Nelipühade 1. püha; Eesti lipu õnnistamise aastapäev", "R"),
+                       row("14. / K", "Leinapäev", "F"), row("15. / N", "Viidipäev"),
+                       row("23. / R", "Võidupüha; jaanilaupäev", "RF"), row("24. / L", "Jaanipäev", "RF"),
+                       row("27. / T", "Seitsmemagajapäev"), row("29. / N", "Peetripäev; peeterpaulipäev")};
+    QTest::newRow("December 2005, Christmas Eve red")
+        << 12 << 2005
+        << HolidayList{row("06. / T", "Nigulapäev"), row("13. / T", "Luutsinapäev"),
+                       row("21. / K", "Toomapäev"), row("24. / L", "Jõululaupäev", "R"),
+                       row("25. / P", "1. jõulupüha", "R"),
+                       row("26. / E", "2. jõulupüha; tabanipäev", "R"),
+                       row("28. / K", "Süütalastepäev"), row("31. / L", "Vana-aasta õhtu")};
+    QTest::newRow("September 2009")
+        << 9 << 2009
+        << HolidayList{row("01. / T", "Teadmistepäev"), row("08. / T", "Ussimaarjapäev"),
+                       row("21. / E", "Madisepäev"), row("22. / T", "Vastupanuvõitluse päev"),
+                       row("29. / T", "Mihklipäev"), empty, empty, empty};
+    QTest::newRow("September 2010, grandparents on the 12th")
+        << 9 << 2010
+        << HolidayList{row("01. / K", "Teadmistepäev"), row("08. / K", "Ussimaarjapäev"),
+                       row("12. / P", "Vanavanemate päev"), row("21. / T", "Madisepäev"),
+                       row("22. / K", "Vastupanuvõitluse päev"), row("29. / K", "Mihklipäev"), empty, empty};
+    QTest::newRow("September 2013, grandparents on the 8th")
+        << 9 << 2013
+        << HolidayList{row("01. / P", "Teadmistepäev"), row("08. / P", "Vanavanemate päev; ussimaarjapäev"),
+                       row("21. / L", "Madisepäev"), row("22. / P", "Vastupanuvõitluse päev"),
+                       row("29. / P", "Mihklipäev"), empty, empty, empty};
+    QTest::newRow("August 2009")
+        << 8 << 2009
+        << HolidayList{row("10. / E", "Lauritsapäev"), row("15. / L", "Rukkimaarjapäev"),
+                       row("20. / N", "Taasiseseisvumispäev", "RF"), row("23. / P", "Kommunismi ja natsismi ohvrite mälestuspäev"),
+                       row("24. / E", "Pärtlipäev"), empty, empty, empty};
+    QTest::newRow("January 2023")
+        << 1 << 2023
+        << HolidayList{row("01. / P", "Uusaasta", "RF"), row("06. / R", "Kolmekuningapäev"),
+                       row("14. / L", "Taliharjapäev"), row("17. / T", "Tõnisepäev"),
+                       row("25. / K", "Paavlipäev"), row("30. / E", "Eesti kirjanduse päev"), empty, empty};
+    // Hõimupäev takes the table's empty row 3.
+    QTest::newRow("October 2012, second Sunday on the 14th")
+        << 10 << 2012
+        << HolidayList{row("14. / P", "Kolletamispäev; lõikustänupüha", "R"),
+                       row("18. / N", "Luukapäev"), row("20. / L", "Hõimupäev"), row("28. / P", "Simunapäev;"),
+                       row("", "üleminek talveajale kell 4.00"), empty,
+                       row("31. / K", "Usupuhastuspüha; halloween"), empty};
+    // Nine rows with the table's empty row 5: that one goes.
+    QTest::newRow("October 2021, last Sunday on the 31st")
+        << 10 << 2021
+        << HolidayList{row("01. / R", "Omavalitsuspäev"), row("10. / P", "Lõikustänupüha", "R"),
+                       row("14. / N", "Kolletamispäev"), row("16. / L", "Hõimupäev"),
+                       row("18. / E", "Luukapäev"), row("28. / N", "Simunapäev"),
+                       row("31. / P", "Usupuhastuspüha; halloween;"),
+                       row("", "üleminek talveajale kell 4.00")};
 }
 
 void tst_holidays::listing()
@@ -207,8 +329,9 @@ void tst_holidays::listing()
     QFETCH(int, year);
     QFETCH(HolidayList, expected);
     const HolidayList got = BuildHolidayList(month, year);
-    for (int i = 0; i < 8; ++i) {
-        const QByteArray where = "row " + QByteArray::number(i + 1);
+    QCOMPARE(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        const QByteArray where = "row " + QByteArray::number(qsizetype(i) + 1);
         QVERIFY2(got[i].dayText == expected[i].dayText, where + ": " + got[i].dayText.toUtf8());
         QVERIFY2(got[i].nameText == expected[i].nameText, where + ": " + got[i].nameText.toUtf8());
         QVERIFY2(got[i].red == expected[i].red, where);
@@ -254,17 +377,21 @@ void tst_holidays::weekdayLetters()
     QVERIFY(holidays::WeekdayLetter(8).isNull());
 }
 
-// Every month of 1990 to 2100 against QDate's calendar: weekday letters,
-// the movable Sundays, the daylight-saving rows and the shape of each month.
+// Every month of the years before the act, 1800 to 1997, against QDate's
+// calendar: weekday letters, the movable Sundays, the daylight-saving rows
+// and the shape of each month; the table alone the same in every year.
 void tst_holidays::invariantsOverYears()
 {
     // Filled rows of the fixed months (bit i = row i + 1).
     const QHash<int, int> fixedShape{{1, 0x1f}, {2, 0x7f}, {4, 0x0f}, {6, 0xff},
                                      {7, 0xff}, {8, 0x0f}, {9, 0x0f}, {12, 0xff}};
-    for (int year = 1990; year <= 2100; ++year) {
+    for (int year = 1800; year <= 2299; ++year) {
         for (int month = 1; month <= 12; ++month) {
             const QByteArray where = QByteArray::number(month) + "/" + QByteArray::number(year);
-            const HolidayList list = BuildHolidayList(month, year);
+            const HolidayList list = holidays::FolkCalendarRows(month, year);
+            QCOMPARE(list.size(), std::size_t(8));
+            if (year < 1998)
+                QVERIFY2(BuildHolidayList(month, year) == list, where);
 
             const int first = holidays::FirstSunday(month, year);
             QVERIFY2(first >= 1 && first <= 7, where);
@@ -334,6 +461,230 @@ void tst_holidays::invariantsOverYears()
             }
         }
     }
+}
+
+void tst_holidays::easterSunday_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QDate>("easter");
+    QTest::newRow("1998") << 1998 << QDate(1998, 4, 12);
+    QTest::newRow("2005, on the last Sunday of March") << 2005 << QDate(2005, 3, 27);
+    QTest::newRow("2008") << 2008 << QDate(2008, 3, 23);
+    QTest::newRow("2011") << 2011 << QDate(2011, 4, 24);
+    QTest::newRow("2026") << 2026 << QDate(2026, 4, 5);
+    QTest::newRow("2038, latest") << 2038 << QDate(2038, 4, 25);
+    QTest::newRow("2285, earliest") << 2285 << QDate(2285, 3, 22);
+    QTest::newRow("1981, the 19 April exception") << 1981 << QDate(1981, 4, 19);
+    QTest::newRow("1954, the 18 April exception") << 1954 << QDate(1954, 4, 18);
+}
+
+void tst_holidays::easterSunday()
+{
+    QFETCH(int, year);
+    QFETCH(QDate, easter);
+    QCOMPARE(holidays::EasterSunday(year), (holidays::MonthDay{easter.month(), easter.day()}));
+}
+
+// Gauss's Easter formula with its two exceptions, a second computus that
+// shares no steps with the one under test.
+static QDate gaussEaster(int year)
+{
+    const int a = year % 19, b = year % 4, c = year % 7;
+    const int k = year / 100, p = (13 + 8 * k) / 25, q = k / 4;
+    const int m = (15 - p + k - q) % 30, n = (4 + k - q) % 7;
+    const int d = (19 * a + m) % 30, e = (2 * b + 4 * c + 6 * d + n) % 7;
+    if (d == 29 && e == 6)
+        return QDate(year, 4, 19);
+    if (d == 28 && e == 6 && (11 * m + 11) % 30 < 19)
+        return QDate(year, 4, 18);
+    return QDate(year, 3, 22).addDays(d + e);
+}
+
+void tst_holidays::easterAgainstGauss()
+{
+    for (int year = 1583; year <= 9999; ++year) {
+        const QDate expected = gaussEaster(year);
+        const holidays::MonthDay got = holidays::EasterSunday(year);
+        if (got != holidays::MonthDay{expected.month(), expected.day()})
+            QFAIL(qPrintable(QStringLiteral("%1: %2.%3, Gauss %4").arg(year).arg(got.day).arg(got.month)
+                                 .arg(expected.toString(QStringLiteral("d.M")))));
+        QCOMPARE(expected.dayOfWeek(), int(Qt::Sunday));
+        QVERIFY(expected >= QDate(year, 3, 22) && expected <= QDate(year, 4, 25));
+    }
+}
+
+void tst_holidays::firstYearInForce_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("firstYear");
+    // Easter 1997 on 30 March and 1998 on 12 April.
+    QTest::newRow("Good Friday") << "Suur reede" << 0 << 1998;
+    QTest::newRow("Easter") << "Ülestõusmispühade 1. püha" << 0 << 1998;
+    QTest::newRow("Pentecost") << "Nelipühade 1. püha" << 5 << 1998;
+    QTest::newRow("resistance") << "Vastupanuvõitluse päev" << 9 << 2007;
+    QTest::newRow("victims") << "Kommunismi ja natsismi ohvrite mälestuspäev" << 8 << 2009;
+    QTest::newRow("grandparents") << "Vanavanemate päev" << 9 << 2010;
+    QTest::newRow("kindred peoples") << "Hõimupäev" << 10 << 2011;
+    QTest::newRow("local government") << "Omavalitsuspäev" << 10 << 2018;
+    QTest::newRow("literature") << "Eesti kirjanduse päev" << 1 << 2023;
+}
+
+// Each day of the act is listed from the year it came into force, not before.
+void tst_holidays::firstYearInForce()
+{
+    QFETCH(QString, name);
+    QFETCH(int, month);
+    QFETCH(int, firstYear);
+    auto listed = [&](int year) {
+        for (int m : month ? QList<int>{month} : QList<int>{3, 4}) {
+            for (const HolidayRow &r : BuildHolidayList(m, year))
+                if (r.nameText.startsWith(name))
+                    return true;
+        }
+        return false;
+    };
+    QVERIFY(!listed(firstYear - 1));
+    QVERIFY(listed(firstYear));
+    QVERIFY(listed(firstYear + 1));
+}
+
+namespace {
+
+// The date of a day of the act in a year, found with QDate and Gauss's Easter.
+QDate actDate(const holidays::StatutoryDay &d, int year)
+{
+    using Rule = holidays::StatutoryDay::Rule;
+    switch (d.rule) {
+    case Rule::Fixed:
+        return QDate(year, d.month, d.day);
+    case Rule::Easter:
+        return gaussEaster(year).addDays(d.day);
+    case Rule::NthWeekday: {
+        QDate x(year, d.month, 1);
+        while (x.dayOfWeek() % 7 + 1 != d.weekday)
+            x = x.addDays(1);
+        return x.addDays(7 * (d.day - 1));
+    }
+    }
+    return {};
+}
+
+QString lowerFirst(const QString &s)
+{
+    for (const char *proper : {"Eesti ", "Tartu ", "Leedu ", "Läti "})
+        if (s.startsWith(QString::fromUtf8(proper)))
+            return s;
+    return s.left(1).toLower() + s.mid(1);
+}
+
+} // namespace
+
+// Every month of 1998 to 2299 and of the last years: each day of the act in
+// force stands on its date, first in its row; each row of the table keeps
+// its text and marks unless a day of the act joins it, and then follows the
+// act's names with a small first letter; marks are those of either; rows
+// stay in date order with the continuation lines under their rows; more
+// than eight rows only when none is empty.
+void tst_holidays::actInForceOverYears()
+{
+    int largest = 0;
+    QList<int> years;
+    for (int y = 1998; y <= 2299; ++y)
+        years << y;
+    years << 9998 << 9999;
+    for (int year : years) {
+        for (int month = 1; month <= 12; ++month) {
+            const QByteArray where = QByteArray::number(month) + "/" + QByteArray::number(year);
+            const HolidayList list = BuildHolidayList(month, year);
+            const HolidayList table = holidays::FolkCalendarRows(month, year);
+            largest = std::max(largest, int(list.size()));
+            QVERIFY2(list.size() >= 8, where);
+
+            // What the act puts on each day of this month.
+            QMap<int, QList<const holidays::StatutoryDay *>> act;
+            for (const holidays::StatutoryDay &d : holidays::StatutoryDays()) {
+                const QDate date = actDate(d, year);
+                if (year >= d.firstYear && year <= d.lastYear && date.month() == month)
+                    act[date.day()] << &d;
+            }
+            if (act.isEmpty())
+                QVERIFY2(list == table, where);
+
+            // The rows as (day, name, marks), continuation lines folded into their rows.
+            int previousDay = 0;
+            int filled = 0;
+            QMap<int, HolidayRow> byDay;
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                const HolidayRow &r = list[i];
+                if (r.nameText.isEmpty()) {
+                    QVERIFY2(r == HolidayRow{}, where);
+                    QVERIFY2(list.size() == 8, where + " an empty row among more than eight");
+                    continue;
+                }
+                ++filled;
+                if (r.dayText.isEmpty()) {
+                    QVERIFY2(i > 0 && !list[i - 1].nameText.isEmpty() && !list[i - 1].dayText.isEmpty(), where);
+                    QVERIFY2(r.red == list[i - 1].red && !r.flag, where + " continuation marks");
+                    continue;
+                }
+                const int day = r.dayText.left(2).toInt();
+                QVERIFY2(day > previousDay, where + " days out of order");
+                previousDay = day;
+                QCOMPARE(r.dayText.at(6), letterOf(QDate(year, month, day)));
+                byDay[day] = r;
+            }
+
+            // Each table row: unchanged, or joined by the act's names.
+            int tableFilled = 0;
+            for (const HolidayRow &t : table) {
+                if (t.nameText.isEmpty() || t.dayText.isEmpty()) {
+                    tableFilled += !t.nameText.isEmpty();
+                    continue;
+                }
+                ++tableFilled;
+                const int day = t.dayText.left(2).toInt();
+                QVERIFY2(byDay.contains(day), where + " table row " + t.dayText.toUtf8());
+                const HolidayRow &r = byDay[day];
+                QCOMPARE(r.dayText, t.dayText);
+                if (!act.contains(day)) {
+                    QVERIFY2(r == t, where + " " + r.nameText.toUtf8());
+                    continue;
+                }
+                QStringList names;
+                bool red = t.red, flag = t.flag;
+                for (const auto *d : act[day]) {
+                    const QString n = QString::fromUtf8(d->name);
+                    names << (names.isEmpty() ? n : lowerFirst(n));
+                    red = red || d->red;
+                    flag = flag || d->flag;
+                }
+                if (t.nameText.compare(QString::fromUtf8(act[day].first()->name), Qt::CaseInsensitive) != 0)
+                    names << lowerFirst(t.nameText);
+                QCOMPARE(r.nameText, names.join(QStringLiteral("; ")));
+                QCOMPARE(r.red, red);
+                QCOMPARE(r.flag, flag);
+            }
+            // Each day of the act on a day without a table row has a row of its own.
+            int ownRows = 0;
+            for (auto it = act.cbegin(); it != act.cend(); ++it) {
+                QVERIFY2(byDay.contains(it.key()), where + " act day " + QByteArray::number(it.key()));
+                const bool onTableRow = std::any_of(table.begin(), table.end(), [&](const HolidayRow &t) {
+                    return !t.dayText.isEmpty() && t.dayText.left(2).toInt() == it.key();
+                });
+                if (onTableRow)
+                    continue;
+                ++ownRows;
+                QStringList names;
+                for (const auto *d : it.value())
+                    names << (names.isEmpty() ? QString::fromUtf8(d->name) : lowerFirst(QString::fromUtf8(d->name)));
+                QCOMPARE(byDay[it.key()].nameText, names.join(QStringLiteral("; ")));
+            }
+            QCOMPARE(filled, tableFilled + ownRows);
+        }
+    }
+    // Pentecost in June gives nine rows, and nothing gives more.
+    QCOMPARE(largest, 9);
 }
 
 QTEST_GUILESS_MAIN(tst_holidays)

@@ -4,10 +4,14 @@
 #include "modArvutused.h"
 #include "testseed.h"
 
+#include <QCalendar>
 #include <QDate>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
+#include <array>
 
 using namespace modArvutused;
 using datevalue::DateSerial;
@@ -29,6 +33,10 @@ private slots:
     void intervalText_data();
     void intervalText();
     void intervalAgreesWithMonthArithmetic();
+    void intervalRoundTripSweep_data();
+    void intervalRoundTripSweep();
+    void julianIntervalText_data();
+    void julianIntervalText();
     void shiftedDateText_data();
     void shiftedDateText();
     void shiftedAgreesWithMonthArithmetic();
@@ -68,6 +76,31 @@ void TestIntervals::intervalText_data()
     QTest::newRow("31.12 to 1.1") << QDate(2000, 12, 31) << QDate(2001, 1, 1) << true << true << QStringLiteral("1 päev");
     // The normalising rule: 31.1 plus one month is 3.3 (not a leap year).
     QTest::newRow("month end") << QDate(2003, 1, 31) << QDate(2003, 3, 3) << false << true << QStringLiteral("1 kuu");
+    // A month counted only when its date, so built, is not after the second date.
+    QTest::newRow("31.1 to 1.3, months") << QDate(2003, 1, 31) << QDate(2003, 3, 1) << false << true
+        << QStringLiteral("29 päeva");
+    QTest::newRow("31.1 to 1.3, both") << QDate(2003, 1, 31) << QDate(2003, 3, 1) << true << true
+        << QStringLiteral("29 päeva");
+    QTest::newRow("29.2 to 1.3 next year") << QDate(2000, 2, 29) << QDate(2001, 3, 1) << true << true
+        << QStringLiteral("1 aasta");
+    QTest::newRow("29.2 to 28.2 next year") << QDate(2000, 2, 29) << QDate(2001, 2, 28) << true << true
+        << QStringLiteral("11 kuud ja 30 päeva");
+    QTest::newRow("29.2 to 31.3 next year") << QDate(2000, 2, 29) << QDate(2001, 3, 31) << true << true
+        << QStringLiteral("1 aasta, 1 kuu ja 2 päeva");
+    QTest::newRow("29.2.400 to 19.12.401") << QDate(400, 2, 29) << QDate(401, 12, 19) << true << true
+        << QStringLiteral("1 aasta, 9 kuud ja 20 päeva");
+    QTest::newRow("31.3 to 30.4, months") << QDate(2003, 3, 31) << QDate(2003, 4, 30) << false << true
+        << QStringLiteral("30 päeva");
+    QTest::newRow("31.3 to 1.5, months") << QDate(2003, 3, 31) << QDate(2003, 5, 1) << false << true
+        << QStringLiteral("1 kuu");
+    // Reversed dates count days only, whatever the boxes say.
+    QTest::newRow("backwards, both") << b << a << true << true << QStringLiteral("- 822 päeva");
+    QTest::newRow("backwards, years") << b << a << true << false << QStringLiteral("- 822 päeva");
+    QTest::newRow("backwards, months") << b << a << false << true << QStringLiteral("- 822 päeva");
+    QTest::newRow("backwards a day, both") << QDate(2001, 1, 1) << QDate(2000, 12, 31) << true << true
+        << QStringLiteral("- 1 päeva");
+    QTest::newRow("backwards, grouped") << a.addDays(1234) << a << true << true
+        << est(QStringLiteral("- 1_234 päeva"));
 }
 
 void TestIntervals::intervalText()
@@ -148,6 +181,143 @@ void TestIntervals::intervalAgreesWithMonthArithmetic()
     }
 }
 
+// date(y, m, d) with the normalising rule, built with QDate or QCalendar's
+// Julian calendar instead of the arithmetic under test: the month carried
+// into the year, then the day counted on from the 1st.
+static QDate referenceSerial(const QCalendar &cal, int y, int m, int d)
+{
+    const int carry = m >= 1 ? (m - 1) / 12 : -((12 - m) / 12);
+    return cal.dateFromParts(y + carry, m - 12 * carry, 1).addDays(d - 1);
+}
+
+static QString calendarText(const QCalendar &cal, const QDate &d)
+{
+    const QCalendar::YearMonthDay p = cal.partsFromDate(d);
+    return QStringLiteral("%1.%2.%3. a.").arg(p.day, 2, 10, QLatin1Char('0'))
+        .arg(p.month, 2, 10, QLatin1Char('0')).arg(p.year);
+}
+
+void TestIntervals::intervalRoundTripSweep_data()
+{
+    QTest::addColumn<bool>("julian");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("Gregorian, starts 2000-2004") << false << QDate(2000, 1, 1) << QDate(2004, 12, 31);
+    // Starts from Julian 1.3.1699 to 29.2.1700, the leap day of the Julian
+    // calendar alone, with gaps across it and on past the next 29 February.
+    QTest::newRow("Julian, starts 1699-1700") << true << QDate(1699, 3, 12) << QDate(1700, 3, 11);
+}
+
+// Every start day against every gap from 0 days to 3 years, in all four unit
+// combinations: every part is >= 0, each count is the largest whose date is
+// not after the second date (so the day part is shorter than the step it
+// would make), adding the parts to the first date gives the second, the
+// text says the parts, and the reverse order gives "- N päeva".
+void TestIntervals::intervalRoundTripSweep()
+{
+    QFETCH(bool, julian);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    const QCalendar cal = julian ? QCalendar(QCalendar::System::Julian) : QCalendar();
+    int checked = 0;
+    for (QDate a = from; a <= to; a = a.addDays(1)) {
+        const QCalendar::YearMonthDay p = cal.partsFromDate(a);
+        const double first = dv(a);
+        for (int gap = 0; gap <= 1096; ++gap) {
+            const QDate b = a.addDays(gap);
+            const double second = first + gap;
+            const QCalendar::YearMonthDay q = cal.partsFromDate(b);
+            const auto secondText = [&] { return calendarText(cal, b); };
+            // Parts already shifted to the second date (often the same for
+            // several unit combinations).
+            std::array<IntervalParts, 4> leadBack{};
+            int leading = 0;
+            for (int units = 0; units < 4; ++units) {
+                const bool cy = units & 1, cm = units & 2;
+                const IntervalParts parts = IntervalPartsOf(first, second, cy, cm, julian);
+                const auto [y, m, d] = parts;
+                const auto request = [&] {
+                    return QStringLiteral("%1 to %2 (%3%4)").arg(calendarText(cal, a), secondText()).arg(cy).arg(cm);
+                };
+                if (y < 0 || m < 0 || d < 0 || (!cy && y) || (!cm && m))
+                    QFAIL(qPrintable(request() + QStringLiteral(": %1/%2/%3").arg(y).arg(m).arg(d)));
+                if ((cy && referenceSerial(cal, p.year + int(y) + 1, p.month, p.day) <= b)
+                    || (cm && referenceSerial(cal, p.year + int(y), p.month + int(m) + 1, p.day) <= b))
+                    QFAIL(qPrintable(request() + QStringLiteral(": %1/%2/%3 is not the largest count")
+                                                   .arg(y).arg(m).arg(d)));
+                if (std::find(leadBack.begin(), leadBack.begin() + leading, parts) == leadBack.begin() + leading) {
+                    const qint32 days = qint32(d);
+                    const QString back = ShiftedDateText(first, qint16(y), qint16(m), days, true, julian);
+                    // "dd.mm.yyyy. a.", read back without building the expected text.
+                    const QStringView v(back);
+                    if (v.size() != 14 || v.left(2).toInt() != q.day || v.mid(3, 2).toInt() != q.month
+                        || v.mid(6, 4).toInt() != q.year)
+                        QFAIL(qPrintable(request() + QStringLiteral(": %1/%2/%3 leads to %4, not %5")
+                                                       .arg(y).arg(m).arg(d).arg(back, secondText())));
+                    leadBack[leading++] = parts;
+                }
+                // Reversed, days only, negative.
+                if (IntervalPartsOf(second, first, cy, cm, julian) != IntervalParts{0, 0, -gap})
+                    QFAIL(qPrintable(request() + QStringLiteral(" reversed")));
+                // The texts, for one unit combination per pair in turn. A
+                // negative count takes the plural, "- 1 päeva" too.
+                if (units == gap % 4) {
+                    if (IntervalText(first, second, cy, cm, julian) != words(y, m, d))
+                        QFAIL(qPrintable(request() + QStringLiteral(": ") + IntervalText(first, second, cy, cm, julian)));
+                    const QString reversed = IntervalText(second, first, cy, cm, julian);
+                    if (gap > 0 && reversed != QStringLiteral("- ") + refGroup(gap) + QStringLiteral(" päeva"))
+                        QFAIL(qPrintable(request() + QStringLiteral(" reversed: ") + reversed));
+                }
+                ++checked;
+            }
+        }
+    }
+    qInfo("%d intervals checked", checked);
+}
+
+void TestIntervals::julianIntervalText_data()
+{
+    QTest::addColumn<int>("y1");
+    QTest::addColumn<int>("m1");
+    QTest::addColumn<int>("d1");
+    QTest::addColumn<int>("y2");
+    QTest::addColumn<int>("m2");
+    QTest::addColumn<int>("d2");
+    QTest::addColumn<bool>("years");
+    QTest::addColumn<bool>("months");
+    QTest::addColumn<QString>("expected");
+    // 1500 has a 29 February in the Julian calendar: the day count is the
+    // same whichever units are counted.
+    QTest::newRow("28.2 to 1.3.1500, days") << 1500 << 2 << 28 << 1500 << 3 << 1 << false << false << "2 päeva";
+    QTest::newRow("28.2 to 1.3.1500, months") << 1500 << 2 << 28 << 1500 << 3 << 1 << false << true << "2 päeva";
+    QTest::newRow("28.2 to 1.3.1500, both") << 1500 << 2 << 28 << 1500 << 3 << 1 << true << true << "2 päeva";
+    QTest::newRow("28.2.1700 to 28.2.1701, days") << 1700 << 2 << 28 << 1701 << 2 << 28 << false << false << "366 päeva";
+    QTest::newRow("28.2.1700 to 28.2.1701, years") << 1700 << 2 << 28 << 1701 << 2 << 28 << true << false << "1 aasta";
+    QTest::newRow("29.2.1700 to 28.2.1701, both") << 1700 << 2 << 29 << 1701 << 2 << 28 << true << true
+        << "11 kuud ja 30 päeva";
+    QTest::newRow("29.2.1700 to 1.3.1701, both") << 1700 << 2 << 29 << 1701 << 3 << 1 << true << true << "1 aasta";
+    // Julian 31.1.1900 plus a month is 2 March: 1900 has a 29 February.
+    QTest::newRow("31.1 to 1.3.1900, months") << 1900 << 1 << 31 << 1900 << 3 << 1 << false << true << "30 päeva";
+    QTest::newRow("31.1 to 2.3.1900, months") << 1900 << 1 << 31 << 1900 << 3 << 2 << false << true << "1 kuu";
+    QTest::newRow("reversed") << 1701 << 2 << 28 << 1700 << 2 << 28 << true << true << "- 366 päeva";
+}
+
+void TestIntervals::julianIntervalText()
+{
+    QFETCH(int, y1);
+    QFETCH(int, m1);
+    QFETCH(int, d1);
+    QFETCH(int, y2);
+    QFETCH(int, m2);
+    QFETCH(int, d2);
+    QFETCH(bool, years);
+    QFETCH(bool, months);
+    QFETCH(QString, expected);
+    QCOMPARE(IntervalText(datevalue::JulianDateSerial(y1, m1, d1), datevalue::JulianDateSerial(y2, m2, d2),
+                          years, months, true),
+             expected);
+}
+
 void TestIntervals::shiftedDateText_data()
 {
     QTest::addColumn<QDate>("start");
@@ -170,6 +340,16 @@ void TestIntervals::shiftedDateText_data()
     QTest::newRow("1.3.1700 minus 1 day, Julian") << QDate(1700, 3, 1) << 0 << 0 << 1 << false << true << QStringLiteral("18.02.1700. a.");
     QTest::newRow("into Julian-only leap day") << QDate(1700, 3, 1) << 0 << 0 << 10 << true << true << QStringLiteral("29.02.1700. a.");
     QTest::newRow("largest day shift") << QDate(2079, 12, 31) << 0 << 0 << 79999 << false << false << QStringLiteral("20.12.1860. a.");
+    // With the Julian flag, years and months are counted in the Julian
+    // calendar: Julian 29.2.1696 (G 10.3.1696) plus 4 years is Julian 29.2.1700.
+    QTest::newRow("Julian leap day plus 4 years") << QDate(1696, 3, 10) << 4 << 0 << 0 << true << true
+        << QStringLiteral("29.02.1700. a.");
+    QTest::newRow("Julian leap day plus a year") << QDate(1700, 3, 11) << 1 << 0 << 0 << true << true
+        << QStringLiteral("01.03.1701. a.");
+    QTest::newRow("Julian 31.1 plus a month") << QDate(1700, 2, 10) << 0 << 1 << 0 << true << true
+        << QStringLiteral("02.03.1700. a.");
+    QTest::newRow("Julian leap day minus a month") << QDate(1700, 3, 11) << 0 << 1 << 0 << false << true
+        << QStringLiteral("29.01.1700. a.");
 }
 
 void TestIntervals::shiftedDateText()

@@ -39,15 +39,34 @@ void tst_calendarScreens::screens()
     QTest::qWait(300);
     QVERIFY(calendar.grab().save(dir.filePath(QStringLiteral("kalender-2004-01.png"))));
 
-    tundrik::CalendarMonth = 6;
-    tundrik::CalendarYear = 2004;
-    frmPuhad holidays(&calendar);
-    holidays.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&holidays));
-    QTest::qWait(300);
-    QVERIFY(holidays.grab().save(dir.filePath(QStringLiteral("puhad-2004-06.png"))));
-    if (!qEnvironmentVariableIsEmpty("TUNDRIK_SCREENSHOT_HOLD"))
-        QTest::qWait(qEnvironmentVariableIntValue("TUNDRIK_SCREENSHOT_HOLD"));
+    // The last month there is, today on its last day; the cells after it blank.
+    {
+        tundrik::FakeClock lastDay;
+        lastDay.setNow(9999, 12, 31, 23, 59, 30);
+        setWeekSettings(2, 2, QDate(9999, 12, 31));
+        frmKalender last(lastDay, &owner);
+        last.tick();
+        last.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&last));
+        QTest::qWait(300);
+        QVERIFY(last.grab().save(dir.filePath(QStringLiteral("kalender-9999-12.png"))));
+    }
+
+    // June 2004 as the table has it; April 2026 with Easter; March 2005 with
+    // names longer than a line; June 2011 with nine rows.
+    const std::pair<int, int> months[] = {{2004, 6}, {2026, 4}, {2005, 3}, {2011, 6}};
+    for (const auto &[year, month] : months) {
+        tundrik::CalendarMonth = qint16(month);
+        tundrik::CalendarYear = qint16(year);
+        frmPuhad holidays(&calendar);
+        holidays.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&holidays));
+        QTest::qWait(300);
+        QVERIFY(holidays.grab().save(
+            dir.filePath(QStringLiteral("puhad-%1-%2.png").arg(year).arg(month, 2, 10, QLatin1Char('0')))));
+        if (!qEnvironmentVariableIsEmpty("TUNDRIK_SCREENSHOT_HOLD"))
+            QTest::qWait(qEnvironmentVariableIntValue("TUNDRIK_SCREENSHOT_HOLD"));
+    }
 }
 
 QTEST_MAIN(tst_calendarScreens)

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTextCharFormat>
 #include <QTimer>
 
 #include <memory>
@@ -36,6 +37,9 @@ private slots:
     void choosingADayKeepsTheMonth();
     void clock();
     void closeButtonOfOwner();
+    void firstAndLastMonths_data();
+    void firstAndLastMonths();
+    void gridShowsNoHolidays();
 
 private:
     std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
@@ -388,6 +392,73 @@ void tst_frmKalender::closeButtonOfOwner()
     QCOMPARE(m_ownerClose, (QList<bool>{false, true}));
     // The calendar's month outlives the window.
     QCOMPARE(tundrik::CalendarMonth, qint16(2));
+}
+
+void tst_frmKalender::firstAndLastMonths_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("weeks");
+    const int ctrl = int(Qt::ControlModifier);
+    // Default week settings: 1.1.100 is a Friday in week 53 of the year 99
+    // (Python's ISO calendar agrees); 31.12.9999 a Friday in week 52.
+    QTest::newRow("31.12.9999, next month") << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << 0
+                                            << "Detsember  9999" << "48 49 50 51 52 [1]";
+    QTest::newRow("31.12.9999, next year") << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << ctrl
+                                           << "Detsember  9999" << "48 49 50 51 52 [1]";
+    QTest::newRow("31.12.9999, previous month") << QDate(9999, 12, 31) << int(Qt::Key_PageDown) << 0
+                                                << "November  9999" << "";
+    QTest::newRow("15.6.9998, next year") << QDate(9998, 6, 15) << int(Qt::Key_PageUp) << ctrl
+                                          << "Juuni  9999" << "";
+    QTest::newRow("1.1.100, previous month") << QDate(100, 1, 1) << int(Qt::Key_PageDown) << 0
+                                             << "Jaanuar  100" << "53 1 2 3 4 [5]";
+    QTest::newRow("1.1.100, previous year") << QDate(100, 1, 1) << int(Qt::Key_PageDown) << ctrl
+                                            << "Jaanuar  100" << "53 1 2 3 4 [5]";
+    QTest::newRow("1.1.100, next month") << QDate(100, 1, 1) << int(Qt::Key_PageUp) << 0
+                                         << "Veebruar  100" << "";
+}
+
+// The first and the last month of the date value can be shown, with today
+// marked in them, and the steps stop there.
+void tst_frmKalender::firstAndLastMonths()
+{
+    QFETCH(QDate, today);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    QFETCH(QString, weeks);
+    setWeekSettings(2, 2, today);
+    auto w = open(today.year(), today.month(), today.day());
+    QCOMPARE(label(w.get(), "lblKalender")->text(),
+             QString::fromUtf8(today.month() == 12 ? "Detsember" : today.month() == 1 ? "Jaanuar" : "Juuni")
+                 + QStringLiteral("  ") + QString::number(today.year()));
+    QVERIFY(w->todayShown());
+    QVERIFY(w->grid()->isSelectionVisible());
+    QCOMPARE(w->grid()->calendarWidget()->selectedDate(), today);
+    const int row = int(firstGridDay(today.year(), today.month(), 2).daysTo(today) / 7);
+    QCOMPARE(italicRow(w.get()), row);
+
+    QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), after);
+    if (!weeks.isEmpty()) {
+        QCOMPARE(weekLabelsText(w.get()), weeks);
+        QVERIFY(w->todayShown());
+    }
+    QCOMPARE(w->grid()->calendarWidget()->yearShown(), w->grid()->year());
+    QCOMPARE(w->grid()->calendarWidget()->monthShown(), w->grid()->month());
+}
+
+// Good Friday and Easter stand in the holidays listing only; the grid draws
+// their days as any other.
+void tst_frmKalender::gridShowsNoHolidays()
+{
+    setWeekSettings(2, 2, QDate(2026, 4, 5));
+    auto w = open(2026, 4, 5);
+    QCalendarWidget *cal = w->grid()->calendarWidget();
+    QVERIFY(cal->dateTextFormat().isEmpty());
+    QCOMPARE(cal->dateTextFormat(QDate(2026, 4, 3)), cal->dateTextFormat(QDate(2026, 4, 10)));
 }
 
 QTEST_MAIN(tst_frmKalender)

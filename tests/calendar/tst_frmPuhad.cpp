@@ -3,17 +3,28 @@
 #include "calendar/frmPuhad.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QTimer>
 
 using namespace calendartest;
 
 namespace {
 
-const char *const kDayLabels[8] = {"lblES", "lblTE", "lblKO", "lblNE", "lblVI", "lblKU", "lblSE", "lblKA"};
-const char *const kNameLabels[8] = {"lblEsimene", "lblTeine", "lblKolmas", "lblNeljas",
-                                    "lblViies", "lblKuues", "lblSeitsmes", "lblKaheksas"};
-const char *const kFlagCells[7] = {"imgEsimene", "imgTeine", "imgKolmas", "imgNeljas",
-                                   "imgViies", "imgKuues", "imgSeitsmes"};
+// Row controls by ordinal; a month of more rows has the ninth and tenth too.
+const char *const kDayLabels[10] = {"lblES", "lblTE", "lblKO", "lblNE", "lblVI",
+                                    "lblKU", "lblSE", "lblKA", "lblÜH", "lblKÜ"};
+const char *const kNameLabels[10] = {"lblEsimene", "lblTeine", "lblKolmas", "lblNeljas", "lblViies",
+                                     "lblKuues", "lblSeitsmes", "lblKaheksas", "lblÜheksas", "lblKümnes"};
+const char *const kFlagCells[10] = {"imgEsimene", "imgTeine", "imgKolmas", "imgNeljas", "imgViies",
+                                    "imgKuues", "imgSeitsmes", "imgKaheksas", "imgÜheksas", "imgKümnes"};
+
+int rowCount(const QWidget *w)
+{
+    int n = 0;
+    while (n < 10 && label(w, kDayLabels[n]))
+        ++n;
+    return n;
+}
 
 // What a user sees of one row: "day|name|red|flag".
 QString rowText(const QWidget *w, int i)
@@ -23,14 +34,14 @@ QString rowText(const QWidget *w, int i)
     const bool red = name->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
     if ((day->palette().color(QPalette::WindowText) == QColor(255, 0, 0)) != red)
         return QStringLiteral("day and name in different colours");
-    const bool flag = i < 7 && !label(w, kFlagCells[i])->pixmap().isNull();
+    const bool flag = !label(w, kFlagCells[i])->pixmap().isNull();
     return day->text() + QLatin1Char('|') + name->text() + (red ? "|R" : "") + (flag ? "|F" : "");
 }
 
 QStringList rows(const QWidget *w)
 {
     QStringList all;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < rowCount(w); ++i)
         all << rowText(w, i);
     return all;
 }
@@ -55,6 +66,13 @@ private slots:
     void reopenedForAnotherMonth();
     void closing_data();
     void closing();
+    void easterInApril();
+    void namesTooLongForALine();
+    void nineRowsInJune_data();
+    void nineRowsInJune();
+    void christmasEve_data();
+    void christmasEve();
+    void nothingClippedInAnyMonth();
 };
 
 void tst_frmPuhad::initTestCase()
@@ -124,16 +142,19 @@ void tst_frmPuhad::mayStartsInRowTwo()
 void tst_frmPuhad::fourRowMonths_data()
 {
     QTest::addColumn<int>("month");
-    QTest::newRow("April") << 4;
-    QTest::newRow("August") << 8;
-    QTest::newRow("September") << 9;
+    QTest::addColumn<int>("year");
+    // Before Easter joined April, and before the days of 2007 and 2009.
+    QTest::newRow("April 1997") << 4 << 1997;
+    QTest::newRow("August 2004") << 8 << 2004;
+    QTest::newRow("September 2004") << 9 << 2004;
 }
 
 void tst_frmPuhad::fourRowMonths()
 {
     QFETCH(int, month);
+    QFETCH(int, year);
     tundrik::CalendarMonth = qint16(month);
-    tundrik::CalendarYear = 2004;
+    tundrik::CalendarYear = qint16(year);
     frmPuhad w(nullptr);
     const QStringList all = rows(&w);
     for (int i = 0; i < 4; ++i)
@@ -219,6 +240,148 @@ void tst_frmPuhad::closing()
     QCOMPARE(w.focusWidget(), button(&w, "cmdOlgu"));
     QTest::keyClick(w.focusWidget(), Qt::Key(key));
     QVERIFY(!w.isVisible());
+}
+
+void tst_frmPuhad::easterInApril()
+{
+    tundrik::CalendarMonth = 4;
+    tundrik::CalendarYear = 2026;
+    frmPuhad w(nullptr);
+    QCOMPARE(rows(&w), (QStringList{"01. / K|Karjalaskepäev; naljapäev", "03. / R|Suur reede|R",
+                                    "05. / P|Ülestõusmispühade 1. püha|R", "14. / T|Künnipäev",
+                                    "23. / N|Jüripäev", "25. / L|Markusepäev", "|", "|"}));
+    QCOMPARE(w.size(), QSize(px(5775), px(3705)));
+}
+
+// The lines of a name too long for its label follow it without a day text,
+// in its colour; joined again they give the name.
+void tst_frmPuhad::namesTooLongForALine()
+{
+    tundrik::CalendarMonth = 3;
+    tundrik::CalendarYear = 2005;
+    frmPuhad w(nullptr);
+    const QStringList all = rows(&w);
+    QCOMPARE(all.size(), 8);
+    QCOMPARE(all.mid(0, 3), (QStringList{"08. / T|Naistepäev", "12. / L|Korjusepäev; palvepäev",
+                                         "14. / E|Emakeelepäev|F"}));
+    QString joined;
+    QStringList days;
+    for (int i = 3; i < 8; ++i) {
+        const QLabel *name = label(&w, kNameLabels[i]);
+        QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <= name->width());
+        if (name->text().isEmpty())
+            continue;
+        QVERIFY2(all[i].endsWith(QStringLiteral("|R")), qPrintable(all[i]));
+        days << label(&w, kDayLabels[i])->text();
+        joined += (joined.isEmpty() || label(&w, kDayLabels[i])->text().size() ? QStringLiteral("\n") : QStringLiteral(" "))
+            + name->text();
+    }
+    QCOMPARE(joined, QStringLiteral("\nSuur reede; paastumaarjapäev; leinapäev"
+                                    "\nÜlestõusmispühade 1. püha; üleminek suveajale kell 3.00"));
+    // Each of the two rows took two lines.
+    QCOMPARE(days, (QStringList{"25. / R", "", "27. / P", ""}));
+    QCOMPARE(w.size(), QSize(px(5775), px(3705)));
+}
+
+void tst_frmPuhad::nineRowsInJune_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("2011") << 2011 << QStringList{
+        "01. / K|Lastekaitsepäev", "04. / L|Eesti lipu õnnistamise aastapäev",
+        "12. / P|Nelipühade 1. püha|R", "14. / T|Leinapäev|F", "15. / K|Viidipäev",
+        "23. / N|Võidupüha; jaanilaupäev|R|F", "24. / R|Jaanipäev|R|F", "27. / E|Seitsmemagajapäev",
+        "29. / K|Peetripäev; peeterpaulipäev"};
+    QTest::newRow("2038") << 2038 << QStringList{
+        "01. / T|Lastekaitsepäev", "04. / R|Eesti lipu õnnistamise aastapäev",
+        "13. / P|Nelipühade 1. püha|R", "14. / E|Leinapäev|F", "15. / T|Viidipäev",
+        "23. / K|Võidupüha; jaanilaupäev|R|F", "24. / N|Jaanipäev|R|F", "27. / P|Seitsmemagajapäev",
+        "29. / T|Peetripäev; peeterpaulipäev"};
+}
+
+// Pentecost in June: nine rows; the window grows by one row and everything
+// below the rows moves down with it.
+void tst_frmPuhad::nineRowsInJune()
+{
+    QFETCH(int, year);
+    QFETCH(QStringList, expected);
+    tundrik::CalendarMonth = 6;
+    tundrik::CalendarYear = qint16(year);
+    frmPuhad w(nullptr);
+    QCOMPARE(rows(&w), expected);
+    QCOMPARE(w.size(), QSize(px(5775), px(3705 + 240)));
+    const QWidget *frame = w.findChild<QWidget *>(QStringLiteral("fraPühad"));
+    QCOMPARE(frame->geometry(), QRect(px(360), px(120), px(5055), px(3255 + 240)));
+    QCOMPARE(label(&w, kDayLabels[8])->geometry(), QRect(px(240), px(360 + 8 * 240), px(615), px(255)));
+    QCOMPARE(label(&w, "lblTeadustaja")->geometry(), QRect(px(240), px(2760 + 240), px(3540), px(240)));
+    QCOMPARE(w.findChild<QWidget *>(QStringLiteral("fraNupp"))->y(), px(2640 + 240));
+    for (const QWidget *line : w.findChildren<QWidget *>(QStringLiteral("lneEraldaja")))
+        QVERIFY(line->y() >= px(2475 + 240) && line->y() <= px(2475 + 240) + 1);
+    const int p = int(std::nearbyint(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
+    for (int i = 0; i < 9; ++i) {
+        const bool flag = expected[i].endsWith(QStringLiteral("|F"));
+        QCOMPARE(label(&w, kNameLabels[i])->x(), flag ? px(88 * p) : px(1080));
+    }
+    QVERIFY(label(&w, "imgLipp")->y() >= w.height());
+}
+
+void tst_frmPuhad::christmasEve_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("2004") << 2004 << "24. / R|Jõululaupäev";
+    QTest::newRow("2005") << 2005 << "24. / L|Jõululaupäev|R";
+}
+
+void tst_frmPuhad::christmasEve()
+{
+    QFETCH(int, year);
+    QFETCH(QString, expected);
+    tundrik::CalendarMonth = 12;
+    tundrik::CalendarYear = qint16(year);
+    frmPuhad w(nullptr);
+    QCOMPARE(rowText(&w, 3), expected);
+}
+
+// Every month of 1998 to 2299 and of 9999: every text fits its label, every
+// row lies inside the listing's frame above the separator, and the window is
+// as tall as its rows. (Months whose names and flags repeat an earlier
+// month's are not opened again.)
+void tst_frmPuhad::nothingClippedInAnyMonth()
+{
+    QSet<QString> seen;
+    QList<int> years;
+    for (int y = 1998; y <= 2299; ++y)
+        years << y;
+    years << 9999;
+    for (int year : years) {
+        for (int month = 1; month <= 12; ++month) {
+            QString key;
+            for (const holidays::HolidayRow &r : holidays::BuildHolidayList(month, year))
+                key += r.nameText + (r.flag ? QStringLiteral("|F\n") : QStringLiteral("\n"));
+            if (seen.contains(key))
+                continue;
+            seen.insert(key);
+            tundrik::CalendarMonth = qint16(month);
+            tundrik::CalendarYear = qint16(year);
+            frmPuhad w(nullptr);
+            const int n = rowCount(&w);
+            const QString where = QStringLiteral("%1/%2").arg(month).arg(year);
+            QVERIFY2(n >= 8 && n <= 10, qPrintable(where));
+            QCOMPARE(w.height(), px(3705 + 240 * (n - 8)));
+            const QWidget *frame = w.findChild<QWidget *>(QStringLiteral("fraPühad"));
+            const int separator = w.findChildren<QWidget *>(QStringLiteral("lneEraldaja")).first()->y();
+            for (int i = 0; i < n; ++i) {
+                for (const QLabel *l : {label(&w, kDayLabels[i]), label(&w, kNameLabels[i])}) {
+                    if (l->fontMetrics().horizontalAdvance(l->text()) > l->width()
+                        || l->geometry().right() >= frame->contentsRect().right()
+                        || l->geometry().bottom() >= separator)
+                        QFAIL(qPrintable(where + QStringLiteral(" row %1: ").arg(i + 1) + l->text()));
+                }
+            }
+        }
+    }
+    qInfo("%lld different listings", qint64(seen.size()));
 }
 
 QTEST_MAIN(tst_frmPuhad)

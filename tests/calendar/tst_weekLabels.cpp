@@ -1,12 +1,14 @@
 // The week labels of the calendar window against the grid they stand beside:
-// for every month of 1900 to 2299 under every first day of the week and
-// every first-week rule, each enabled label names the weeks of the dates in
-// its grid row and each greyed label stands beside a row wholly outside the
-// month.
+// for every month of 1900 to 2299 and of the first and last years of the
+// date value under every first day of the week and every first-week rule,
+// and for every month of 100 to 9999 under the default settings, each
+// enabled label names the weeks of the dates in its grid row and each greyed
+// label stands beside a row wholly outside the month.
 #include "calendartestsupport.h"
 
 #include <QCalendarWidget>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QTableView>
 
 #include <memory>
@@ -15,10 +17,11 @@ using namespace calendartest;
 
 namespace {
 
+// Also for the days before 1.1.100 and after 31.12.9999 in the first and
+// last rows, through their day numbers.
 int weekOf(const QDate &d, int firstDay, int firstWeek)
 {
-    return modArvutused::WeekNumberOf(datevalue::DateSerial(d.year(), d.month(), d.day()), firstDay,
-                                      firstWeek);
+    return modArvutused::WeekNumberOf(datevalue::FromJdn(d.toJulianDay()), firstDay, firstWeek);
 }
 
 // The caption a grid row must carry: its week number, or "53/1" for a row
@@ -46,10 +49,15 @@ private slots:
     void initTestCase();
     void gridLayout_data();
     void gridLayout();
+    void everyMonthEveryRule_data();
     void everyMonthEveryRule();
+    void everyMonthOfTheDateValue();
+    void cellsOutsideTheDateValueAreBlank_data();
+    void cellsOutsideTheDateValueAreBlank();
     void todaysWeekEveryDay();
 
 private:
+    QString checkLabels(int year, int month, int firstDay, int firstWeek);
     tundrik::FakeClock m_clock;
     std::unique_ptr<frmKalender> m_window;
 };
@@ -101,8 +109,39 @@ void tst_weekLabels::gridLayout()
     QVERIFY(startsInRow2 > 0);
 }
 
+// Empty when the labels of the month the window shows stand right.
+QString tst_weekLabels::checkLabels(int year, int month, int firstDay, int firstWeek)
+{
+    const QDate first = firstGridDay(year, month, firstDay);
+    for (int r = 0; r < 6; ++r) {
+        const QLabel *l = weekLabel(m_window.get(), r);
+        const QDate rowStart = first.addDays(7 * r);
+        const bool inMonth = (rowStart.month() == month) || (rowStart.addDays(6).month() == month);
+        const QString expected = expectedCaption(rowStart, firstDay, firstWeek);
+        if (l->isEnabled() && inMonth && l->text() == expected)
+            continue;
+        if (!l->isEnabled() && !inMonth)
+            continue;
+        return QStringLiteral("%1-%2, first day %3, rule %4, row %5: '%6' %7, expected '%8' %9")
+            .arg(year).arg(month).arg(firstDay).arg(firstWeek).arg(r + 1)
+            .arg(l->text(), l->isEnabled() ? "enabled" : "greyed", expected, inMonth ? "enabled" : "greyed");
+    }
+    return {};
+}
+
+void tst_weekLabels::everyMonthEveryRule_data()
+{
+    QTest::addColumn<int>("fromYear");
+    QTest::addColumn<int>("toYear");
+    QTest::newRow("1900-2299") << 1900 << 2299;
+    QTest::newRow("first years") << 100 << 101;
+    QTest::newRow("last years") << 9998 << 9999;
+}
+
 void tst_weekLabels::everyMonthEveryRule()
 {
+    QFETCH(int, fromYear);
+    QFETCH(int, toYear);
     QElapsedTimer timer;
     timer.start();
     MonthGrid *grid = m_window->grid();
@@ -112,34 +151,91 @@ void tst_weekLabels::everyMonthEveryRule()
             tundrik::FirstDayOfWeek = qint16(firstDay);
             tundrik::FirstWeekOfYear = qint16(firstWeek);
             grid->setFirstColumnWeekday(firstDay);
-            for (int year = 1900; year <= 2299; ++year) {
+            for (int year = fromYear; year <= toYear; ++year) {
                 grid->setYear(year);
                 for (int month = 1; month <= 12; ++month) {
                     grid->setMonth(month);
                     m_window->RefreshMonth();
-                    const QDate first = firstGridDay(year, month, firstDay);
-                    for (int r = 0; r < 6; ++r) {
-                        const QLabel *l = weekLabel(m_window.get(), r);
-                        const QDate rowStart = first.addDays(7 * r);
-                        const bool inMonth = (rowStart.month() == month)
-                            || (rowStart.addDays(6).month() == month);
-                        if (l->isEnabled() && inMonth && l->text() == expectedCaption(rowStart, firstDay, firstWeek))
-                            continue;
-                        if (!l->isEnabled() && !inMonth)
-                            continue;
-                        QFAIL(qPrintable(QStringLiteral("%1-%2, first day %3, rule %4, row %5: '%6' %7, expected '%8' %9")
-                                             .arg(year).arg(month).arg(firstDay).arg(firstWeek).arg(r + 1)
-                                             .arg(l->text(), l->isEnabled() ? "enabled" : "greyed",
-                                                  expectedCaption(rowStart, firstDay, firstWeek),
-                                                  inMonth ? "enabled" : "greyed")));
-                    }
+                    const QString fault = checkLabels(year, month, firstDay, firstWeek);
+                    if (!fault.isEmpty())
+                        QFAIL(qPrintable(fault));
                     ++checked;
                 }
             }
         }
     }
-    QCOMPARE(checked, 21 * 400 * 12);
+    QCOMPARE(checked, 21 * (toYear - fromYear + 1) * 12);
     qInfo("%d months in %lld ms", checked, timer.elapsed());
+}
+
+// Every month of the date value's years, under the default settings.
+void tst_weekLabels::everyMonthOfTheDateValue()
+{
+    MonthGrid *grid = m_window->grid();
+    tundrik::FirstDayOfWeek = 2;
+    tundrik::FirstWeekOfYear = 2;
+    grid->setFirstColumnWeekday(2);
+    for (int year = datevalue::kMinYear; year <= datevalue::kMaxYear; ++year) {
+        grid->setYear(year);
+        for (int month = 1; month <= 12; ++month) {
+            grid->setMonth(month);
+            m_window->RefreshMonth();
+            QCOMPARE(tundrik::CalendarYear, qint16(year));
+            QCOMPARE(tundrik::CalendarMonth, qint16(month));
+            const QString fault = checkLabels(year, month, 2, 2);
+            if (!fault.isEmpty())
+                QFAIL(qPrintable(fault));
+        }
+    }
+}
+
+// The cells of January 100 before the 1st and of December 9999 after the
+// 31st stay blank; every other cell shows its day.
+void tst_weekLabels::cellsOutsideTheDateValueAreBlank_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("firstDay");
+    for (int f = 1; f <= 7; ++f) {
+        QTest::addRow("January 100, first day %d", f) << 100 << 1 << f;
+        QTest::addRow("December 9999, first day %d", f) << 9999 << 12 << f;
+    }
+}
+
+void tst_weekLabels::cellsOutsideTheDateValueAreBlank()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, firstDay);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    MonthGrid *grid = m_window->grid();
+    grid->setFirstColumnWeekday(firstDay);
+    grid->setYear(year);
+    grid->setMonth(month);
+    grid->setSelectionVisible(false);
+    auto *view = grid->calendarWidget()->findChild<QTableView *>();
+    const QImage image = view->viewport()->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QDate first = firstGridDay(year, month, firstDay);
+    int blank = 0;
+    for (int r = 0; r < 6; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            const QDate d = first.addDays(7 * r + c);
+            // The inside of the cell, without the grid lines.
+            const QRect cell = view->visualRect(view->model()->index(r, c)).adjusted(2, 2, -2, -2);
+            QSet<QRgb> colours;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                for (int x = cell.left(); x <= cell.right(); ++x)
+                    colours.insert(image.pixel(QPoint(int(x * ratio), int(y * ratio))));
+            const bool inRange = d >= QDate(100, 1, 1) && d <= QDate(9999, 12, 31);
+            QVERIFY2(inRange == (colours.size() > 1),
+                     qPrintable(QStringLiteral("%1.%2.%3: %4 colours")
+                                    .arg(d.day()).arg(d.month()).arg(d.year()).arg(colours.size())));
+            blank += !inRange;
+        }
+    }
+    QVERIFY(blank > 0);
 }
 
 // Today's week label is the one beside today's row, for every day of a few

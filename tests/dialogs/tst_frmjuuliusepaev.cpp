@@ -233,6 +233,118 @@ private slots:
         QVERIFY(answer(dlg()).isEmpty());
         QVERIFY(hasFocusIn(dateBox()));
     }
+
+    // 29 February of the years that have it in the Julian calendar only:
+    // before the reform the box stays grayed (and "G" has no Gregorian
+    // reading to offer); after it the box stays checked.
+    void julianOnlyLeapDays_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("expected");
+        const int grayed = Qt::PartiallyChecked, checked = Qt::Checked;
+        QTest::newRow("29.02.1500, day number") << "JP" << "29021500" << grayed << jp("2 268 992");
+        QTest::newRow("29.02.1500, weekday") << "NP" << "29021500" << grayed << "Laupäev";
+        QTest::newRow("29.02.1700, day number") << "JP" << "29021700" << checked << jp("2 342 042");
+        QTest::newRow("29.02.1700, weekday") << "NP" << "29021700" << checked << "Neljapäev";
+        QTest::newRow("29.02.1900, day number") << "JP" << "29021900" << checked << jp("2 415 092");
+        QTest::newRow("29.02.1900, weekday") << "NP" << "29021900" << checked << "Teisipäev";
+    }
+
+    void julianOnlyLeapDays()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, keys);
+        QFETCH(int, state);
+        QFETCH(QString, expected);
+        tundrik::DayDescriptionMode = mode;
+        type(keys);
+        QCOMPARE(focused(), arvuta());
+        QCOMPARE(julianBox()->checkState(), Qt::CheckState(state));
+        QCOMPARE(julianBox()->property("tag").toString(),
+                 state == Qt::Checked ? QStringLiteral("LUBA") : QStringLiteral("KEELA"));
+        QCOMPARE(dateBox()->property("TKJuliuseKalender").toBool(), true);
+        key(Qt::Key_Return);
+        QCOMPARE(answer(dlg()), expected);
+        QVERIFY(!gregorius()->isVisibleTo(dlg()));
+        QCOMPARE(vastus()->width(), pixels(273));
+    }
+
+    // Unchecking the box of 29.02.1700 asks for a Gregorian date that does
+    // not exist: the date is invalid until the box or the date changes.
+    void uncheckingAJulianOnlyDay()
+    {
+        type(QStringLiteral("29021700"));
+        QVERIFY(arvuta()->isEnabled());
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Unchecked);
+        QCOMPARE(julianBox()->property("tag").toString(), QStringLiteral("LUBA"));
+        QVERIFY(!dateBox()->property("TKKuupaevOige").toBool());
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(hasFocusIn(dateBox()));
+        // Enter does nothing for an invalid date.
+        key(Qt::Key_Return);
+        QVERIFY(answer(dlg()).isEmpty());
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Checked);
+        QVERIFY(arvuta()->isEnabled());
+        QCOMPARE(focused(), arvuta());
+
+        // Unchecked again, then the year changed to 1704, which has a
+        // 29 February in both calendars: a Gregorian date after the reform.
+        click(julianBox());
+        QVERIFY(!arvuta()->isEnabled());
+        auto *year = child<QWidget>(dateBox(), QStringLiteral("txtAasta"));
+        year->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(year, Qt::Key_End);
+        QTest::keyClick(year, Qt::Key_Backspace);
+        QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+        QTest::keyClick(year, '4');
+        QCOMPARE(julianBox()->checkState(), Qt::Unchecked);
+        QVERIFY(arvuta()->isEnabled());
+        key(Qt::Key_Return);
+        QCOMPARE(answer(dlg()), jp("2 343 492"));
+    }
+
+    // While the answer of 29.02.1700 stands, a click on its box changes
+    // nothing: there is no other reading to show.
+    void answerOfAJulianOnlyDayKeepsItsBox()
+    {
+        type(QStringLiteral("29021700"));
+        key(Qt::Key_Return);
+        QCOMPARE(answer(dlg()), jp("2 342 042"));
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Checked);
+        QCOMPARE(answer(dlg()), jp("2 342 042"));
+        QVERIFY(arvuta()->isEnabled());
+        QCOMPARE(focused(), arvuta());
+        click(arvuta());
+        QVERIFY(answer(dlg()).isEmpty());
+        QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+        // A date with both readings may switch again while its answer stands.
+        type(QStringLiteral("01032000"));
+        key(Qt::Key_Return);
+        click(julianBox());
+        QCOMPARE(julianBox()->checkState(), Qt::Checked);
+        QCOMPARE(answer(dlg()), jp("2 451 618"));
+    }
+
+    void thirtiethOfFebruaryIsNoDate_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("30.02.1700") << "30021700";
+        QTest::newRow("30.02.1500") << "30021500";
+        QTest::newRow("29.02.1701") << "29021701";
+    }
+
+    void thirtiethOfFebruaryIsNoDate()
+    {
+        QFETCH(QString, keys);
+        type(keys);
+        QVERIFY(!arvuta()->isEnabled());
+        QCOMPARE(julianBox()->checkState(), Qt::PartiallyChecked);
+    }
 };
 
 QTEST_MAIN(TestFrmJuuliusePaev)

@@ -57,6 +57,20 @@ private slots:
         QTest::newRow("01.01.2000") << "2451545" << false << "01.01.2000. a." << "19.12.1999. a.";
         QTest::newRow("lowest number") << "1757600" << true << "18.01.100. a." << "18.01.100. a.";
         QTest::newRow("highest number") << "2561100" << false << "14.12.2299. a." << "29.11.2299. a.";
+        // The days of 29 February of the Julian calendar alone.
+        QTest::newRow("Julian 29.02.1500") << "2268992" << true << "29.02.1500. a." << "29.02.1500. a.";
+        QTest::newRow("Julian 29.02.1700") << "2342042" << false << "11.03.1700. a." << "29.02.1700. a.";
+        QTest::newRow("Julian 29.02.1900") << "2415092" << false << "13.03.1900. a." << "29.02.1900. a.";
+    }
+
+    void julianLeapDayOf1500InTheGregorianCalendar()
+    {
+        Answerer answerer;
+        answerer.answers.push_back(QMessageBox::Yes);
+        type(QStringLiteral("2268992"));
+        key(Qt::Key_Return);
+        click(gregorius());
+        QCOMPARE(answer(dlg()), QStringLiteral("10.03.1500. a."));
     }
 
     void answers()

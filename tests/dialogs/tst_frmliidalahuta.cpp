@@ -236,6 +236,85 @@ private slots:
         QVERIFY(dlg()->isVisible());
         QCOMPARE(focused(), arvuta());
     }
+
+    // Types over one field of the date box: into it, its text selected with
+    // End and Shift+Home, then the keys.
+    void retype(const char *field, const QString &keys)
+    {
+        auto *f = child<QWidget>(w("tkpKuupäev"), QString::fromUtf8(field));
+        f->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_Home, Qt::ShiftModifier);
+        for (QChar c : keys)
+            QTest::keyClick(f, c.toLatin1());
+    }
+
+    // Julian 29.02.1700 typed over a date whose Julian box is checked: the
+    // box stays checked and enabled for it, also with a count of years.
+    void julianOnlyLeapDay()
+    {
+        enter(QStringLiteral("01031700"), QString(), QString(), QStringLiteral("10"));
+        QVERIFY(box("chkJuliuseKal")->isEnabled());
+        click(box("chkJuliuseKal"));
+        QVERIFY(box("chkJuliuseKal")->isChecked());
+        QCOMPARE(w("tkpKuupäev")->property("TKJuliuseKalender").toBool(), true);
+        // The month passes through "0": the box keeps its check meanwhile.
+        retype("txtKuu", QStringLiteral("0"));
+        QVERIFY(!box("chkJuliuseKal")->isEnabled());
+        QVERIFY(box("chkJuliuseKal")->isChecked());
+        retype("txtKuu", QStringLiteral("02"));
+        retype("txtPäev", QStringLiteral("29"));
+        QVERIFY(w("tkpKuupäev")->property("TKKuupaevOige").toBool());
+        QVERIFY(box("chkJuliuseKal")->isEnabled());
+        QVERIFY(box("chkJuliuseKal")->isChecked());
+        QVERIFY(arvuta()->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("10.03.1700. a."));
+        // With the answer shown the box keeps its check.
+        click(box("chkJuliuseKal"));
+        QVERIFY(box("chkJuliuseKal")->isChecked());
+        QCOMPARE(answer(dlg()), QStringLiteral("10.03.1700. a."));
+        click(box("chkLahuta"));
+        QCOMPARE(answer(dlg()), QStringLiteral("19.02.1700. a."));
+    }
+
+    // A year on from Julian 29.02.1700 is 1 March 1701 in the Julian calendar.
+    void julianOnlyLeapDayPlusAYear()
+    {
+        enter(QStringLiteral("01031700"), QString(), QString(), QStringLiteral("1"));
+        click(box("chkJuliuseKal"));
+        retype("txtKuu", QStringLiteral("02"));
+        retype("txtPäev", QStringLiteral("29"));
+        child<QWidget>(w("takAasta"), QStringLiteral("txtArv"))->setFocus(Qt::TabFocusReason);
+        type(QStringLiteral("1"));
+        QVERIFY(box("chkJuliuseKal")->isEnabled());
+        QVERIFY(box("chkJuliuseKal")->isChecked());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("02.03.1701. a."));
+    }
+
+    // Unchecking the box makes Julian 29.02.1700 invalid until the date changes.
+    void uncheckingAJulianOnlyDay()
+    {
+        enter(QStringLiteral("01031700"), QString(), QString(), QStringLiteral("1"));
+        click(box("chkJuliuseKal"));
+        retype("txtKuu", QStringLiteral("02"));
+        retype("txtPäev", QStringLiteral("29"));
+        QVERIFY(arvuta()->isEnabled());
+        click(box("chkJuliuseKal"));
+        QVERIFY(!box("chkJuliuseKal")->isChecked());
+        QVERIFY(!w("tkpKuupäev")->property("TKKuupaevOige").toBool());
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(!box("chkJuliuseKal")->isEnabled());
+        retype("txtPäev", QStringLiteral("28"));
+        QVERIFY(arvuta()->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("01.03.1700. a."));
+        // Clearing leaves no reading behind.
+        click(arvuta());
+        QVERIFY(!box("chkJuliuseKal")->isChecked());
+        QCOMPARE(w("tkpKuupäev")->property("TKJuliuseKalender").toBool(), false);
+    }
 };
 
 QTEST_MAIN(TestFrmLiidaLahuta)

@@ -143,7 +143,7 @@ private slots:
     }
 
     // Two Julian dates count whole years and months within the Julian
-    // calendar, as written; a plain day count uses the true days.
+    // calendar, and a plain day count the same true days.
     void julianReadingsOfBothDates_data()
     {
         QTest::addColumn<bool>("years");
@@ -165,6 +165,156 @@ private slots:
             click(box("chkAasta"));
         click(arvuta());
         QCOMPARE(answer(dlg()), expected);
+    }
+
+    // Every part of the answer is >= 0 and the day part is shorter than its
+    // month; a month or year is counted only when its date, built with the
+    // normalising rule, is not after the second date.
+    void noNegativeParts_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("years");
+        QTest::addColumn<bool>("months");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("31.1 to 1.3, months") << "31012003" << "01032003" << false << true << "29 päeva";
+        QTest::newRow("29.2 to 1.3 next year") << "29022000" << "01032001" << true << true << "1 aasta";
+        QTest::newRow("29.2.400 to 19.12.401") << "2902400" << "1912401" << true << true
+                                               << "1 aasta, 9 kuud ja 20 päeva";
+        QTest::newRow("listed, both") << "10052003" << "09082005" << true << true << "2 aastat, 2 kuud ja 30 päeva";
+        QTest::newRow("listed, months") << "10052003" << "09082005" << false << true << "26 kuud ja 30 päeva";
+        QTest::newRow("listed, years") << "10052003" << "09082005" << true << false << "2 aastat ja 91 päeva";
+    }
+
+    void noNegativeParts()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, years);
+        QFETCH(bool, months);
+        QFETCH(QString, expected);
+        type(a);
+        // A year of three digits completes nothing; Tab moves on.
+        if (!hasFocusIn(second()))
+            key(Qt::Key_Tab);
+        QVERIFY(hasFocusIn(second()));
+        type(b);
+        if (years)
+            click(box("chkAasta"));
+        if (months)
+            click(box("chkKuu"));
+        QCOMPARE(box("chkAasta")->isChecked(), years);
+        QCOMPARE(box("chkKuu")->isChecked(), months);
+        click(arvuta());
+        QCOMPARE(answer(dlg()), expected);
+    }
+
+    // The unit boxes compare the values the answer counts between: Julian
+    // 25.12.2000 is Gregorian 7.1.2001, after the second date 2.1.2001.
+    void mixedReadingsReversed()
+    {
+        enter(QStringLiteral("25122000"), QStringLiteral("02012001"));
+        QVERIFY(box("chkAasta")->isEnabled());
+        click(box("chkAasta"));
+        click(box("chkKuu"));
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("8 päeva"));
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        QVERIFY(!box("chkAasta")->isChecked());
+        QVERIFY(!box("chkKuu")->isChecked());
+        QCOMPARE(answer(dlg()), QStringLiteral("- 5 päeva"));
+        QCOMPARE(focused(), arvuta());
+        // Back to the Gregorian reading: the dates are a year apart again.
+        click(box("chkIJuliuseKal"));
+        QVERIFY(box("chkAasta")->isEnabled());
+        QVERIFY(box("chkKuu")->isEnabled());
+        QCOMPARE(answer(dlg()), QStringLiteral("8 päeva"));
+    }
+
+    // Julian 25.12.2000 and Gregorian 10.1.2001 lie in one month of the
+    // Gregorian calendar, in which the answer counts them.
+    void mixedReadingsInOneMonth()
+    {
+        enter(QStringLiteral("25122000"), QStringLiteral("10012001"));
+        QVERIFY(box("chkAasta")->isEnabled());
+        click(box("chkIJuliuseKal"));
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("3 päeva"));
+    }
+
+    // Two dates before the reform are counted in the Julian calendar, which
+    // has a 29 February in 1500: two days whichever units are ticked.
+    void julianCountDoesNotDependOnUnits()
+    {
+        enter(QStringLiteral("28021500"), QStringLiteral("01031500"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::PartiallyChecked);
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(box("chkKuu")->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("2 päeva"));
+        click(box("chkKuu"));
+        QVERIFY(box("chkKuu")->isChecked());
+        QCOMPARE(answer(dlg()), QStringLiteral("2 päeva"));
+    }
+
+    // Julian 29.02.1700 keeps its box checked; the second date, a date of
+    // both calendars, starts in the Gregorian reading.
+    void julianOnlyLeapDay()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("28021701"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QCOMPARE(box("chkIJuliuseKal")->property("tag").toString(), QStringLiteral("LUBA"));
+        QCOMPARE(box("chkIIJuliuseKal")->checkState(), Qt::Unchecked);
+        QCOMPARE(focused(), arvuta());
+        // Gregorian 11.03.1700 to 28.02.1701.
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("354 päeva"));
+        // Both Julian: counted in the Julian calendar.
+        click(box("chkIIJuliuseKal"));
+        QCOMPARE(answer(dlg()), QStringLiteral("365 päeva"));
+        QVERIFY(box("chkAasta")->isEnabled());
+        // A Julian year from 29 February ends on 1 March 1701.
+        click(box("chkAasta"));
+        QCOMPARE(answer(dlg()), QStringLiteral("365 päeva"));
+        click(box("chkKuu"));
+        QCOMPARE(answer(dlg()), QStringLiteral("11 kuud ja 30 päeva"));
+        // The first date has no Gregorian reading: its box keeps its check.
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QCOMPARE(answer(dlg()), QStringLiteral("11 kuud ja 30 päeva"));
+        QVERIFY(arvuta()->isEnabled());
+    }
+
+    // Julian 29.02.1700 is Gregorian 11.03.1700, after 01.03.1700.
+    void julianOnlyLeapDayAfterTheSecondDate()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("01031700"));
+        QVERIFY(!box("chkAasta")->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        click(arvuta());
+        QCOMPARE(answer(dlg()), QStringLiteral("- 10 päeva"));
+    }
+
+    // Unchecked, the first date is no date: cmdArvuta goes off until the
+    // box is checked again.
+    void uncheckingAJulianOnlyDay()
+    {
+        enter(QStringLiteral("29021700"), QStringLiteral("01031700"));
+        QVERIFY(arvuta()->isEnabled());
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Unchecked);
+        QVERIFY(!arvuta()->isEnabled());
+        QVERIFY(!box("chkKuu")->isEnabled());
+        QVERIFY(hasFocusIn(first()));
+        click(box("chkIJuliuseKal"));
+        QCOMPARE(box("chkIJuliuseKal")->checkState(), Qt::Checked);
+        QVERIFY(arvuta()->isEnabled());
     }
 
     void clearingEmptiesBothDates()

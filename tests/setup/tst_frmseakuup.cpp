@@ -123,6 +123,8 @@ void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled_data()
     QTest::newRow("complete") << "01072004" << true;
     QTest::newRow("31 April") << "31042004" << false;
     QTest::newRow("29 February 1900") << "29021900" << false;
+    QTest::newRow("29 February 1700") << "29021700" << false;
+    QTest::newRow("29 February 1500") << "29021500" << false;
     QTest::newRow("29 February 2000") << "29022000" << true;
     QTest::newRow("year 2299, the maximum") << "31122299" << true;
     QTest::newRow("year 99 below the minimum") << "010199" << false;
