@@ -89,7 +89,7 @@ endforeach()
 if(EXISTS "${PREFIX}/${LIBDIR}/cmake/Tundkast/TundkastConfig.cmake")
     set(consumer_build "${PREFIX}-consumer")
     file(REMOVE_RECURSE "${consumer_build}")
-    execute_process(COMMAND "${CMAKE_COMMAND}" -S "${SOURCE_DIR}/tests/packaging/consumer"
+    execute_process(COMMAND "${CMAKE_COMMAND}" -S "${SOURCE_DIR}/tests/controls/consumer"
                             -B "${consumer_build}" "-DCMAKE_PREFIX_PATH=${PREFIX}"
                     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT rc EQUAL 0)

@@ -110,7 +110,7 @@ plugin=$qt_plugins/designer/libtundkastdesigner.so
 
 step "the development package: find_package(Tundkast) from /usr"
 rm -rf "$work/consumer"
-timeout 300 cmake -S "$source_dir/tests/packaging/consumer" -B "$work/consumer" \
+timeout 300 cmake -S "$source_dir/tests/controls/consumer" -B "$work/consumer" \
     || fail "a project does not find the installed Tundkast"
 
 step "tundrik --version without a display"
