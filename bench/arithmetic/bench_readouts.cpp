@@ -4,7 +4,6 @@
 #include "clock.h"
 #include "modArvutused.h"
 #include "readoutTexts.h"
-#include "shared.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -17,7 +16,7 @@ int main()
     tundrik::FakeClock clock;
     clock.setNow(2026, 12, 7, 10, 0, 0);
     const double base = modArvutused::ComputeDayBase(clock.now());
-    const QStringList weekdays = tundrik::standardWeekdayNames();
+    const QStringList weekdays = modArvutused::WeekdayNames();
     const QStringList months = readouttexts::monthNames();
 
     constexpr int rounds = 200000;

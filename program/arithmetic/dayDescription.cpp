@@ -4,7 +4,6 @@
 #include "daynumbers.h"
 #include "errors.h"
 #include "readoutTexts.h"
-#include "shared.h"
 
 #include <array>
 #include <limits>
@@ -37,15 +36,25 @@ qint32 dayNumberOf(DateValue date)
 
 } // namespace
 
-QString DayDescription(DateValue date)
+const QStringList &WeekdayNames()
 {
-    if (tundrik::DayDescriptionMode == QLatin1String("JP"))
+    static const QStringList names{
+        QStringLiteral("Pühapäev"),  QStringLiteral("Esmaspäev"), QStringLiteral("Teisipäev"),
+        QStringLiteral("Kolmapäev"), QStringLiteral("Neljapäev"), QStringLiteral("Reede"),
+        QStringLiteral("Laupäev")};
+    return names;
+}
+
+QString DayDescription(DateValue date, const QString &DayDescriptionMode,
+                       const QStringList &weekdayNames)
+{
+    if (DayDescriptionMode == QLatin1String("JP"))
         return readouttexts::groupedInteger(dayNumberOf(date)) + QStringLiteral(". Juliuse päev");
 
     const int index = datevalue::Weekday(date) - 1; // [0, 6]
-    if (index >= tundrik::WeekdayNames.size())
+    if (index >= weekdayNames.size())
         throw tundrik::SubscriptError("weekday names are not filled");
-    return tundrik::WeekdayNames.at(index);
+    return weekdayNames.at(index);
 }
 
 QString CalendarDateText(qint64 year, int month, int day)

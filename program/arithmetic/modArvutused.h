@@ -8,6 +8,7 @@
 #include "datevalue.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace modArvutused {
 
@@ -18,10 +19,15 @@ using datevalue::DateValue;
 // Julian date of 0h UT of the reading's local date, minus 2400000 (always ends in .5).
 double ComputeDayBase(const tundrik::ClockReading &now);
 
-// "2 451 545. Juliuse päev" when DayDescriptionMode is "JP", else the weekday
-// name from WeekdayNames. Throws OverflowError in "JP" mode from 1.3.4681 on
-// and SubscriptError in weekday mode while WeekdayNames is not filled.
-QString DayDescription(DateValue date);
+// "Pühapäev" .. "Laupäev", index 0 = Sunday.
+const QStringList &WeekdayNames();
+
+// "2 451 545. Juliuse päev" when DayDescriptionMode is "JP", else the
+// weekday's name from weekdayNames (index 0 = Sunday, whatever the first day
+// of the week is). Throws OverflowError in "JP" mode from 1.3.4681 on and
+// SubscriptError in weekday mode when weekdayNames has fewer than seven names.
+QString DayDescription(DateValue date, const QString &DayDescriptionMode,
+                       const QStringList &weekdayNames = WeekdayNames());
 
 // The Gregorian (julian == false) or Julian-calendar date of a day number, as
 // "dd.mm.yyyy. a.". Throws OverflowError above 13689325 (and the mirror bound
@@ -73,7 +79,7 @@ QString ShiftedDateText(DateValue start, qint16 years, qint16 months, const qint
                         bool add, bool julian);
 
 // ---- Values of the present instant ---------------------------------------
-// dayBase is DayBase as last computed by the main window's new-day routine.
+// dayBase is ComputeDayBase of the reading's local date.
 
 double AstronomicalJulianDayNow(const tundrik::ClockReading &now, double dayBase);
 double CommonJulianDayNow(const tundrik::ClockReading &now, double dayBase);

@@ -5,9 +5,11 @@
 #include "appicon.h"
 #include "twips.h"
 
+#include "clock.h"
 #include "datevalue.h"
 #include "modArvutused.h"
-#include "shared.h"
+#include "programstate.h"
+#include "windowhost.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -98,9 +100,8 @@ bool namesWeek(const QString &caption, int week)
 
 } // namespace
 
-frmKalender::frmKalender(tundrik::Clock &clock, QWidget *owner,
-                         std::function<void(bool)> setOwnerCloseEnabled)
-    : QDialog(owner), m_clock(clock), m_setOwnerCloseEnabled(std::move(setOwnerCloseEnabled))
+frmKalender::frmKalender(tundrik::WindowHost &host)
+    : QDialog(host.hostWindow()), m_host(host)
 {
     setObjectName(QStringLiteral("frmKalender"));
     setWindowTitle(QStringLiteral("Tundrik {Kalender}"));
@@ -108,18 +109,18 @@ frmKalender::frmKalender(tundrik::Clock &clock, QWidget *owner,
     setFont(sansFont(9.75));
     buildLayout();
 
-    if (owner)
-        placeOver(owner->frameGeometry(), owner->height());
+    placeOverHost();
 
-    m_grid->setFirstColumnWeekday(tundrik::FirstDayOfWeek);
+    m_grid->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
     const QDate now = today();
     m_grid->setDay(now.day());
     m_grid->setMonth(now.month());
     m_grid->setYear(now.year());
     RefreshMonth();
-    if (m_setOwnerCloseEnabled)
-        m_setOwnerCloseEnabled(false);
+    m_host.setCloseButtonEnabled(false);
     writeWeekdayHeaders();
+    connect(&m_host.programState(), &tundrik::ProgramState::weekSettingsChanged, this,
+            &frmKalender::applyWeekSettings);
 
     m_tmrKell = new QTimer(this);
     m_tmrKell->setObjectName(QStringLiteral("tmrKell"));
@@ -133,8 +134,8 @@ frmKalender::frmKalender(tundrik::Clock &clock, QWidget *owner,
 frmKalender::~frmKalender()
 {
     // A window destroyed without being closed still gives the close button back.
-    if (m_setOwnerCloseEnabled && !m_ownerCloseRestored)
-        m_setOwnerCloseEnabled(true);
+    if (!m_hostCloseRestored)
+        m_host.setCloseButtonEnabled(true);
 }
 
 void frmKalender::buildLayout()
@@ -238,34 +239,42 @@ void frmKalender::buildLayout()
     setTabOrder(m_cmdFookus, m_cmdLopeta);
 }
 
-void frmKalender::placeOver(const QRect &ownerFrame, int ownerInnerHeight)
+void frmKalender::placeOverHost()
 {
-    const int left = ownerFrame.left() + ownerFrame.width() / 2 - frameGeometry().width() / 2;
-    const int top = ownerFrame.top() + (ownerFrame.height() - ownerInnerHeight) / 2;
+    const QRect hostFrame = m_host.hostWindow()->frameGeometry();
+    const int left = hostFrame.left() + hostFrame.width() / 2 - frameGeometry().width() / 2;
+    const int top = hostFrame.top() + (hostFrame.height() - m_host.innerHeight()) / 2;
     move(left, top);
+}
+
+void frmKalender::applyWeekSettings()
+{
+    m_grid->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
+    writeWeekdayHeaders();
+    RefreshMonth();
 }
 
 void frmKalender::writeWeekdayHeaders()
 {
-    const int first = tundrik::FirstDayOfWeek; // 1 = Sunday
+    const int first = m_host.programState().FirstDayOfWeek(); // 1 = Sunday
     for (int i = 0; i < 7; ++i)
         m_headers[i]->setText(QString::fromUtf8(kWeekdayHeaders[(first - 1 + i) % 7]));
 }
 
 QDate frmKalender::today() const
 {
-    const tundrik::ClockReading r = m_clock.now();
+    const tundrik::ClockReading r = m_host.clock().now();
     return QDate(r.year, r.month, r.day);
 }
 
 void frmKalender::RefreshMonth()
 {
-    tundrik::CalendarMonth = qint16(m_grid->month());
-    tundrik::CalendarYear = qint16(m_grid->year());
-    const int y = tundrik::CalendarYear;
-    const int m = tundrik::CalendarMonth;
-    const int f = tundrik::FirstDayOfWeek;
-    const int rule = tundrik::FirstWeekOfYear;
+    m_calendarMonth = m_grid->month();
+    m_calendarYear = m_grid->year();
+    const int y = m_calendarYear;
+    const int m = m_calendarMonth;
+    const int f = m_host.programState().FirstDayOfWeek();
+    const int rule = m_host.programState().FirstWeekOfYear();
 
     m_title->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
                      + QString::number(y));
@@ -359,7 +368,7 @@ void frmKalender::RefreshMonth()
         m_grid->setSelectionVisible(true);
         italic = 5;
         for (int i = 0; i < 5; ++i) {
-            if (namesWeek(caption[i], tundrik::WeekNumber)) {
+            if (namesWeek(caption[i], m_host.WeekNumber())) {
                 italic = i;
                 break;
             }
@@ -397,7 +406,7 @@ void frmKalender::showTodaysMonth()
 void frmKalender::openHolidays()
 {
     {
-        frmPuhad holidays(this);
+        frmPuhad holidays(m_calendarMonth, m_calendarYear, this);
         holidays.exec();
     }
     m_cmdFookus->setFocus(Qt::OtherFocusReason);
@@ -405,7 +414,7 @@ void frmKalender::openHolidays()
 
 void frmKalender::tick()
 {
-    const tundrik::ClockReading r = m_clock.now();
+    const tundrik::ClockReading r = m_host.clock().now();
     if (r.second == m_lastClockSecond)
         return;
     m_lastClockSecond = r.second;
@@ -415,9 +424,9 @@ void frmKalender::tick()
 void frmKalender::done(int result)
 {
     m_tmrKell->stop();
-    if (m_setOwnerCloseEnabled && !m_ownerCloseRestored) {
-        m_ownerCloseRestored = true;
-        m_setOwnerCloseEnabled(true);
+    if (!m_hostCloseRestored) {
+        m_hostCloseRestored = true;
+        m_host.setCloseButtonEnabled(true);
     }
     QDialog::done(result);
 }

@@ -1,37 +1,38 @@
 // The month calendar window: one month as a grid of days with the week number
 // of every grid row, a running clock, buttons that step the month or the year,
 // return to today's month and open the listing of the month's holidays.
-// Shown modally over the main window, whose close button it disables while
-// it is open.
+// Shown modally over the window that opened it (its host, the main window),
+// whose close button it disables while it is open. It reads the clock, the
+// week settings and the current week number from the host, and follows a
+// change of the week settings at once.
 #pragma once
-
-#include "clock.h"
 
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class MonthGrid;
 class QLabel;
 class QPushButton;
 class QTimer;
 
+namespace tundrik {
+class WindowHost;
+}
+
 class frmKalender : public QDialog {
     Q_OBJECT
 public:
-    // owner: the window it is shown over (placed relative to it);
-    // setOwnerCloseEnabled: called with false on loading and true on closing.
-    frmKalender(tundrik::Clock &clock, QWidget *owner,
-                std::function<void(bool)> setOwnerCloseEnabled = {});
+    // Placed over the host window, whose close button is disabled until the
+    // window closes (or is destroyed).
+    explicit frmKalender(tundrik::WindowHost &host);
     ~frmKalender() override;
-
-    // Centres the window across the owner, at half the height of the owner's
-    // title and menu bars below its top.
-    void placeOver(const QRect &ownerFrame, int ownerInnerHeight);
 
     MonthGrid *grid() const { return m_grid; }
     bool todayShown() const { return m_todayShown; }
+    // The year and month the grid shows, as the last RefreshMonth read them.
+    int CalendarYear() const { return m_calendarYear; }
+    int CalendarMonth() const { return m_calendarMonth; }
 
 public slots:
     // Titles, week labels and today's marking for the month the grid shows.
@@ -46,15 +47,20 @@ protected:
 
 private:
     void buildLayout();
+    // Centred across the host, at half the height of its title and menu bars below its top.
+    void placeOverHost();
+    // The grid's first column, the weekday headers and the month, for the week settings.
+    void applyWeekSettings();
     void writeWeekdayHeaders();
     void stepAndRefresh(void (MonthGrid::*step)());
     void showTodaysMonth();
     void openHolidays();
     QDate today() const;
 
-    tundrik::Clock &m_clock;
-    std::function<void(bool)> m_setOwnerCloseEnabled;
-    bool m_ownerCloseRestored = false;
+    tundrik::WindowHost &m_host;
+    bool m_hostCloseRestored = false;
+    int m_calendarYear = 0;
+    int m_calendarMonth = 0;
 
     MonthGrid *m_grid = nullptr;
     QLabel *m_title = nullptr;

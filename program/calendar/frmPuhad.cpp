@@ -3,8 +3,6 @@
 #include "appicon.h"
 #include "twips.h"
 
-#include "shared.h"
-
 #include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
@@ -124,14 +122,15 @@ holidays::HolidayList linesOf(const holidays::HolidayList &rows, const QFontMetr
 
 } // namespace
 
-frmPuhad::frmPuhad(QWidget *calendarWindow) : QDialog(calendarWindow)
+frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
+    : QDialog(calendarWindow)
 {
     setObjectName(QStringLiteral("frmPühad"));
     setWindowTitle(QStringLiteral("Tundrik {Kalender  -  Pühad}"));
     setWindowIcon(calendarui::programIcon());
     setFont(sansFont(9.75));
     const auto t = calendarui::Twips::of(calendarWindow);
-    m_rows = linesOf(holidays::BuildHolidayList(tundrik::CalendarMonth, tundrik::CalendarYear),
+    m_rows = linesOf(holidays::BuildHolidayList(CalendarMonth, CalendarYear),
                      QFontMetrics(font()), t.x(3480));
     buildLayout();
     if (calendarWindow)

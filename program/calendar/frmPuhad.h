@@ -17,9 +17,9 @@ class QPushButton;
 class frmPuhad : public QDialog {
     Q_OBJECT
 public:
-    // Reads CalendarMonth and CalendarYear; calendarWindow is its owner and
-    // the window it is placed over.
-    explicit frmPuhad(QWidget *calendarWindow);
+    // The month and year the calendar window shows; calendarWindow is its
+    // owner and the window it is placed over.
+    frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow);
 
 private:
     void buildLayout();

@@ -1,11 +1,11 @@
 #include "calculatordialog.h"
 
 #include "dialoghelp.h"
+#include "errors.h"
 #include "framewidgets.h"
-#include "main/frmAeg.h"
 #include "main/twips.h"
 #include "modArvutused.h"
-#include "shared.h"
+#include "windowhost.h"
 
 #include <tundkast/tkkuupkast.h>
 
@@ -20,7 +20,6 @@
 #include <QShowEvent>
 #include <QWhatsThis>
 
-#include <exception>
 
 namespace {
 
@@ -67,13 +66,12 @@ QMessageBox::StandardButton CalculatorDialog::askConfirm(QWidget *parent, const 
     return defaultConfirm(parent, text);
 }
 
-CalculatorDialog::CalculatorDialog(frmAeg *main, const QString &objectName, QSize innerTwips,
-                                   Placement placement, bool sharedFlag, const Texts &texts,
+CalculatorDialog::CalculatorDialog(tundrik::WindowHost *host, const QString &objectName,
+                                   QSize innerTwips, Placement placement, const Texts &texts,
                                    QWidget *parent)
-    : QDialog(parent ? parent : static_cast<QWidget *>(main)),
-      m_main(main),
+    : QDialog(parent ? parent : host ? host->hostWindow() : nullptr),
+      m_host(host),
       m_placement(placement),
-      m_sharedFlag(sharedFlag),
       m_texts(texts)
 {
     setObjectName(objectName);
@@ -82,8 +80,6 @@ CalculatorDialog::CalculatorDialog(frmAeg *main, const QString &objectName, QSiz
     setModal(true);
     setFont(sansSerif(8.25));
     setFixedSize(px(innerTwips.width()), twipsToPixelsY(innerTwips.height(), this));
-    if (m_sharedFlag)
-        tundrik::AnswerShown = false;
 }
 
 CalculatorDialog::~CalculatorDialog()
@@ -269,17 +265,9 @@ void CalculatorDialog::gregoriusReleased()
 
 void CalculatorDialog::showGregorianAnswer(bool) {}
 
-bool CalculatorDialog::answerShown() const
-{
-    return m_sharedFlag ? tundrik::AnswerShown : m_ownFlag;
-}
-
 void CalculatorDialog::setFlag(bool shown)
 {
-    if (m_sharedFlag)
-        tundrik::AnswerShown = shown;
-    else
-        m_ownFlag = shown;
+    m_answerShown = shown;
 }
 
 qint64 CalculatorDialog::numberValue(const QVariant &tkArv)
@@ -360,22 +348,38 @@ void CalculatorDialog::recomputeOrFocus()
     }
 }
 
-void CalculatorDialog::safeShowAnswer()
+bool CalculatorDialog::runArithmetic(const std::function<void()> &step) const
 {
     try {
-        showAnswer();
-    } catch (const std::exception &) {
-        lblVastus->clear();
+        step();
+        return true;
+    } catch (const tundrik::CalcError &) {
+        return false;
+    } catch (const std::exception &e) {
+        // Not a refusal of the arithmetic: no memory, or a fault of the
+        // program. It goes on; a debug build says first where it came from.
+#ifndef QT_NO_DEBUG
+        qWarning("%s: %s", qPrintable(objectName()), e.what());
+#else
+        Q_UNUSED(e);
+#endif
+        throw;
     }
+}
+
+void CalculatorDialog::safeShowAnswer()
+{
+    if (!runArithmetic([this] { showAnswer(); }))
+        lblVastus->clear();
 }
 
 void CalculatorDialog::setAnswer(const std::function<QString()> &text)
 {
-    try {
-        lblVastus->setText(text());
-    } catch (const std::exception &) {
+    QString answer;
+    if (runArithmetic([&] { answer = text(); }))
+        lblVastus->setText(answer);
+    else
         lblVastus->clear();
-    }
 }
 
 void CalculatorDialog::lockJulianBox(FrameCheckBox *box, bool beforeReform)
@@ -452,25 +456,25 @@ void CalculatorDialog::showEvent(QShowEvent *event)
 {
     if (!m_opened) {
         m_opened = true;
-        placeAtMain();
-        if (m_main) {
-            m_main->borrowCaption(windowTitle());
-            m_main->setCloseButtonEnabled(false);
+        placeAtHost();
+        if (m_host) {
+            m_host->borrowCaption(windowTitle());
+            m_host->setCloseButtonEnabled(false);
         }
     }
     QDialog::showEvent(event);
 }
 
-void CalculatorDialog::placeAtMain()
+void CalculatorDialog::placeAtHost()
 {
     const int width = frameGeometry().width();
-    if (!m_main) {
+    if (!m_host) {
         if (const QScreen *s = screen())
             move(s->availableGeometry().center() - rect().center());
         return;
     }
-    const QRect outer = m_main->frameGeometry();
-    const int top = outer.top() + (outer.height() - m_main->innerHeight()) / 2;
+    const QRect outer = m_host->hostWindow()->frameGeometry();
+    const int top = outer.top() + (outer.height() - m_host->innerHeight()) / 2;
     int left = outer.left();
     switch (m_placement) {
     case Placement::Centred:
@@ -479,7 +483,7 @@ void CalculatorDialog::placeAtMain()
     case Placement::CentredLessOnePixel:
         left = outer.left() + outer.width() / 2 - width / 2 - 1;
         break;
-    case Placement::MainLeft:
+    case Placement::HostLeft:
         break;
     }
     move(left, top);
@@ -496,10 +500,9 @@ void CalculatorDialog::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    if (m_sharedFlag)
-        tundrik::AnswerShown = false;
-    if (m_main && m_opened) {
-        m_main->setCloseButtonEnabled(true);
-        m_main->restoreCaption();
+    m_answerShown = false;
+    if (m_host && m_opened) {
+        m_host->setCloseButtonEnabled(true);
+        m_host->restoreCaption();
     }
 }

@@ -1,5 +1,6 @@
-// The frame shared by the five calculator dialogs: placement at the main
-// window, the borrowed caption and close button while the dialog is open,
+// The frame shared by the five calculator dialogs: placement at the window
+// that opened it (its host, the main window), the host's caption and close
+// button taken over while the dialog is open,
 // the button that alternates between computing and clearing, the close
 // button with its drag-off rule, the Julian check boxes with their lock, the
 // "G" toggle with its confirmation, and the "Appi" help pop-up.
@@ -16,7 +17,6 @@
 
 #include <functional>
 
-#include "main/frmAeg.h"
 class DragOffButton;
 class FrameCheckBox;
 class QFrame;
@@ -26,12 +26,16 @@ class QPushButton;
 class QWidget;
 class TKKuupKast;
 
+namespace tundrik {
+class WindowHost;
+}
+
 class CalculatorDialog : public QDialog {
     Q_OBJECT
 public:
-    // Where the dialog stands horizontally: centred on the main window,
-    // centred and one pixel to the left, or at the main window's left edge.
-    enum class Placement { Centred, CentredLessOnePixel, MainLeft };
+    // Where the dialog stands horizontally: centred on the host window,
+    // centred and one pixel to the left, or at the host window's left edge.
+    enum class Placement { Centred, CentredLessOnePixel, HostLeft };
 
     // Asks a Yes/No question; the default shows a QMessageBox with the title
     // "Tundrik", the question icon and No as the default button. Tests put
@@ -42,7 +46,8 @@ public:
 
     ~CalculatorDialog() override;
 
-    bool answerShown() const;
+    // True while the dialog shows an answer (its AnswerShown).
+    bool answerShown() const { return m_answerShown; }
 
 public slots:
     void done(int result) override;
@@ -54,10 +59,10 @@ protected:
         QString clearTip;    // " Kustuta vastus ja ..."; empty: no tooltips on cmdArvuta
     };
 
-    // innerTwips: the client size; sharedFlag: the answer flag is
-    // tundrik::AnswerShown (else the dialog keeps its own).
-    CalculatorDialog(frmAeg *main, const QString &objectName, QSize innerTwips, Placement placement,
-                     bool sharedFlag, const Texts &texts, QWidget *parent = nullptr);
+    // innerTwips: the client size. Without a host the dialog stands in the
+    // middle of the screen and borrows nothing.
+    CalculatorDialog(tundrik::WindowHost *host, const QString &objectName, QSize innerTwips,
+                     Placement placement, const Texts &texts, QWidget *parent = nullptr);
 
     // ---- building ----------------------------------------------------------
     int px(int twips) const;
@@ -123,9 +128,14 @@ protected:
     // Recomputes the shown answer (check box clicks) and puts the focus on
     // cmdArvuta; without an answer only moves the focus to the target.
     void recomputeOrFocus();
-    // Runs the showAnswer hook so that no failure escapes; a failed
-    // computation leaves the answer empty.
+    // Runs a step of the arithmetic: false when the arithmetic refused it
+    // (a tundrik::CalcError, for an input beyond what it can compute). Any
+    // other exception is a fault of the program and passes on, after a
+    // warning in a debug build.
+    bool runArithmetic(const std::function<void()> &step) const;
+    // Runs the showAnswer hook; a refused computation leaves the answer empty.
     void safeShowAnswer();
+    // The answer's text, or an empty answer when the arithmetic refused it.
     void setAnswer(const std::function<QString()> &text);
     // Lock rule of a Julian box: grayed with "KEELA", or unchecked with "LUBA";
     // a date of its date box that exists only in the Julian calendar keeps
@@ -143,8 +153,6 @@ protected:
     void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
     void showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos);
 
-    frmAeg *mainWindow() const { return m_main; }
-
     QFrame *fraRaam = nullptr;
     QFrame *fraSisesta = nullptr;
     QFrame *fraVastus = nullptr;
@@ -160,7 +168,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void placeAtMain();
+    void placeAtHost();
     void unload();
     void setFlag(bool shown);
     void gregoriusReleased();
@@ -168,10 +176,9 @@ private:
     // Moves the focus to fallback when no enabled control of the dialog has it.
     void keepFocus(QWidget *fallback);
 
-    QPointer<frmAeg> m_main;
+    tundrik::WindowHost *m_host;
     Placement m_placement;
-    bool m_sharedFlag;
-    bool m_ownFlag = false;
+    bool m_answerShown = false;
     Texts m_texts;
     bool m_opened = false;
     bool m_unloaded = false;

@@ -8,12 +8,14 @@
 #include <QFrame>
 #include <QLabel>
 
-frmJuuliusePaev::frmJuuliusePaev(frmAeg *main, QWidget *parent)
-    : CalculatorDialog(main, QStringLiteral("frmJuuliusePäev"), QSize(5775, 3555),
-                       Placement::Centred, true,
+frmJuuliusePaev::frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDescriptionMode,
+                                 QWidget *parent)
+    : CalculatorDialog(host, QStringLiteral("frmJuuliusePäev"), QSize(5775, 3555),
+                       Placement::Centred,
                        {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
                         QStringLiteral(" Kustuta vastus ja kuupäev ")},
-                       parent)
+                       parent),
+      m_dayDescriptionMode(DayDescriptionMode)
 {
     const CommonLayout layout{
         QRect(360, 120, 5055, 3075),  QRect(240, 360, 4575, 1215), QRect(240, 1680, 4575, 615),
@@ -68,13 +70,15 @@ void frmJuuliusePaev::showAnswer()
     const double julian = tkpKuupaev->TKKuupaevGr();
     const double gregorian = tkpKuupaev->TKKuupaev();
     const bool useJulian = julianReading(chkJuliuseKal);
-    setAnswer([&] { return modArvutused::DayDescription(useJulian ? julian : gregorian); });
+    setAnswer([&] {
+        return modArvutused::DayDescription(useJulian ? julian : gregorian, m_dayDescriptionMode);
+    });
 }
 
 void frmJuuliusePaev::showGregorianAnswer(bool gregorian)
 {
     const double date = gregorian ? tkpKuupaev->TKKuupaev() : tkpKuupaev->TKKuupaevGr();
-    setAnswer([&] { return modArvutused::DayDescription(date); });
+    setAnswer([&] { return modArvutused::DayDescription(date, m_dayDescriptionMode); });
 }
 
 void frmJuuliusePaev::clearInputs()

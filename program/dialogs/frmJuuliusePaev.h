@@ -1,6 +1,6 @@
 // The calculator of a date's Julian day number or weekday. The same dialog
-// serves both menu commands; DayDescriptionMode, set by the opener, decides
-// which answer DayDescription gives. A date is read in the Gregorian or, by
+// serves both menu commands; the DayDescriptionMode its opener gives it
+// decides which answer DayDescription gives. A date is read in the Gregorian or, by
 // the Julian box, the Julian calendar; dates before the reform only in the
 // Julian one, until "G" asks for the Gregorian reading of the answer.
 #pragma once
@@ -12,7 +12,12 @@ class TKKuupKast;
 class frmJuuliusePaev : public CalculatorDialog {
     Q_OBJECT
 public:
-    explicit frmJuuliusePaev(frmAeg *main, QWidget *parent = nullptr);
+    // DayDescriptionMode: "JP" answers with the day number, any other text
+    // with the weekday's name.
+    frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDescriptionMode,
+                    QWidget *parent = nullptr);
+
+    QString dayDescriptionMode() const { return m_dayDescriptionMode; }
 
 protected:
     QWidget *focusTarget() const override;
@@ -24,4 +29,5 @@ protected:
 private:
     TKKuupKast *tkpKuupaev = nullptr;
     FrameCheckBox *chkJuliuseKal = nullptr;
+    QString m_dayDescriptionMode;
 };

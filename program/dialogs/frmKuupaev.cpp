@@ -15,9 +15,9 @@ constexpr qint32 kReformDay = 2299161;
 
 } // namespace
 
-frmKuupaev::frmKuupaev(frmAeg *main, QWidget *parent)
-    : CalculatorDialog(main, QStringLiteral("frmKuupäev"), QSize(5535, 3495),
-                       Placement::CentredLessOnePixel, true,
+frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
+    : CalculatorDialog(host, QStringLiteral("frmKuupäev"), QSize(5535, 3495),
+                       Placement::CentredLessOnePixel,
                        {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
                         QStringLiteral(" Kustuta vastus ja Juliuse päev ")},
                        parent)

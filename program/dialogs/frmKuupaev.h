@@ -11,7 +11,7 @@ class TKArvuKast;
 class frmKuupaev : public CalculatorDialog {
     Q_OBJECT
 public:
-    explicit frmKuupaev(frmAeg *main, QWidget *parent = nullptr);
+    explicit frmKuupaev(tundrik::WindowHost *host, QWidget *parent = nullptr);
 
 protected:
     QWidget *focusTarget() const override;

@@ -10,9 +10,8 @@
 #include <QFrame>
 #include <QLabel>
 
-frmLiidaLahuta::frmLiidaLahuta(frmAeg *main, QWidget *parent)
-    : CalculatorDialog(main, QStringLiteral("frmLiidaLahuta"), QSize(6015, 4755), Placement::Centred,
-                       true,
+frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
+    : CalculatorDialog(host, QStringLiteral("frmLiidaLahuta"), QSize(6015, 4755), Placement::Centred,
                        {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
                         QStringLiteral(" Kustuta vastus ja sisestuskastid ")},
                        parent)
@@ -240,14 +239,13 @@ void frmLiidaLahuta::showAnswer()
     const qint32 d = qint32(days());
     QString julianText;
     QString gregorianText;
-    try {
+    // Both readings are computed; a refusal of one leaves its text empty.
+    runArithmetic([&] {
         julianText = modArvutused::ShiftedDateText(tkpKuupaev->TKKuupaevGr(), y, m, d, AddMode, true);
-    } catch (const std::exception &) {
-    }
-    try {
+    });
+    runArithmetic([&] {
         gregorianText = modArvutused::ShiftedDateText(tkpKuupaev->TKKuupaev(), y, m, d, AddMode, false);
-    } catch (const std::exception &) {
-    }
+    });
     lblVastus->setText(julian ? julianText : gregorianText);
 }
 

@@ -14,7 +14,7 @@ class TKKuupKast;
 class frmLiidaLahuta : public CalculatorDialog {
     Q_OBJECT
 public:
-    explicit frmLiidaLahuta(frmAeg *main, QWidget *parent = nullptr);
+    explicit frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent = nullptr);
 
     // True while the operation is adding ("Liida").
     bool addMode() const { return AddMode; }

@@ -8,9 +8,9 @@
 #include <QFrame>
 #include <QLabel>
 
-frmLiigaasta::frmLiigaasta(frmAeg *main, QWidget *parent)
-    : CalculatorDialog(main, QStringLiteral("frmLiigaasta"), QSize(4455, 3030),
-                       Placement::CentredLessOnePixel, false,
+frmLiigaasta::frmLiigaasta(tundrik::WindowHost *host, QWidget *parent)
+    : CalculatorDialog(host, QStringLiteral("frmLiigaasta"), QSize(4455, 3030),
+                       Placement::CentredLessOnePixel,
                        {QStringLiteral("&Kontrolli"), QStringLiteral("&Kustuta"), QString()}, parent)
 {
     const CommonLayout layout{

@@ -9,7 +9,7 @@ class TKArvuKast;
 class frmLiigaasta : public CalculatorDialog {
     Q_OBJECT
 public:
-    explicit frmLiigaasta(frmAeg *main, QWidget *parent = nullptr);
+    explicit frmLiigaasta(tundrik::WindowHost *host, QWidget *parent = nullptr);
 
 protected:
     QWidget *focusTarget() const override;

@@ -11,9 +11,8 @@
 
 #include <algorithm>
 
-frmVahemik::frmVahemik(frmAeg *main, QWidget *parent)
-    : CalculatorDialog(main, QStringLiteral("frmVahemik"), QSize(6855, 4575), Placement::MainLeft,
-                       true,
+frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
+    : CalculatorDialog(host, QStringLiteral("frmVahemik"), QSize(6855, 4575), Placement::HostLeft,
                        {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
                         QStringLiteral(" Kustuta vastus ja kuupäevad ")},
                        parent)

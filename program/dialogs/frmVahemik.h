@@ -11,7 +11,7 @@ class TKKuupKast;
 class frmVahemik : public CalculatorDialog {
     Q_OBJECT
 public:
-    explicit frmVahemik(frmAeg *main, QWidget *parent = nullptr);
+    explicit frmVahemik(tundrik::WindowHost *host, QWidget *parent = nullptr);
 
 protected:
     QWidget *focusTarget() const override;

@@ -2,8 +2,8 @@
 
 #include "helptopics.h"
 #include "modArvutused.h"
+#include "programstate.h"
 #include "readoutTexts.h"
-#include "shared.h"
 #include "twips.h"
 #include "windowopeners.h"
 
@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDialog>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
@@ -64,6 +65,7 @@ struct frmAeg::Private {
     explicit Private(tundrik::Clock &c) : clock(c) {}
 
     tundrik::Clock &clock;
+    tundrik::ProgramState state;
     QTimer *tmrAeg = nullptr;
 
     QFrame *fraKuupaev = nullptr;
@@ -92,6 +94,11 @@ struct frmAeg::Private {
     std::array<QAction *, 7> dayItems{};
 
     QStringList monthNames;
+
+    // The readouts' own state: the day base of the last new day, and the
+    // week number of the current date under the week settings.
+    double dayBase = 0;
+    int weekNumber = 0;
 
     // Second of the minute at the last refresh; -1 until the first one.
     int lastSecond = -1;
@@ -122,7 +129,6 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
     buildMenus();
 
     // Loading: the name lists, the place on the screen, the week settings, the first day.
-    tundrik::WeekdayNames = tundrik::standardWeekdayNames();
     d->monthNames = readouttexts::monthNames();
 
     setFixedSize(centralWidget()->width(),
@@ -133,10 +139,14 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
              area.y() + area.height() / 3 - height() / 3);
     }
 
-    tundrik::FirstDayOfWeek = 2;
-    tundrik::FirstWeekOfYear = 2;
-    d->weekItems[1]->setChecked(true); // Esimesed neli päeva
-    d->dayItems[0]->setChecked(true);  // Esmaspäev
+    // The settings start at Monday and the four-day rule (ProgramState's own start).
+    CheckFirstWeekItem();
+    CheckFirstDayItem();
+    connect(&d->state, &tundrik::ProgramState::weekSettingsChanged, this, [this] {
+        CheckFirstWeekItem();
+        CheckFirstDayItem();
+        UpdateDateReadouts();
+    });
 
     const tundrik::ClockReading now = d->clock.now();
     d->ownTitle = zoneTitle(now.utcOffset, now.daylightTime);
@@ -156,7 +166,12 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
     d->cmdSulge->setFocus();
 }
 
-frmAeg::~frmAeg() = default;
+frmAeg::~frmAeg()
+{
+    // The windows it owns go first, while they can still give back the
+    // caption and the close button they took over.
+    qDeleteAll(findChildren<QDialog *>(Qt::FindDirectChildrenOnly));
+}
 
 // The form is built from its twips (left, top, width, height; inside a frame
 // relative to the frame), converted through the screen's logical DPI, so the
@@ -340,17 +355,11 @@ void frmAeg::buildMenus()
     QAction *a = item(tegevus, QStringLiteral("mnuTegevusJuuliusePäev"),
                       QStringLiteral("Leia kuupäevale vastav &Juliuse päev"),
                       QKeySequence(Qt::CTRL | Qt::Key_J));
-    opener(a, [](frmAeg &w) {
-        tundrik::DayDescriptionMode = QStringLiteral("JP");
-        openers::openDayDescription(w, true);
-    });
+    opener(a, [](frmAeg &w) { openers::openDayDescription(w, true); });
     a = item(tegevus, QStringLiteral("mnuTegevusNädalapäev"),
              QStringLiteral("Leia kuupäevale vastav &nädalapäev"),
              QKeySequence(Qt::CTRL | Qt::Key_N));
-    opener(a, [](frmAeg &w) {
-        tundrik::DayDescriptionMode = QStringLiteral("NP");
-        openers::openDayDescription(w, false);
-    });
+    opener(a, [](frmAeg &w) { openers::openDayDescription(w, false); });
     separator(tegevus, QStringLiteral("mnuTegevusEraldaja1"));
     a = item(tegevus, QStringLiteral("mnuTegevusKuupäev"),
              QStringLiteral("Leia Juliuse päevale vastav &kuupäev"),
@@ -394,8 +403,9 @@ void frmAeg::buildMenus()
         rule->setData(i + 1);
         d->weekItems[i] = rule;
         connect(rule, &QAction::triggered, this, [this, rule] {
-            tundrik::FirstWeekOfYear = qint16(rule->data().toInt());
-            CheckFirstWeekItem(rule);
+            d->state.setFirstWeekOfYear(rule->data().toInt());
+            // Choosing the rule in force changes nothing, but its mark stays.
+            CheckFirstWeekItem();
         });
     }
 
@@ -419,8 +429,8 @@ void frmAeg::buildMenus()
         day->setData(value);
         d->dayItems[i] = day;
         connect(day, &QAction::triggered, this, [this, day] {
-            tundrik::FirstDayOfWeek = qint16(day->data().toInt());
-            CheckFirstDayItem(day);
+            d->state.setFirstDayOfWeek(day->data().toInt());
+            CheckFirstDayItem();
         });
     }
     separator(seaded, QStringLiteral("mnuSeadedEraldaja"));
@@ -446,6 +456,21 @@ void frmAeg::buildMenus()
 tundrik::Clock &frmAeg::clock() const
 {
     return d->clock;
+}
+
+tundrik::ProgramState &frmAeg::programState() const
+{
+    return d->state;
+}
+
+int frmAeg::WeekNumber() const
+{
+    return d->weekNumber;
+}
+
+double frmAeg::DayBase() const
+{
+    return d->dayBase;
 }
 
 QString frmAeg::zoneTitle(int utcOffset, bool daylightTime)
@@ -503,10 +528,10 @@ int frmAeg::innerHeight() const
 void frmAeg::UusPaev()
 {
     const tundrik::ClockReading now = d->clock.now();
-    tundrik::DayBase = modArvutused::ComputeDayBase(now);
+    d->dayBase = modArvutused::ComputeDayBase(now);
     d->dayOfLastNewDay = dateOf(now);
 
-    d->lblKuupaev->setText(readouttexts::dateLine(now, tundrik::WeekdayNames, d->monthNames));
+    d->lblKuupaev->setText(readouttexts::dateLine(now, modArvutused::WeekdayNames(), d->monthNames));
     d->lblKuupaev->adjustSize();
     d->lblKuupaev->move(d->fraKuupaev->width() / 2 - d->lblKuupaev->width() / 2,
                         (d->fraKuupaev->height() - d->lblKuupaev->height()) / 2);
@@ -528,8 +553,8 @@ void frmAeg::UpdateDateReadouts()
 void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
 {
     const readouttexts::DateTexts t =
-        readouttexts::dateTexts(now, tundrik::FirstDayOfWeek, tundrik::FirstWeekOfYear);
-    tundrik::WeekNumber = qint16(t.weekNumber);
+        readouttexts::dateTexts(now, d->state.FirstDayOfWeek(), d->state.FirstWeekOfYear());
+    d->weekNumber = t.weekNumber;
     d->lblPaevaNr->setText(t.dayOfYear);
     d->lblNadal->setText(t.week);
     d->lblKvartal->setText(t.quarter);
@@ -548,7 +573,7 @@ void frmAeg::refreshTimeReadouts(const tundrik::ClockReading &now)
     // new day has not been started yet, and the running day counts must not
     // fall back by a whole day for that second.
     const double dayBase = dateOf(now) == d->dayOfLastNewDay
-        ? tundrik::DayBase
+        ? d->dayBase
         : modArvutused::ComputeDayBase(now);
     const readouttexts::TimeTexts t = readouttexts::timeTexts(now, dayBase);
     d->lblInternet->setText(t.internet);
@@ -630,20 +655,16 @@ void frmAeg::tick()
     refreshTimeReadouts(now);
 }
 
-void frmAeg::CheckFirstWeekItem(QAction *chosen)
+void frmAeg::CheckFirstWeekItem()
 {
     for (QAction *a : d->weekItems)
-        a->setChecked(false);
-    chosen->setChecked(true);
-    UpdateDateReadouts();
+        a->setChecked(a->data().toInt() == d->state.FirstWeekOfYear());
 }
 
-void frmAeg::CheckFirstDayItem(QAction *chosen)
+void frmAeg::CheckFirstDayItem()
 {
     for (QAction *a : d->dayItems)
-        a->setChecked(false);
-    chosen->setChecked(true);
-    UpdateDateReadouts();
+        a->setChecked(a->data().toInt() == d->state.FirstDayOfWeek());
 }
 
 bool frmAeg::eventFilter(QObject *watched, QEvent *event)

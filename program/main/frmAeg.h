@@ -2,12 +2,13 @@
 // hub that opens every other window from its menus, and the owner of the two
 // week settings. Closing it ends the program.
 //
-// Public interface used by the other windows (the rest is the window's own):
-// the clock it reads, its new-day routine, and the caption and close button
-// that a calculator or calendar window borrows while it is open.
+// The windows it opens know it only as their WindowHost: the clock it reads,
+// the week settings and week number, and the caption and close button that
+// a calculator or the calendar takes over while it is open.
 #pragma once
 
 #include "clock.h"
+#include "windowhost.h"
 
 #include <QMainWindow>
 
@@ -15,25 +16,31 @@
 
 class QPushButton;
 
-class frmAeg : public QMainWindow {
+class frmAeg : public QMainWindow, public tundrik::WindowHost {
     Q_OBJECT
 public:
     explicit frmAeg(tundrik::Clock &clock = tundrik::systemClock(), QWidget *parent = nullptr);
     ~frmAeg() override;
 
-    tundrik::Clock &clock() const;
-
-    // While a dialog is open it shows its own title in the main window's caption.
-    void borrowCaption(const QString &title);
+    // ---- WindowHost --------------------------------------------------------
+    QWidget *hostWindow() override { return this; }
+    // Height of the client area below the menu bar, in pixels.
+    int innerHeight() const override;
+    tundrik::Clock &clock() const override;
+    // The week settings, 2 and 2 at start, changed by the "Seaded" menu.
+    tundrik::ProgramState &programState() const override;
+    // The week of the current date, as lblNädal shows it.
+    int WeekNumber() const override;
+    // The caption shows a dialog's title until restoreCaption().
+    void borrowCaption(const QString &title) override;
     // Back to the window's own title ("Tundrik {GMT +02:00  -  Ida-Euroopa aeg}" and the like).
-    void restoreCaption();
-    // The close button cmdSulge is disabled while a calculator or the calendar is open.
-    void setCloseButtonEnabled(bool enabled);
-    QPushButton *closeButton() const;
+    void restoreCaption() override;
+    // The close button cmdSulge.
+    void setCloseButtonEnabled(bool enabled) override;
 
-    // Height of the client area below the menu bar, in pixels; with the outer
-    // frame height it places the dialogs.
-    int innerHeight() const;
+    QPushButton *closeButton() const;
+    // Julian date of 0h UT of the date of the last UusPaev, minus 2400000.
+    double DayBase() const;
 
     // The window's own title for a UTC offset (seconds east of UTC): the
     // Estonian zone names for +02:00 and +03:00 with daylight saving, else
@@ -43,8 +50,8 @@ public:
     // The per-second readouts (clock, Internet time, Julian dates, Unix time,
     // the seconds of the countdown and the countdown row's layout) from the clock.
     void UpdateTimeReadouts();
-    // Day of year, week number (also into tundrik::WeekNumber), quarter and the
-    // two clock differences, from the clock's date and the week settings.
+    // Day of year, week number (also into WeekNumber()), quarter and the two
+    // clock differences, from the clock's date and the week settings.
     void UpdateDateReadouts();
 
 public slots:
@@ -76,8 +83,9 @@ private:
     void refreshTimeReadouts(const tundrik::ClockReading &now);
     void refreshDateReadouts(const tundrik::ClockReading &now);
     void writeCaption();
-    void CheckFirstWeekItem(QAction *chosen);
-    void CheckFirstDayItem(QAction *chosen);
+    // The check marks of the two settings menus follow the week settings.
+    void CheckFirstWeekItem();
+    void CheckFirstDayItem();
     void showHelpPopup(int context, const QPoint &globalPos);
     void showHelpTopic();
 };

@@ -22,7 +22,7 @@
 #include "setup/systemclocksetter.h"
 #include "setup/systeminfo.h"
 
-#include "shared.h"
+#include "testhost.h"
 
 #include <tundkast/tkarvukast.h>
 #include <tundkast/tkkellakast.h>
@@ -58,24 +58,20 @@ int main(int argc, char *argv[])
         window->show();
     } else if (what == QLatin1String("calendar")) {
         clock.setNow(2004, 1, 15, 14, 25, 7);
-        tundrik::FirstDayOfWeek = 2;
-        tundrik::FirstWeekOfYear = 2;
-        tundrik::WeekNumber = 3;
-        auto *owner = new QWidget;
+        auto *owner = new TestHost(clock);
+        owner->weekNumber = 3;
         owner->setGeometry(100, 100, 460, 420);
-        auto *calendar = new frmKalender(clock, owner);
+        auto *calendar = new frmKalender(*owner);
         calendar->tick();
         calendar->show();
-        tundrik::CalendarMonth = 6;
-        tundrik::CalendarYear = 2004;
-        auto *holidays = new frmPuhad(calendar);
+        auto *holidays = new frmPuhad(6, 2004, calendar);
         holidays->move(calendar->x() + calendar->width() + 20, calendar->y());
         holidays->show();
     } else if (what == QLatin1String("dialogs")) {
         clock.setNow(2000, 1, 1, 2, 0, 0);
         auto *main = new frmAeg(clock);
         main->tick();
-        const QList<QWidget *> dialogs{new frmJuuliusePaev(main), new frmKuupaev(main),
+        const QList<QWidget *> dialogs{new frmJuuliusePaev(main, QStringLiteral("JP")), new frmKuupaev(main),
                                        new frmVahemik(main), new frmLiidaLahuta(main),
                                        new frmLiigaasta(main)};
         for (QWidget *d : dialogs)

@@ -18,7 +18,7 @@
 #include "setup/systemclocksetter.h"
 #include "setup/systeminfo.h"
 
-#include "shared.h"
+#include "testhost.h"
 
 #include <tundkast/tkarvukast.h>
 #include <tundkast/tkkellakast.h>
@@ -442,13 +442,11 @@ void tst_accessibility::fieldReadsTypedText()
 
 void tst_accessibility::calendarWindow()
 {
-    tundrik::FirstDayOfWeek = 2;
-    tundrik::FirstWeekOfYear = 2;
-    tundrik::WeekNumber = 3;
     tundrik::FakeClock clock;
     clock.setNow(2004, 1, 15, 14, 25, 7);
-    QWidget owner;
-    frmKalender calendar(clock, &owner);
+    TestHost owner(clock);
+    owner.weekNumber = 3;
+    frmKalender calendar(owner);
     calendar.tick();
     QCOMPARE(nameOf(calendar.findChild<QLabel *>(QStringLiteral("lblKell"))),
              QStringLiteral("Kell, 14:25:07"));
@@ -477,9 +475,7 @@ void tst_accessibility::calendarWindow()
 // June: rows 3, 5 and 6 carry the flag, rows 5 and 6 are red, all eight filled.
 void tst_accessibility::holidayRows()
 {
-    tundrik::CalendarMonth = 6;
-    tundrik::CalendarYear = 2004;
-    frmPuhad holidays(nullptr);
+    frmPuhad holidays(6, 2004, nullptr);
     holidays.show();
     const char16_t *names[] = {u"lblEsimene", u"lblTeine", u"lblKolmas", u"lblNeljas",
                                u"lblViies", u"lblKuues", u"lblSeitsmes", u"lblKaheksas"};
@@ -494,8 +490,7 @@ void tst_accessibility::holidayRows()
     QVERIFY(iface(holidays.findChild<QLabel *>(QStringLiteral("imgLipp")))->state().invisible);
 
     // May leaves the first row empty: it is left out, not read as an empty "Püha".
-    tundrik::CalendarMonth = 5;
-    frmPuhad may(nullptr);
+    frmPuhad may(5, 2004, nullptr);
     may.show();
     QAccessibleInterface *first = iface(may.findChild<QLabel *>(QStringLiteral("lblEsimene")));
     QVERIFY(first->state().invisible);
@@ -503,9 +498,7 @@ void tst_accessibility::holidayRows()
     QVERIFY(iface(may.findChild<QLabel *>(QStringLiteral("lblES")))->state().invisible);
 
     // June 2011 has a ninth row, named like the others.
-    tundrik::CalendarMonth = 6;
-    tundrik::CalendarYear = 2011;
-    frmPuhad june(nullptr);
+    frmPuhad june(6, 2011, nullptr);
     june.show();
     QCOMPARE(nameOf(june.findChild<QLabel *>(QStringLiteral("lblÜH"))), QStringLiteral("Päev, 29. / K"));
     QCOMPARE(nameOf(june.findChild<QLabel *>(QStringLiteral("lblÜheksas"))),
@@ -600,7 +593,7 @@ void tst_accessibility::calculatorDialogs()
     frmAeg main(clock);
     std::unique_ptr<QWidget> w;
     switch (dialog) {
-    case 0: w = std::make_unique<frmJuuliusePaev>(&main); break;
+    case 0: w = std::make_unique<frmJuuliusePaev>(&main, QStringLiteral("JP")); break;
     case 1: w = std::make_unique<frmKuupaev>(&main); break;
     case 2: w = std::make_unique<frmVahemik>(&main); break;
     case 3: w = std::make_unique<frmLiidaLahuta>(&main); break;

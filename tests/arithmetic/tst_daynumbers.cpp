@@ -3,7 +3,6 @@
 #include "daynumbers.h"
 #include "errors.h"
 #include "modArvutused.h"
-#include "shared.h"
 
 #include <QDate>
 #include <QLocale>
@@ -34,7 +33,6 @@ class TestDayNumbers : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
 
     void dayDescriptionJp_data();
     void dayDescriptionJp();
@@ -62,11 +60,7 @@ void TestDayNumbers::initTestCase()
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 
-void TestDayNumbers::init()
-{
-    tundrik::WeekdayNames = tundrik::standardWeekdayNames();
-    tundrik::DayDescriptionMode = QStringLiteral("JP");
-}
+static const QString jp = QStringLiteral("JP");
 
 // Numbers are written with '_' where the Estonian group separator stands.
 static QString est(QString text)
@@ -88,15 +82,15 @@ void TestDayNumbers::dayDescriptionJp()
 {
     QFETCH(QDate, date);
     QFETCH(QString, expected);
-    QCOMPARE(DayDescription(DateSerial(date.year(), date.month(), date.day())), expected);
+    QCOMPARE(DayDescription(DateSerial(date.year(), date.month(), date.day()), jp), expected);
 }
 
 void TestDayNumbers::dayDescriptionOverflowBoundary()
 {
-    QCOMPARE(DayDescription(DateSerial(4681, 2, 28)),
+    QCOMPARE(DayDescription(DateSerial(4681, 2, 28), jp),
              est(QStringLiteral("3_430_819. Juliuse päev")));
-    QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, DayDescription(DateSerial(4681, 3, 1)));
-    QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, DayDescription(DateSerial(9999, 12, 31)));
+    QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, DayDescription(DateSerial(4681, 3, 1), jp));
+    QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, DayDescription(DateSerial(9999, 12, 31), jp));
 }
 
 void TestDayNumbers::dayDescriptionMatchesDateValueOverWholeRange()
@@ -106,7 +100,7 @@ void TestDayNumbers::dayDescriptionMatchesDateValueOverWholeRange()
     const QString sep = QStringLiteral("\u00a0");
     const double last = DateSerial(4681, 2, 28);
     for (double v = datevalue::kFirstDate; v <= last; v += 1) {
-        const QString text = DayDescription(v);
+        const QString text = DayDescription(v, jp);
         const qint64 expected = qint64(v) + 2415019;
         QString digits = text.left(text.indexOf(QLatin1Char('.')));
         digits.remove(sep);
@@ -118,24 +112,31 @@ void TestDayNumbers::dayDescriptionMatchesDateValueOverWholeRange()
 
 void TestDayNumbers::weekdayIgnoresWeekSettings()
 {
-    tundrik::DayDescriptionMode = QStringLiteral("NP");
-    for (qint16 first = 1; first <= 7; ++first) {
-        tundrik::FirstDayOfWeek = first;
-        QCOMPARE(DayDescription(DateSerial(2004, 12, 6)), QStringLiteral("Esmaspäev"));
-        QCOMPARE(DayDescription(DateSerial(2000, 1, 1)), QStringLiteral("Laupäev"));
-        QCOMPARE(DayDescription(DateSerial(1582, 10, 4)), QStringLiteral("Esmaspäev"));
+    // The names count from Sunday, whatever day the week starts with.
+    const QString np = QStringLiteral("NP");
+    QCOMPARE(DayDescription(DateSerial(2004, 12, 6), np), QStringLiteral("Esmaspäev"));
+    QCOMPARE(DayDescription(DateSerial(2000, 1, 1), np), QStringLiteral("Laupäev"));
+    QCOMPARE(DayDescription(DateSerial(1582, 10, 4), np), QStringLiteral("Esmaspäev"));
+    // Every weekday of one week, against QDate's weekday (Monday = 1).
+    for (int day = 1; day <= 7; ++day) {
+        const QDate date(2024, 1, day);
+        QCOMPARE(DayDescription(DateSerial(2024, 1, day), np),
+                 WeekdayNames().at(date.dayOfWeek() % 7));
     }
-    tundrik::FirstDayOfWeek = 2;
     // Any mode other than "JP" gives the weekday.
-    tundrik::DayDescriptionMode = QStringLiteral("jp");
-    QCOMPARE(DayDescription(DateSerial(2000, 1, 2)), QStringLiteral("Pühapäev"));
+    QCOMPARE(DayDescription(DateSerial(2000, 1, 2), QStringLiteral("jp")), QStringLiteral("Pühapäev"));
+    QCOMPARE(DayDescription(DateSerial(2000, 1, 2), QString()), QStringLiteral("Pühapäev"));
 }
 
 void TestDayNumbers::weekdayNeedsNames()
 {
-    tundrik::DayDescriptionMode = QStringLiteral("NP");
-    tundrik::WeekdayNames.clear();
-    QVERIFY_THROWS_EXCEPTION(tundrik::SubscriptError, DayDescription(DateSerial(2000, 1, 1)));
+    const QString np = QStringLiteral("NP");
+    QVERIFY_THROWS_EXCEPTION(tundrik::SubscriptError,
+                             DayDescription(DateSerial(2000, 1, 1), np, QStringList()));
+    // Six names reach Friday but not Saturday.
+    const QStringList six = WeekdayNames().mid(0, 6);
+    QCOMPARE(DayDescription(DateSerial(2000, 1, 7), np, six), QStringLiteral("Reede"));
+    QVERIFY_THROWS_EXCEPTION(tundrik::SubscriptError, DayDescription(DateSerial(2000, 1, 1), np, six));
 }
 
 void TestDayNumbers::julianDayToDateText_data()

@@ -2,7 +2,6 @@
 #include "clock.h"
 #include "modArvutused.h"
 #include "readoutTexts.h"
-#include "shared.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -252,7 +251,7 @@ void TestLiveValues::countdown()
 void TestLiveValues::dateLineAndTexts()
 {
     const auto now = at(2026, 12, 7, 9, 5, 3);
-    QCOMPARE(readouttexts::dateLine(now, tundrik::standardWeekdayNames(), readouttexts::monthNames()),
+    QCOMPARE(readouttexts::dateLine(now, modArvutused::WeekdayNames(), readouttexts::monthNames()),
              QStringLiteral(" Esmaspäev, 07. detsember "));
     QCOMPARE(readouttexts::clockText(now), QStringLiteral("09:05:03"));
     // Minute and hour labels move only at hh:mm:01.

@@ -1,5 +1,6 @@
-// Shared set-up of the calendar tests: fonts, locale, week settings and
-// access to the calendar window's controls by their names.
+// Shared set-up of the calendar tests: fonts, locale, a stand-in for the
+// main window with its week settings, and access to the calendar window's
+// controls by their names.
 #pragma once
 
 #include "calendar/MonthGrid.h"
@@ -7,7 +8,7 @@
 
 #include "datevalue.h"
 #include "modArvutused.h"
-#include "shared.h"
+#include "testhost.h"
 
 #include <QFont>
 #include <QLabel>
@@ -26,12 +27,12 @@ inline void installFonts()
 }
 
 // Week settings and the week number of "today" as the main window keeps them.
-inline void setWeekSettings(int firstDay, int firstWeek, const QDate &today)
+inline void setWeekSettings(TestHost &host, int firstDay, int firstWeek, const QDate &today)
 {
-    tundrik::FirstDayOfWeek = qint16(firstDay);
-    tundrik::FirstWeekOfYear = qint16(firstWeek);
-    tundrik::WeekNumber = qint16(modArvutused::WeekNumberOf(
-        datevalue::DateSerial(today.year(), today.month(), today.day()), firstDay, firstWeek));
+    host.state.setFirstDayOfWeek(firstDay);
+    host.state.setFirstWeekOfYear(firstWeek);
+    host.weekNumber = modArvutused::WeekNumberOf(
+        datevalue::DateSerial(today.year(), today.month(), today.day()), firstDay, firstWeek);
 }
 
 inline const char *const kWeekLabelNames[6] = {"lblEsimN", "lblTeineN", "lblKolmN",

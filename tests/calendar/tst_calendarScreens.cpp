@@ -27,12 +27,12 @@ void tst_calendarScreens::screens()
 {
     const QDir dir(qEnvironmentVariable("TUNDRIK_SCREENSHOT_DIR"));
     // January 2004 under the rule of 1 January: the first row reads 53/1.
-    setWeekSettings(2, 1, QDate(2004, 1, 15));
     tundrik::FakeClock clock;
     clock.setNow(2004, 1, 15, 14, 25, 7);
-    QWidget owner;
+    TestHost owner(clock);
     owner.setGeometry(100, 100, 460, 420);
-    frmKalender calendar(clock, &owner);
+    setWeekSettings(owner, 2, 1, QDate(2004, 1, 15));
+    frmKalender calendar(owner);
     calendar.tick();
     calendar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calendar));
@@ -43,8 +43,10 @@ void tst_calendarScreens::screens()
     {
         tundrik::FakeClock lastDay;
         lastDay.setNow(9999, 12, 31, 23, 59, 30);
-        setWeekSettings(2, 2, QDate(9999, 12, 31));
-        frmKalender last(lastDay, &owner);
+        TestHost lastOwner(lastDay);
+        lastOwner.setGeometry(100, 100, 460, 420);
+        setWeekSettings(lastOwner, 2, 2, QDate(9999, 12, 31));
+        frmKalender last(lastOwner);
         last.tick();
         last.show();
         QVERIFY(QTest::qWaitForWindowExposed(&last));
@@ -56,9 +58,7 @@ void tst_calendarScreens::screens()
     // names longer than a line; June 2011 with nine rows.
     const std::pair<int, int> months[] = {{2004, 6}, {2026, 4}, {2005, 3}, {2011, 6}};
     for (const auto &[year, month] : months) {
-        tundrik::CalendarMonth = qint16(month);
-        tundrik::CalendarYear = qint16(year);
-        frmPuhad holidays(&calendar);
+        frmPuhad holidays(month, year, &calendar);
         holidays.show();
         QVERIFY(QTest::qWaitForWindowExposed(&holidays));
         QTest::qWait(300);

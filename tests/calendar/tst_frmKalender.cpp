@@ -37,6 +37,7 @@ private slots:
     void choosingADayKeepsTheMonth();
     void clock();
     void closeButtonOfOwner();
+    void weekSettingsChangeFollowed();
     void firstAndLastMonths_data();
     void firstAndLastMonths();
     void gridShowsNoHolidays();
@@ -45,8 +46,7 @@ private:
     std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
                                       int second = 30, int millisecond = 0);
     tundrik::FakeClock m_clock;
-    QWidget m_owner;
-    QList<bool> m_ownerClose;
+    TestHost m_host{m_clock};
 };
 
 void tst_frmKalender::initTestCase()
@@ -56,23 +56,22 @@ void tst_frmKalender::initTestCase()
 
 void tst_frmKalender::init()
 {
-    m_ownerClose.clear();
+    m_host.closeButton.clear();
 }
 
 std::unique_ptr<frmKalender> tst_frmKalender::open(int year, int month, int day, int hour, int minute,
                                                    int second, int millisecond)
 {
     m_clock.setNow(year, month, day, hour, minute, second, millisecond);
-    tundrik::WeekNumber = qint16(modArvutused::WeekNumberOf(datevalue::DateSerial(year, month, day),
-                                                            tundrik::FirstDayOfWeek,
-                                                            tundrik::FirstWeekOfYear));
-    return std::make_unique<frmKalender>(m_clock, &m_owner,
-                                         [this](bool enabled) { m_ownerClose << enabled; });
+    m_host.weekNumber = modArvutused::WeekNumberOf(datevalue::DateSerial(year, month, day),
+                                                   m_host.state.FirstDayOfWeek(),
+                                                   m_host.state.FirstWeekOfYear());
+    return std::make_unique<frmKalender>(m_host);
 }
 
 void tst_frmKalender::layout()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 10));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 10));
     auto w = open(2004, 2, 10);
     QCOMPARE(w->objectName(), QStringLiteral("frmKalender"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Tundrik {Kalender}"));
@@ -127,11 +126,11 @@ void tst_frmKalender::weekLabels()
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(QString, expected);
-    setWeekSettings(2, firstWeek, QDate(year, month, 15));
+    setWeekSettings(m_host, 2, firstWeek, QDate(year, month, 15));
     auto w = open(year, month, 15);
     QCOMPARE(weekLabelsText(w.get()), expected);
-    QCOMPARE(tundrik::CalendarYear, qint16(year));
-    QCOMPARE(tundrik::CalendarMonth, qint16(month));
+    QCOMPARE(w->CalendarYear(), year);
+    QCOMPARE(w->CalendarMonth(), month);
 }
 
 void tst_frmKalender::weekdayHeaders_data()
@@ -147,7 +146,7 @@ void tst_frmKalender::weekdayHeaders()
 {
     QFETCH(int, firstDay);
     QFETCH(QString, expected);
-    setWeekSettings(firstDay, 2, QDate(2004, 2, 10));
+    setWeekSettings(m_host, firstDay, 2, QDate(2004, 2, 10));
     auto w = open(2004, 2, 10);
     QStringList got;
     for (const char *name : {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP", "lblViNP", "lblKuNP", "lblSeNP"})
@@ -178,7 +177,7 @@ void tst_frmKalender::todaysWeek()
     QFETCH(int, firstWeek);
     QFETCH(QDate, today);
     QFETCH(int, italic);
-    setWeekSettings(2, firstWeek, today);
+    setWeekSettings(m_host, 2, firstWeek, today);
     auto w = open(today.year(), today.month(), today.day());
     QVERIFY(w->todayShown());
     QCOMPARE(italicRow(w.get()), italic);
@@ -188,7 +187,7 @@ void tst_frmKalender::todaysWeek()
 
 void tst_frmKalender::stepAwayAndBack()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     auto *view = w->grid()->calendarWidget()->findChild<QTableView *>();
     QVERIFY(view->selectionModel()->hasSelection());
@@ -228,7 +227,7 @@ void tst_frmKalender::stepAwayAndBack()
 
 void tst_frmKalender::homeWhileTodayShownOnlyMovesFocus()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -245,7 +244,7 @@ void tst_frmKalender::homeWhileTodayShownOnlyMovesFocus()
 
 void tst_frmKalender::stepKeepsTheDay()
 {
-    setWeekSettings(2, 2, QDate(2004, 1, 31));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 1, 31));
     auto w = open(2004, 1, 31);
     QTest::mouseClick(button(w.get(), "cmdJärgmineKuu"), Qt::LeftButton);
     QCOMPARE(w->grid()->selectedDate(), QDate(2004, 2, 29));
@@ -278,7 +277,7 @@ void tst_frmKalender::keys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, title);
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     QPushButton *fookus = button(w.get(), "cmdFookus");
     // Nothing happens on the press; the step comes with the release.
@@ -293,7 +292,7 @@ void tst_frmKalender::keys()
 
 void tst_frmKalender::enterOpensHolidays()
 {
-    setWeekSettings(2, 2, QDate(2004, 6, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 6, 15));
     auto w = open(2004, 6, 15);
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -312,7 +311,7 @@ void tst_frmKalender::enterOpensHolidays()
 
 void tst_frmKalender::dragOffMovesFocus()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -336,7 +335,7 @@ void tst_frmKalender::dragOffMovesFocus()
 
 void tst_frmKalender::choosingADayKeepsTheMonth()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     const QString labels = weekLabelsText(w.get());
     QCalendarWidget *cal = w->grid()->calendarWidget();
@@ -349,12 +348,12 @@ void tst_frmKalender::choosingADayKeepsTheMonth()
     cal->setCurrentPage(2004, 5);
     QCOMPARE(cal->monthShown(), 2);
     QCOMPARE(weekLabelsText(w.get()), labels);
-    QCOMPARE(tundrik::CalendarMonth, qint16(2));
+    QCOMPARE(w->CalendarMonth(), 2);
 }
 
 void tst_frmKalender::clock()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     // Opened during the first second of a minute: the clock stays empty.
     auto w = open(2004, 2, 15, 9, 5, 0, 200);
     QLabel *kell = label(w.get(), "lblKell");
@@ -381,17 +380,31 @@ void tst_frmKalender::clock()
 
 void tst_frmKalender::closeButtonOfOwner()
 {
-    setWeekSettings(2, 2, QDate(2004, 2, 15));
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
-    QCOMPARE(m_ownerClose, QList<bool>{false});
+    QCOMPARE(m_host.closeButton, QList<bool>{false});
     w->show();
     QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Escape);
     QVERIFY(!w->isVisible());
-    QCOMPARE(m_ownerClose, (QList<bool>{false, true}));
+    QCOMPARE(m_host.closeButton, (QList<bool>{false, true}));
     w.reset();
-    QCOMPARE(m_ownerClose, (QList<bool>{false, true}));
-    // The calendar's month outlives the window.
-    QCOMPARE(tundrik::CalendarMonth, qint16(2));
+    QCOMPARE(m_host.closeButton, (QList<bool>{false, true}));
+}
+
+// A change of the week settings while the window is open shows at once: the
+// grid's first column, the weekday headers and the week labels follow.
+void tst_frmKalender::weekSettingsChangeFollowed()
+{
+    setWeekSettings(m_host, 2, 2, QDate(2004, 1, 15));
+    auto w = open(2004, 1, 15);
+    QCOMPARE(weekLabelsText(w.get()), QStringLiteral("1 2 3 4 5 [6]"));
+    QCOMPARE(label(w.get(), "lblEsNP")->text(), QStringLiteral("Esm"));
+    setWeekSettings(m_host, 1, 1, QDate(2004, 1, 15));
+    QCOMPARE(w->grid()->firstColumnWeekday(), 1);
+    QCOMPARE(label(w.get(), "lblEsNP")->text(), QStringLiteral("Püh"));
+    QCOMPARE(label(w.get(), "lblSeNP")->text(), QStringLiteral("Lau"));
+    QCOMPARE(weekLabelsText(w.get()), QStringLiteral("53/1 2 3 4 5 [6]"));
+    QCOMPARE(italicRow(w.get()), 2);
 }
 
 void tst_frmKalender::firstAndLastMonths_data()
@@ -429,7 +442,7 @@ void tst_frmKalender::firstAndLastMonths()
     QFETCH(int, modifiers);
     QFETCH(QString, after);
     QFETCH(QString, weeks);
-    setWeekSettings(2, 2, today);
+    setWeekSettings(m_host, 2, 2, today);
     auto w = open(today.year(), today.month(), today.day());
     QCOMPARE(label(w.get(), "lblKalender")->text(),
              QString::fromUtf8(today.month() == 12 ? "Detsember" : today.month() == 1 ? "Jaanuar" : "Juuni")
@@ -454,7 +467,7 @@ void tst_frmKalender::firstAndLastMonths()
 // their days as any other.
 void tst_frmKalender::gridShowsNoHolidays()
 {
-    setWeekSettings(2, 2, QDate(2026, 4, 5));
+    setWeekSettings(m_host, 2, 2, QDate(2026, 4, 5));
     auto w = open(2026, 4, 5);
     QCalendarWidget *cal = w->grid()->calendarWidget();
     QVERIFY(cal->dateTextFormat().isEmpty());

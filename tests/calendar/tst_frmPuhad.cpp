@@ -78,15 +78,11 @@ private slots:
 void tst_frmPuhad::initTestCase()
 {
     installFonts();
-    tundrik::FirstDayOfWeek = 2;
-    tundrik::FirstWeekOfYear = 2;
 }
 
 void tst_frmPuhad::layout()
 {
-    tundrik::CalendarMonth = 1;
-    tundrik::CalendarYear = 2004;
-    frmPuhad w(nullptr);
+        frmPuhad w(1, 2004, nullptr);
     QCOMPARE(w.objectName(), QStringLiteral("frmPühad"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {Kalender  -  Pühad}"));
     QCOMPARE(w.size(), QSize(px(5775), px(3705)));
@@ -107,9 +103,7 @@ void tst_frmPuhad::layout()
 
 void tst_frmPuhad::june()
 {
-    tundrik::CalendarMonth = 6;
-    tundrik::CalendarYear = 2004;
-    frmPuhad w(nullptr);
+        frmPuhad w(6, 2004, nullptr);
     QCOMPARE(rows(&w), (QStringList{
         "01. / T|Lastekaitsepäev", "04. / R|Eesti lipu õnnistamise aastapäev",
         "14. / E|Leinapäev|F", "15. / T|Viidipäev", "23. / K|Võidupüha; jaanilaupäev|R|F",
@@ -129,9 +123,7 @@ void tst_frmPuhad::june()
 
 void tst_frmPuhad::mayStartsInRowTwo()
 {
-    tundrik::CalendarMonth = 5;
-    tundrik::CalendarYear = 2005;
-    frmPuhad w(nullptr);
+        frmPuhad w(5, 2005, nullptr);
     QCOMPARE(rowText(&w, 0), QStringLiteral("|"));
     QCOMPARE(label(&w, kNameLabels[0])->x(), px(1080));
     QCOMPARE(rowText(&w, 1), QStringLiteral("01. / P|Kevadpüha; volbripäev|R|F"));
@@ -153,9 +145,7 @@ void tst_frmPuhad::fourRowMonths()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-    tundrik::CalendarMonth = qint16(month);
-    tundrik::CalendarYear = qint16(year);
-    frmPuhad w(nullptr);
+        frmPuhad w(month, year, nullptr);
     const QStringList all = rows(&w);
     for (int i = 0; i < 4; ++i)
         QVERIFY(!label(&w, kDayLabels[i])->text().isEmpty());
@@ -199,7 +189,8 @@ void tst_frmPuhad::reopenedForAnotherMonth()
 {
     tundrik::FakeClock clock;
     clock.setNow(2004, 2, 15, 12, 0, 30);
-    frmKalender calendar(clock, nullptr);
+    TestHost host(clock);
+    frmKalender calendar(host);
     calendar.show();
     QStringList seen[2];
     int opening = 0;
@@ -232,9 +223,7 @@ void tst_frmPuhad::closing_data()
 void tst_frmPuhad::closing()
 {
     QFETCH(int, key);
-    tundrik::CalendarMonth = 12;
-    tundrik::CalendarYear = 2004;
-    frmPuhad w(nullptr);
+        frmPuhad w(12, 2004, nullptr);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(w.focusWidget(), button(&w, "cmdOlgu"));
@@ -244,9 +233,7 @@ void tst_frmPuhad::closing()
 
 void tst_frmPuhad::easterInApril()
 {
-    tundrik::CalendarMonth = 4;
-    tundrik::CalendarYear = 2026;
-    frmPuhad w(nullptr);
+        frmPuhad w(4, 2026, nullptr);
     QCOMPARE(rows(&w), (QStringList{"01. / K|Karjalaskepäev; naljapäev", "03. / R|Suur reede|R",
                                     "05. / P|Ülestõusmispühade 1. püha|R", "14. / T|Künnipäev",
                                     "23. / N|Jüripäev", "25. / L|Markusepäev", "|", "|"}));
@@ -257,9 +244,7 @@ void tst_frmPuhad::easterInApril()
 // in its colour; joined again they give the name.
 void tst_frmPuhad::namesTooLongForALine()
 {
-    tundrik::CalendarMonth = 3;
-    tundrik::CalendarYear = 2005;
-    frmPuhad w(nullptr);
+        frmPuhad w(3, 2005, nullptr);
     const QStringList all = rows(&w);
     QCOMPARE(all.size(), 8);
     QCOMPARE(all.mid(0, 3), (QStringList{"08. / T|Naistepäev", "12. / L|Korjusepäev; palvepäev",
@@ -305,9 +290,7 @@ void tst_frmPuhad::nineRowsInJune()
 {
     QFETCH(int, year);
     QFETCH(QStringList, expected);
-    tundrik::CalendarMonth = 6;
-    tundrik::CalendarYear = qint16(year);
-    frmPuhad w(nullptr);
+        frmPuhad w(6, year, nullptr);
     QCOMPARE(rows(&w), expected);
     QCOMPARE(w.size(), QSize(px(5775), px(3705 + 240)));
     const QWidget *frame = w.findChild<QWidget *>(QStringLiteral("fraPühad"));
@@ -337,9 +320,7 @@ void tst_frmPuhad::christmasEve()
 {
     QFETCH(int, year);
     QFETCH(QString, expected);
-    tundrik::CalendarMonth = 12;
-    tundrik::CalendarYear = qint16(year);
-    frmPuhad w(nullptr);
+        frmPuhad w(12, year, nullptr);
     QCOMPARE(rowText(&w, 3), expected);
 }
 
@@ -362,9 +343,7 @@ void tst_frmPuhad::nothingClippedInAnyMonth()
             if (seen.contains(key))
                 continue;
             seen.insert(key);
-            tundrik::CalendarMonth = qint16(month);
-            tundrik::CalendarYear = qint16(year);
-            frmPuhad w(nullptr);
+                        frmPuhad w(month, year, nullptr);
             const int n = rowCount(&w);
             const QString where = QStringLiteral("%1/%2").arg(month).arg(year);
             QVERIFY2(n >= 8 && n <= 10, qPrintable(where));

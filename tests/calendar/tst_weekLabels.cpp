@@ -59,16 +59,15 @@ private slots:
 private:
     QString checkLabels(int year, int month, int firstDay, int firstWeek);
     tundrik::FakeClock m_clock;
+    TestHost m_host{m_clock};
     std::unique_ptr<frmKalender> m_window;
 };
 
 void tst_weekLabels::initTestCase()
 {
     installFonts();
-    tundrik::FirstDayOfWeek = 2;
-    tundrik::FirstWeekOfYear = 2;
     m_clock.setNow(2004, 2, 15, 12, 0, 30);
-    m_window = std::make_unique<frmKalender>(m_clock, nullptr);
+    m_window = std::make_unique<frmKalender>(m_host);
 }
 
 void tst_weekLabels::gridLayout_data()
@@ -148,8 +147,8 @@ void tst_weekLabels::everyMonthEveryRule()
     int checked = 0;
     for (int firstDay = 1; firstDay <= 7; ++firstDay) {
         for (int firstWeek = 1; firstWeek <= 3; ++firstWeek) {
-            tundrik::FirstDayOfWeek = qint16(firstDay);
-            tundrik::FirstWeekOfYear = qint16(firstWeek);
+            m_host.state.setFirstDayOfWeek(firstDay);
+            m_host.state.setFirstWeekOfYear(firstWeek);
             grid->setFirstColumnWeekday(firstDay);
             for (int year = fromYear; year <= toYear; ++year) {
                 grid->setYear(year);
@@ -172,16 +171,16 @@ void tst_weekLabels::everyMonthEveryRule()
 void tst_weekLabels::everyMonthOfTheDateValue()
 {
     MonthGrid *grid = m_window->grid();
-    tundrik::FirstDayOfWeek = 2;
-    tundrik::FirstWeekOfYear = 2;
+    m_host.state.setFirstDayOfWeek(2);
+    m_host.state.setFirstWeekOfYear(2);
     grid->setFirstColumnWeekday(2);
     for (int year = datevalue::kMinYear; year <= datevalue::kMaxYear; ++year) {
         grid->setYear(year);
         for (int month = 1; month <= 12; ++month) {
             grid->setMonth(month);
             m_window->RefreshMonth();
-            QCOMPARE(tundrik::CalendarYear, qint16(year));
-            QCOMPARE(tundrik::CalendarMonth, qint16(month));
+            QCOMPARE(m_window->CalendarYear(), year);
+            QCOMPARE(m_window->CalendarMonth(), month);
             const QString fault = checkLabels(year, month, 2, 2);
             if (!fault.isEmpty())
                 QFAIL(qPrintable(fault));
@@ -247,7 +246,7 @@ void tst_weekLabels::todaysWeekEveryDay()
         for (int firstWeek = 1; firstWeek <= 3; ++firstWeek) {
             grid->setFirstColumnWeekday(firstDay);
             for (QDate d(2003, 12, 1); d <= QDate(2005, 1, 31); d = d.addDays(1)) {
-                setWeekSettings(firstDay, firstWeek, d);
+                setWeekSettings(m_host, firstDay, firstWeek, d);
                 m_clock.setNow(d.year(), d.month(), d.day(), 12, 0, 30);
                 grid->setYear(d.year());
                 grid->setMonth(d.month());

@@ -8,7 +8,6 @@
 #include "dialogs/framewidgets.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
-#include "shared.h"
 
 #include <QApplication>
 #include <QLabel>

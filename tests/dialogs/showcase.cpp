@@ -24,8 +24,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<CalculatorDialog> dialog;
     QString keys;
     if (which == QStringLiteral("frmJuuliusePäev")) {
-        tundrik::DayDescriptionMode = QStringLiteral("JP");
-        dialog = std::make_unique<frmJuuliusePaev>(main.window.get());
+        dialog = std::make_unique<frmJuuliusePaev>(main.window.get(), QStringLiteral("JP"));
         dialog->setWindowTitle(QStringLiteral("Leia Juliuse päev"));
         keys = QStringLiteral("04101582");
     } else if (which == QStringLiteral("frmKuupäev")) {

@@ -1,7 +1,8 @@
 // What the five calculators share: opening from the main window's menu with
 // the borrowed caption and close button, every way of closing, placement at
 // the main window, a fresh start on every opening, the drag-off rule, the
-// real confirmation box of "G", and the "Appi" help of the Julian boxes.
+// real confirmation box of "G", the "Appi" help of the Julian boxes, and what
+// happens when the arithmetic refuses or fails.
 #include "dialogs/dialoghelp.h"
 #include "dialogs/frmJuuliusePaev.h"
 #include "dialogs/frmKuupaev.h"
@@ -9,15 +10,19 @@
 #include "dialogs/frmLiigaasta.h"
 #include "dialogs/frmVahemik.h"
 #include "dialogtest.h"
+#include "errors.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWhatsThis>
 
 #include <functional>
+#include <new>
+#include <stdexcept>
 
 using namespace dialogtest;
 
@@ -49,7 +54,7 @@ void whenModal(const char *className, std::function<void(QWidget *)> step)
 std::unique_ptr<CalculatorDialog> makeDialog(const QString &name, frmAeg *main)
 {
     if (name == QStringLiteral("frmJuuliusePäev"))
-        return std::make_unique<frmJuuliusePaev>(main);
+        return std::make_unique<frmJuuliusePaev>(main, QStringLiteral("JP"));
     if (name == QStringLiteral("frmKuupäev"))
         return std::make_unique<frmKuupaev>(main);
     if (name == QStringLiteral("frmVahemik"))
@@ -58,6 +63,37 @@ std::unique_ptr<CalculatorDialog> makeDialog(const QString &name, frmAeg *main)
         return std::make_unique<frmLiidaLahuta>(main);
     return std::make_unique<frmLiigaasta>(main);
 }
+
+// A calculator whose arithmetic throws what the test tells it to.
+class ThrowingDialog : public CalculatorDialog {
+public:
+    explicit ThrowingDialog(tundrik::WindowHost *host)
+        : CalculatorDialog(host, QStringLiteral("frmProov"), QSize(4455, 3030), Placement::Centred,
+                           {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"), QString()})
+    {
+        const CommonLayout layout{
+            QRect(360, 120, 3735, 2595), QRect(300, 240, 3135, 855),  QRect(300, 1200, 3135, 615),
+            QRect(240, 240, 2655, 240),  QRect(240, 1980, 1815, 855), QRect(2400, 1980, 1815, 855)};
+        buildCommon(layout);
+        buildButtons(layout);
+        cmdArvuta->setEnabled(true);
+    }
+    // The click of cmdArvuta, without the event loop in between.
+    void press() { computeOrClear(); }
+
+    std::function<void()> fail = [] {};
+
+protected:
+    QWidget *focusTarget() const override { return cmdArvuta; }
+    void showAnswer() override
+    {
+        setAnswer([this] {
+            fail();
+            return QStringLiteral("vastus");
+        });
+    }
+    void clearInputs() override {}
+};
 
 } // namespace
 
@@ -117,7 +153,7 @@ private slots:
             QCOMPARE(mainWindow().windowTitle(), title);
             QVERIFY(!mainWindow().closeButton()->isEnabled());
             if (!mode.isEmpty())
-                QCOMPARE(tundrik::DayDescriptionMode, mode);
+                QCOMPARE(qobject_cast<frmJuuliusePaev *>(d)->dayDescriptionMode(), mode);
             QVERIFY(QTest::qWaitForWindowActive(d));
             type(keys);
             auto *arvuta = child<QPushButton>(d, QStringLiteral("cmdArvuta"));
@@ -131,12 +167,12 @@ private slots:
                 key(Qt::Key_Escape);
             else
                 d->close();
+            QVERIFY(!static_cast<CalculatorDialog *>(d)->answerShown());
         });
         menuItem(item)->trigger();
         QVERIFY(ran);
         QCOMPARE(mainWindow().windowTitle(), ownTitle);
         QVERIFY(mainWindow().closeButton()->isEnabled());
-        QVERIFY(!tundrik::AnswerShown);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -205,11 +241,11 @@ private slots:
                 QVERIFY(QTest::qWaitForWindowActive(d));
                 QVERIFY(answer(d).isEmpty());
                 QCOMPARE(child<QPushButton>(d, QStringLiteral("cmdArvuta"))->text(), QStringLiteral("&Arvuta"));
-                QVERIFY(!tundrik::AnswerShown);
+                QVERIFY(!static_cast<CalculatorDialog *>(d)->answerShown());
                 QCOMPARE(child<QCheckBox>(d, QStringLiteral("chkJuliuseKal"))->checkState(), Qt::PartiallyChecked);
                 type(QStringLiteral("04101582"));
                 key(Qt::Key_Return);
-                QVERIFY(tundrik::AnswerShown);
+                QVERIFY(static_cast<CalculatorDialog *>(d)->answerShown());
                 key(Qt::Key_Escape);
             });
             menuItem(QStringLiteral("mnuTegevusJuuliusePäev"))->trigger();
@@ -242,7 +278,7 @@ private slots:
     {
         QFETCH(QString, keys);
         QFETCH(bool, focusOnArvuta);
-        frmJuuliusePaev d(&mainWindow());
+        frmJuuliusePaev d(&mainWindow(), QStringLiteral("JP"));
         QVERIFY(showDialog(&d));
         type(keys);
         QWidget *lopeta = child(&d, QStringLiteral("cmdLõpeta"));
@@ -298,8 +334,7 @@ private slots:
     {
         QFETCH(QMessageBox::StandardButton, reply);
         QFETCH(QString, expected);
-        tundrik::DayDescriptionMode = QStringLiteral("JP");
-        frmJuuliusePaev d(&mainWindow());
+        frmJuuliusePaev d(&mainWindow(), QStringLiteral("JP"));
         QVERIFY(showDialog(&d));
         type(QStringLiteral("04101582"));
         key(Qt::Key_Return);
@@ -321,6 +356,42 @@ private slots:
         QCOMPARE(answer(&d), expected);
         QCOMPARE(child<QPushButton>(&d, QStringLiteral("chkGregorius"))->isChecked(),
                  reply == QMessageBox::Yes);
+    }
+
+    // The arithmetic refuses an input beyond its range: the answer stays
+    // empty and the dialog goes on as after any other answer.
+    void refusedComputationLeavesTheDialogUsable()
+    {
+        ThrowingDialog d(&mainWindow());
+        QVERIFY(showDialog(&d));
+        d.fail = [] { throw tundrik::OverflowError("16-bit overflow"); };
+        d.press();
+        QVERIFY(answer(&d).isEmpty());
+        QVERIFY(d.answerShown());
+        QCOMPARE(child<QPushButton>(&d, QStringLiteral("cmdArvuta"))->text(), QStringLiteral("Ku&stuta"));
+        d.fail = [] {};
+        d.press();
+        QVERIFY(!d.answerShown());
+        d.press();
+        QCOMPARE(answer(&d), QStringLiteral("vastus"));
+    }
+
+    // Anything but a refusal of the arithmetic is not swallowed.
+    void otherFailuresPassOn()
+    {
+        ThrowingDialog d(&mainWindow());
+        d.fail = [] { throw std::logic_error("a fault of the program"); };
+#ifndef QT_NO_DEBUG
+        QTest::ignoreMessage(QtWarningMsg, "frmProov: a fault of the program");
+#endif
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, d.press());
+
+        ThrowingDialog e(&mainWindow());
+        e.fail = [] { throw std::bad_alloc(); };
+#ifndef QT_NO_DEBUG
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^frmProov: ")));
+#endif
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, e.press());
     }
 
     void helpOfTheJulianBoxes_data()

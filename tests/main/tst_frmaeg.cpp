@@ -4,7 +4,8 @@
 #include "main/fonts.h"
 #include "main/frmAeg.h"
 #include "main/twips.h"
-#include "shared.h"
+#include "dialogs/frmJuuliusePaev.h"
+#include "programstate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -324,18 +325,20 @@ private slots:
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        tundrik::DayDescriptionMode = QStringLiteral("??");
-        // The dialog opens modally; close it as soon as it is shown.
+        // The dialog opens modally; note its mode and close it as soon as it is shown.
+        QString shown;
         QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&closer] {
+        QObject::connect(&closer, &QTimer::timeout, [&closer, &shown] {
             if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
                 closer.stop();
+                if (auto *dialog = qobject_cast<frmJuuliusePaev *>(modal))
+                    shown = dialog->dayDescriptionMode();
                 modal->close();
             }
         });
         closer.start(5);
         QTest::keyClick(&w, Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(tundrik::DayDescriptionMode, mode);
+        QCOMPARE(shown, mode);
     }
 
     void separatorsInTheirPlaces()
@@ -354,11 +357,15 @@ private slots:
 
     void checkMarksAtStart()
     {
-        tundrik::FirstDayOfWeek = 5; // left over from an earlier run of the settings
-        tundrik::FirstWeekOfYear = 3;
+        {
+            // Settings chosen in one window are its own.
+            frmAeg earlier(m_clock);
+            earlier.programState().setFirstDayOfWeek(5);
+            earlier.programState().setFirstWeekOfYear(3);
+        }
         frmAeg w(m_clock);
-        QCOMPARE(tundrik::FirstDayOfWeek, qint16(2));
-        QCOMPARE(tundrik::FirstWeekOfYear, qint16(2));
+        QCOMPARE(w.programState().FirstDayOfWeek(), 2);
+        QCOMPARE(w.programState().FirstWeekOfYear(), 2);
         QStringList checked;
         for (QAction *a : w.findChildren<QAction *>())
             if (a->isChecked())
@@ -475,7 +482,7 @@ private slots:
         QCOMPARE(text(w, QStringLiteral("lblNädal")), QStringLiteral("53. nädal"));
         QCOMPARE(text(w, QStringLiteral("lblKvartal")), QStringLiteral("1. kv."));
         QCOMPARE(countdown(w), (QStringList{"364", "23", "59", "59"}));
-        QCOMPARE(tundrik::DayBase, 53371.5);
+        QCOMPARE(w.DayBase(), 53371.5);
     }
 
     void weekSettings_data()
@@ -507,9 +514,9 @@ private slots:
         QAction *chosen = action(w, item);
         chosen->trigger();
         QCOMPARE(text(w, QStringLiteral("lblNädal")), week);
-        QCOMPARE(int(tundrik::FirstWeekOfYear), firstWeekOfYear);
-        QCOMPARE(int(tundrik::FirstDayOfWeek), firstDayOfWeek);
-        QCOMPARE(QString::number(tundrik::WeekNumber) + QStringLiteral(". nädal"), week);
+        QCOMPARE(w.programState().FirstWeekOfYear(), firstWeekOfYear);
+        QCOMPARE(w.programState().FirstDayOfWeek(), firstDayOfWeek);
+        QCOMPARE(QString::number(w.WeekNumber()) + QStringLiteral(". nädal"), week);
 
         // Exactly one item of the chosen group carries the check mark, also when
         // the checked item is chosen again.
@@ -521,6 +528,35 @@ private slots:
         for (QAction *a : action(w, group)->menu()->actions())
             checked += a->isChecked();
         QCOMPARE(checked, 1);
+    }
+
+    // A change of the settings from elsewhere than the menus (a window that
+    // was handed the state) shows in the readout and the check marks at once.
+    void weekSettingsFollowTheState()
+    {
+        m_clock.setNow(at(2005, 1, 1, 12, 0, 0));
+        frmAeg w(m_clock);
+        w.tick();
+        QSignalSpy changed(&w.programState(), &tundrik::ProgramState::weekSettingsChanged);
+        w.programState().setFirstWeekOfYear(1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), QStringLiteral("1. nädal"));
+        QCOMPARE(w.WeekNumber(), 1);
+        QVERIFY(action(w, QStringLiteral("mnuSeadedEsimeneNädalEsimeneJaanuar"))->isChecked());
+        QVERIFY(!action(w, QStringLiteral("mnuSeadedEsimeneNädalEsimesedNeliPäeva"))->isChecked());
+        // Sunday first: 1.1.2005 (a Saturday) ends the week of 26.12.2004.
+        w.programState().setFirstDayOfWeek(1);
+        QVERIFY(action(w, QStringLiteral("mnuSeadedEsimenePäevPühap"))->isChecked());
+        QVERIFY(!action(w, QStringLiteral("mnuSeadedEsimenePäevEsmasp"))->isChecked());
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), QStringLiteral("1. nädal"));
+        // Out-of-range values and the values in force change nothing.
+        w.programState().setFirstDayOfWeek(0);
+        w.programState().setFirstDayOfWeek(8);
+        w.programState().setFirstWeekOfYear(4);
+        w.programState().setFirstWeekOfYear(1);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(w.programState().FirstDayOfWeek(), 1);
+        QCOMPARE(w.programState().FirstWeekOfYear(), 1);
     }
 
     void helpPopup_data()

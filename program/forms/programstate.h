@@ -1,0 +1,40 @@
+// The settings the windows share while the program runs: the two week
+// settings of the main window's "Seaded" menu. The main window owns the one
+// object and hands it to the windows that read it; every change is
+// announced, so whatever shows a week follows at once. Nothing is stored
+// between runs: each start begins with Monday and the four-day rule.
+#pragma once
+
+#include <QObject>
+
+namespace tundrik {
+
+class ProgramState : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int FirstDayOfWeek READ FirstDayOfWeek WRITE setFirstDayOfWeek NOTIFY weekSettingsChanged)
+    Q_PROPERTY(int FirstWeekOfYear READ FirstWeekOfYear WRITE setFirstWeekOfYear NOTIFY weekSettingsChanged)
+public:
+    explicit ProgramState(QObject *parent = nullptr);
+
+    // 1 = Sunday .. 7 = Saturday; 2 (Monday) at start.
+    int FirstDayOfWeek() const { return m_firstDayOfWeek; }
+    // 1 = the week of 1 January, 2 = the first week with four days in the
+    // year, 3 = the first full week; 2 at start.
+    int FirstWeekOfYear() const { return m_firstWeekOfYear; }
+
+public slots:
+    /*! Values outside 1..7 are ignored. */
+    void setFirstDayOfWeek(int day);
+    /*! Values outside 1..3 are ignored. */
+    void setFirstWeekOfYear(int rule);
+
+signals:
+    // Either setting took a new value (a setter that keeps the value is silent).
+    void weekSettingsChanged();
+
+private:
+    int m_firstDayOfWeek = 2;
+    int m_firstWeekOfYear = 2;
+};
+
+} // namespace tundrik
