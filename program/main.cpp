@@ -1,4 +1,4 @@
-#include "main/programstart.h"
+#include "programstart.h"
 
 int main(int argc, char *argv[])
 {

@@ -2,8 +2,8 @@
 // has not changed), a per-second refresh (all per-second texts and the
 // countdown row's layout), the same with the repaint, and a new day.
 // Runs offscreen unless a platform is given.
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 
     tundrik::FakeClock clock;

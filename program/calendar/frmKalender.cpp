@@ -2,13 +2,13 @@
 
 #include "MonthGrid.h"
 #include "frmPuhad.h"
-#include "appicon.h"
-#include "twips.h"
 
 #include "clock.h"
 #include "datevalue.h"
+#include "forms.h"
 #include "modArvutused.h"
 #include "programstate.h"
+#include "ticker.h"
 #include "windowhost.h"
 
 #include <QFrame>
@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -30,65 +29,6 @@ const char *const kMonthNamesGenitive[12] = {
     "Juuli", "Augusti", "Septembri", "Oktoobri", "Novembri", "Detsembri"};
 // Sunday first.
 const char *const kWeekdayHeaders[7] = {"Püh", "Esm", "Tei", "Kol", "Nel", "Ree", "Lau"};
-
-const QColor kDarkBlue(0, 0, 128);
-const QColor kBlue(0, 0, 192);
-
-QFont sansFont(double points, bool bold = false)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-QFont arialFont(double points, bool bold)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-// Text colour for the enabled states only; a disabled label keeps the
-// style's grey.
-void setTextColour(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Active, QPalette::WindowText, c);
-    p.setColor(QPalette::Inactive, QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
-QFrame *makeFrame(QWidget *parent, const char *name, const QRect &r)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QString::fromUtf8(name));
-    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    f->setGeometry(r);
-    return f;
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &r, Qt::Alignment align)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromUtf8(name));
-    l->setGeometry(r);
-    l->setAlignment(align);
-    return l;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QRect &r, const QString &caption,
-                        const char *toolTip)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setGeometry(r);
-    b->setFont(sansFont(9.75, true));
-    if (toolTip)
-        b->setToolTip(QString::fromUtf8(toolTip));
-    return b;
-}
 
 // Whether a week caption names the week: "53/1" names week 53 of the old
 // year and week 1 of the new one, since its row holds days of both.
@@ -105,8 +45,8 @@ frmKalender::frmKalender(tundrik::WindowHost &host)
 {
     setObjectName(QStringLiteral("frmKalender"));
     setWindowTitle(QStringLiteral("Tundrik {Kalender}"));
-    setWindowIcon(calendarui::programIcon());
-    setFont(sansFont(9.75));
+    setWindowIcon(forms::programIcon());
+    setFont(forms::sans(9.75));
     buildLayout();
 
     placeOverHost();
@@ -122,10 +62,8 @@ frmKalender::frmKalender(tundrik::WindowHost &host)
     connect(&m_host.programState(), &tundrik::ProgramState::weekSettingsChanged, this,
             &frmKalender::applyWeekSettings);
 
-    m_tmrKell = new QTimer(this);
-    m_tmrKell->setObjectName(QStringLiteral("tmrKell"));
-    m_tmrKell->setInterval(40);
-    connect(m_tmrKell, &QTimer::timeout, this, &frmKalender::tick);
+    m_tmrKell = new forms::Ticker(m_host.clock(), QStringLiteral("tmrKell"), this);
+    connect(m_tmrKell, &forms::Ticker::tick, this, &frmKalender::tick);
     m_tmrKell->start();
 
     m_cmdFookus->setFocus(Qt::OtherFocusReason);
@@ -140,101 +78,106 @@ frmKalender::~frmKalender()
 
 void frmKalender::buildLayout()
 {
-    const auto t = calendarui::Twips::of(parentWidget());
-    setFixedSize(t.x(6975), t.y(5745));
+    using forms::colour::blue;
+    using forms::WhenDisabled;
+    forms::setClientSize(this, 6975, 5745);
+    auto label = [](QWidget *parent, const QString &name, const QRect &twips, const QFont &font) {
+        QLabel *l = forms::label(parent, name, twips);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFont(font);
+        return l;
+    };
+    auto button = [](QWidget *parent, const QString &name, const QRect &twips,
+                     const QString &caption, const QString &toolTip) {
+        QPushButton *b = forms::button(parent, name, twips, caption, toolTip);
+        b->setFont(forms::sans(9.75, true));
+        return b;
+    };
 
     // The focus target comes first in the tab order and lies below the
     // visible client area.
-    m_cmdFookus = new QPushButton(QStringLiteral("Fookus"), this);
-    m_cmdFookus->setObjectName(QStringLiteral("cmdFookus"));
-    m_cmdFookus->setGeometry(t.rect(360, 5880, 1455, 375));
+    m_cmdFookus = forms::button(this, QStringLiteral("cmdFookus"), QRect(360, 5880, 1455, 375),
+                                QStringLiteral("Fookus"));
     m_cmdFookus->installEventFilter(this);
 
-    QFrame *fraRaam = makeFrame(this, "fraRaam", t.rect(360, 120, 6255, 5295));
-    QFrame *fraKalender = makeFrame(fraRaam, "fraKalender", t.rect(240, 240, 4695, 3855));
+    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 6255, 5295));
+    QFrame *fraKalender =
+        forms::frame(fraRaam, QStringLiteral("fraKalender"), QRect(240, 240, 4695, 3855));
 
-    m_title = makeLabel(fraKalender, "lblKalender", t.rect(720, 300, 3255, 315), Qt::AlignCenter);
-    QFont titleFont = arialFont(12, true);
+    QFont titleFont = forms::font("Arial", 12, true);
     titleFont.setUnderline(true);
-    m_title->setFont(titleFont);
-    setTextColour(m_title, kDarkBlue);
+    m_title = label(fraKalender, QStringLiteral("lblKalender"), QRect(720, 300, 3255, 315), titleFont);
+    forms::setTextColour(m_title, forms::colour::darkBlue, WhenDisabled::StyleGrey);
 
-    m_grid = new MonthGrid(fraKalender);
-    m_grid->setGeometry(t.rect(600, 960, 3855, 2775));
-    m_grid->setFont(sansFont(9.75));
+    m_grid = forms::widget<MonthGrid>(fraKalender, QStringLiteral("clnKalender"),
+                                      QRect(600, 960, 3855, 2775));
+    m_grid->setFont(forms::sans(9.75));
     // Seven columns under the weekday headers (525 twips apart, the first
     // centred at 945) and six rows beside the week labels (420 apart, the
     // first centred at 1327), relative to the grid's corner.
-    m_grid->setCellsRect(QRect(t.x(945 - 262 - 600), t.y(1327 - 210 - 960), t.x(7 * 525), t.y(6 * 420)));
+    m_grid->setCellsRect(forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525,
+                                                     6 * 420));
 
     static const char *const headerNames[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP",
                                                "lblViNP", "lblKuNP", "lblSeNP"};
     for (int i = 0; i < 7; ++i) {
-        QLabel *h = makeLabel(fraKalender, headerNames[i], t.rect(690 + 525 * i, 750, 510, 255),
-                              Qt::AlignCenter);
-        h->setFont(sansFont(9.75));
-        setTextColour(h, kBlue);
-        m_headers[i] = h;
+        m_headers[i] = label(fraKalender, QString::fromLatin1(headerNames[i]),
+                             QRect(690 + 525 * i, 750, 510, 255), forms::sans(9.75));
+        forms::setTextColour(m_headers[i], blue, WhenDisabled::StyleGrey);
     }
+    const forms::Twips t = forms::Twips::of(this);
     for (int i = 0; i < 6; ++i) {
-        auto *line = new QFrame(fraKalender);
-        line->setObjectName(QStringLiteral("lneEraldaja"));
-        line->setGeometry(t.x(1200 + 525 * i), t.y(750), 1, t.y(1020 - 750));
-        line->setAutoFillBackground(true);
-        QPalette p = line->palette();
-        p.setColor(QPalette::Window, p.color(QPalette::Dark));
-        line->setPalette(p);
+        forms::line(fraKalender, QStringLiteral("lneEraldaja"),
+                    QRect(t.x(1200 + 525 * i), t.y(750), 1, t.y(1020 - 750)), QPalette::Dark);
     }
 
     static const char *const weekNames[6] = {"lblEsimN", "lblTeineN", "lblKolmN",
                                              "lblNelN", "lblViiesN", "lblKuuesN"};
     for (int i = 0; i < 6; ++i) {
         const bool wide = i == 0 || i >= 4; // room for "53/1"
-        QLabel *l = makeLabel(fraKalender, weekNames[i],
-                              t.rect(wide ? 150 : 240, 1200 + 420 * i, wide ? 460 : 300, 255),
-                              Qt::AlignCenter);
-        l->setFont(sansFont(9.75, true));
-        setTextColour(l, kBlue);
-        m_weekLabels[i] = l;
+        m_weekLabels[i] = label(fraKalender, QString::fromLatin1(weekNames[i]),
+                                QRect(wide ? 150 : 240, 1200 + 420 * i, wide ? 460 : 300, 255),
+                                forms::sans(9.75, true));
+        forms::setTextColour(m_weekLabels[i], blue, WhenDisabled::StyleGrey);
     }
 
-    m_cmdLopeta = makeButton(fraRaam, "cmdLõpeta", t.rect(240, 4380, 615, 615),
-                             QStringLiteral("X"), " Sule kalender (Esc) ");
-    m_cmdLopeta->setFont(sansFont(17.25, true));
+    m_cmdLopeta = button(fraRaam, QStringLiteral("cmdLõpeta"), QRect(240, 4380, 615, 615),
+                         QStringLiteral("X"), QStringLiteral(" Sule kalender (Esc) "));
+    m_cmdLopeta->setFont(forms::sans(17.25, true));
     connect(m_cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
 
-    QFrame *fraNupud = makeFrame(this, "fraNupud", t.rect(5520, 360, 855, 3855));
-    m_cmdJargmineAasta = makeButton(fraNupud, "cmdJärgmineAasta", t.rect(120, 240, 615, 495),
-                                    QStringLiteral(">>"), " Järgmine aasta (Ctrl + PageUp) ");
-    m_cmdJargmineKuu = makeButton(fraNupud, "cmdJärgmineKuu", t.rect(120, 840, 615, 495),
-                                  QStringLiteral(">"), " Järgmine kuu (PageUp)  ");
-    m_cmdKuuAasta = makeButton(fraNupud, "cmdKuuAasta", t.rect(120, 1740, 615, 495),
-                               QStringLiteral("<+>"), " Tänane kuu ja aasta (Home) ");
-    m_cmdEelmineKuu = makeButton(fraNupud, "cmdEelmineKuu", t.rect(120, 2640, 615, 495),
-                                 QStringLiteral("<"), " Eelmine kuu (PageDown) ");
-    m_cmdEelmineAasta = makeButton(fraNupud, "cmdEelmineAasta", t.rect(120, 3240, 615, 495),
-                                   QStringLiteral("<<"), " Eelmine aasta (Ctrl + PageDown) ");
+    QFrame *fraNupud = forms::frame(this, QStringLiteral("fraNupud"), QRect(5520, 360, 855, 3855));
+    m_cmdJargmineAasta = button(fraNupud, QStringLiteral("cmdJärgmineAasta"), QRect(120, 240, 615, 495),
+                                QStringLiteral(">>"), QStringLiteral(" Järgmine aasta (Ctrl + PageUp) "));
+    m_cmdJargmineKuu = button(fraNupud, QStringLiteral("cmdJärgmineKuu"), QRect(120, 840, 615, 495),
+                              QStringLiteral(">"), QStringLiteral(" Järgmine kuu (PageUp)  "));
+    m_cmdKuuAasta = button(fraNupud, QStringLiteral("cmdKuuAasta"), QRect(120, 1740, 615, 495),
+                           QStringLiteral("<+>"), QStringLiteral(" Tänane kuu ja aasta (Home) "));
+    m_cmdEelmineKuu = button(fraNupud, QStringLiteral("cmdEelmineKuu"), QRect(120, 2640, 615, 495),
+                             QStringLiteral("<"), QStringLiteral(" Eelmine kuu (PageDown) "));
+    m_cmdEelmineAasta = button(fraNupud, QStringLiteral("cmdEelmineAasta"), QRect(120, 3240, 615, 495),
+                               QStringLiteral("<<"), QStringLiteral(" Eelmine aasta (Ctrl + PageDown) "));
     connect(m_cmdJargmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextYear); });
     connect(m_cmdJargmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextMonth); });
     connect(m_cmdEelmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousMonth); });
     connect(m_cmdEelmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousYear); });
     connect(m_cmdKuuAasta, &QPushButton::clicked, this, &frmKalender::showTodaysMonth);
 
-    QFrame *frame1 = makeFrame(this, "Frame1", t.rect(3120, 4320, 3255, 855));
-    m_cmdPuhad = makeButton(frame1, "cmdPühad", t.rect(120, 240, 3015, 495), QString(),
-                            " Vaata valitud kuu pühi (Enter) ");
+    QFrame *frame1 = forms::frame(this, QStringLiteral("Frame1"), QRect(3120, 4320, 3255, 855));
+    m_cmdPuhad = button(frame1, QStringLiteral("cmdPühad"), QRect(120, 240, 3015, 495), QString(),
+                        QStringLiteral(" Vaata valitud kuu pühi (Enter) "));
     connect(m_cmdPuhad, &QPushButton::clicked, this, &frmKalender::openHolidays);
     // Enter on the focus target opens the holidays too.
     connect(m_cmdFookus, &QPushButton::clicked, m_cmdPuhad, &QPushButton::click);
 
-    QFrame *fraKell = makeFrame(this, "fraKell", t.rect(1440, 4455, 1455, 615));
-    m_clockLabel = makeLabel(fraKell, "lblKell", t.rect(120, 225, 1215, 270), Qt::AlignCenter);
-    m_clockLabel->setFont(arialFont(12, true));
-    setTextColour(m_clockLabel, palette().color(QPalette::Highlight));
+    QFrame *fraKell = forms::frame(this, QStringLiteral("fraKell"), QRect(1440, 4455, 1455, 615));
+    m_clockLabel = label(fraKell, QStringLiteral("lblKell"), QRect(120, 225, 1215, 270),
+                         forms::font("Arial", 12, true));
+    forms::setTextColour(m_clockLabel, palette().color(QPalette::Highlight), WhenDisabled::StyleGrey);
 
     for (QPushButton *b : {m_cmdEelmineAasta, m_cmdEelmineKuu, m_cmdJargmineAasta, m_cmdJargmineKuu,
                            m_cmdKuuAasta, m_cmdLopeta, m_cmdPuhad})
-        b->installEventFilter(this);
+        forms::onDragOff(b, [this] { m_cmdFookus->setFocus(Qt::MouseFocusReason); });
 
     setTabOrder(m_cmdFookus, m_cmdLopeta);
 }
@@ -451,14 +394,6 @@ bool frmKalender::eventFilter(QObject *watched, QEvent *event)
         default:
             return false;
         }
-    }
-    if (event->type() == QEvent::MouseMove && watched != m_cmdFookus) {
-        auto *button = qobject_cast<QPushButton *>(watched);
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPoint p = mouse->position().toPoint();
-        if (button && mouse->buttons() == Qt::LeftButton
-            && (p.x() < 0 || p.x() >= button->width() || p.y() < 0 || p.y() >= button->height()))
-            m_cmdFookus->setFocus(Qt::MouseFocusReason);
     }
     return QDialog::eventFilter(watched, event);
 }

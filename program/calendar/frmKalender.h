@@ -14,8 +14,10 @@
 class MonthGrid;
 class QLabel;
 class QPushButton;
-class QTimer;
 
+namespace forms {
+class Ticker;
+}
 namespace tundrik {
 class WindowHost;
 }
@@ -75,7 +77,7 @@ private:
     QPushButton *m_cmdEelmineAasta = nullptr;
     QPushButton *m_cmdPuhad = nullptr;
     QPushButton *m_cmdFookus = nullptr;
-    QTimer *m_tmrKell = nullptr;
+    forms::Ticker *m_tmrKell = nullptr;
 
     bool m_todayShown = false;
     int m_lastClockSecond = 0;

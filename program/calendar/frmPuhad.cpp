@@ -1,7 +1,6 @@
 #include "frmPuhad.h"
 
-#include "appicon.h"
-#include "twips.h"
+#include "forms.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -13,50 +12,6 @@
 #include <iterator>
 
 namespace {
-
-const QColor kSilver(192, 192, 192);
-const QColor kRed(255, 0, 0);
-
-QFont sansFont(double points, bool bold = false)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-void setWindowColour(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
-QFrame *makeFrame(QWidget *parent, const char *name, const QRect &r)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(QString::fromUtf8(name));
-    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    f->setGeometry(r);
-    return f;
-}
-
-QFrame *makeLine(QWidget *parent, const QRect &r, QPalette::ColorRole role)
-{
-    auto *line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("lneEraldaja"));
-    line->setGeometry(r);
-    setWindowColour(line, line->palette().color(role));
-    return line;
-}
 
 // The words of a name that is too long for one line, over as many lines as it takes.
 QStringList wrapWords(const QString &name, const QFontMetrics &fm, int width)
@@ -127,9 +82,9 @@ frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
 {
     setObjectName(QStringLiteral("frmPühad"));
     setWindowTitle(QStringLiteral("Tundrik {Kalender  -  Pühad}"));
-    setWindowIcon(calendarui::programIcon());
-    setFont(sansFont(9.75));
-    const auto t = calendarui::Twips::of(calendarWindow);
+    setWindowIcon(forms::programIcon());
+    setFont(forms::sans(9.75));
+    const auto t = forms::Twips::of(calendarWindow);
     m_rows = linesOf(holidays::BuildHolidayList(CalendarMonth, CalendarYear),
                      QFontMetrics(font()), t.x(3480));
     buildLayout();
@@ -167,61 +122,54 @@ QString rowName(int row, const char *RowNames::*part, const char *prefix)
 
 void frmPuhad::buildLayout()
 {
-    const auto t = calendarui::Twips::of(parentWidget());
+    using forms::colour::silver;
     // A month of more than eight rows moves everything below them down.
     const int count = std::max<int>(8, int(m_rows.size()));
     const int extra = 240 * (count - 8);
-    setFixedSize(t.x(5775), t.y(3705 + extra));
-    setWindowColour(this, kSilver);
+    forms::setClientSize(this, 5775, 3705 + extra);
+    forms::setBackground(this, silver);
 
-    QFrame *fraPuhad = makeFrame(this, "fraPühad", t.rect(360, 120, 5055, 3255 + extra));
-    setWindowColour(fraPuhad, kSilver);
+    QFrame *fraPuhad = forms::frame(this, QStringLiteral("fraPühad"), QRect(360, 120, 5055, 3255 + extra));
+    forms::setBackground(fraPuhad, silver);
 
     for (int i = 0; i < count; ++i) {
         const int top = 360 + 240 * i;
-        auto *day = new QLabel(fraPuhad);
-        day->setObjectName(rowName(i, &RowNames::day, "lblPäev"));
-        day->setGeometry(t.rect(240, top, 615, 255));
+        QLabel *day = forms::label(fraPuhad, rowName(i, &RowNames::day, "lblPäev"),
+                                   QRect(240, top, 615, 255));
         m_dayLabels.push_back(day);
-        auto *name = new QLabel(fraPuhad);
-        name->setObjectName(rowName(i, &RowNames::name, "lblNimi"));
-        name->setGeometry(t.rect(1080, top, 3480, 240));
+        QLabel *name = forms::label(fraPuhad, rowName(i, &RowNames::name, "lblNimi"),
+                                    QRect(1080, top, 3480, 240));
         m_nameLabels.push_back(name);
         for (QLabel *l : {day, name})
             l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        auto *cell = new QLabel(fraPuhad);
-        cell->setObjectName(rowName(i, &RowNames::flag, "imgLipp"));
-        cell->setGeometry(t.rect(960, top + 30, 360, 240));
         // The picture keeps its own size from the cell's corner.
-        cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_flagCells.push_back(cell);
+        m_flagCells.push_back(forms::label(fraPuhad, rowName(i, &RowNames::flag, "imgLipp"),
+                                           QRect(960, top + 30, 360, 240)));
     }
 
     // An etched line below the last row.
-    makeLine(fraPuhad, QRect(t.x(240), t.y(2475 + extra), t.x(4800 - 240), 1), QPalette::Dark);
-    makeLine(fraPuhad, QRect(t.x(240), t.y(2475 + extra) + 1, t.x(4800 - 240), 1), QPalette::Light);
+    const forms::Twips t = forms::Twips::of(this);
+    const QString lne = QStringLiteral("lneEraldaja");
+    forms::line(fraPuhad, lne, QRect(t.x(240), t.y(2475 + extra), t.x(4800 - 240), 1), QPalette::Dark);
+    forms::line(fraPuhad, lne, QRect(t.x(240), t.y(2475 + extra) + 1, t.x(4800 - 240), 1),
+                QPalette::Light);
 
-    auto *footer = new QLabel(QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"), fraPuhad);
-    footer->setObjectName(QStringLiteral("lblTeadustaja"));
-    footer->setGeometry(t.rect(240, 2760 + extra, 3540, 240));
-    QFont serif(QStringLiteral("MS Serif"));
-    serif.setPointSizeF(9.75);
-    footer->setFont(serif);
-    setTextColour(footer, QColor(0, 0, 128));
+    QLabel *footer = forms::label(fraPuhad, QStringLiteral("lblTeadustaja"),
+                                  QRect(240, 2760 + extra, 3540, 240),
+                                  QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"));
+    footer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    footer->setFont(forms::font("MS Serif", 9.75));
+    forms::setTextColour(footer, forms::colour::darkBlue);
 
-    QFrame *fraNupp = makeFrame(this, "fraNupp", t.rect(4200, 2640 + extra, 1335, 855));
-    setWindowColour(fraNupp, kSilver);
-    m_cmdOlgu = new QPushButton(QStringLiteral("Olgu"), fraNupp);
-    m_cmdOlgu->setObjectName(QStringLiteral("cmdOlgu"));
-    m_cmdOlgu->setGeometry(t.rect(240, 240, 975, 495));
-    m_cmdOlgu->setFont(sansFont(9.75, true));
-    m_cmdOlgu->setToolTip(QStringLiteral(" Sule aken (Esc) "));
+    QFrame *fraNupp = forms::frame(this, QStringLiteral("fraNupp"), QRect(4200, 2640 + extra, 1335, 855));
+    forms::setBackground(fraNupp, silver);
+    m_cmdOlgu = forms::button(fraNupp, QStringLiteral("cmdOlgu"), QRect(240, 240, 975, 495),
+                              QStringLiteral("Olgu"), QStringLiteral(" Sule aken (Esc) "));
+    m_cmdOlgu->setFont(forms::sans(9.75, true));
     connect(m_cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
 
     // Holds the flag picture; it lies below the visible client area.
-    m_imgLipp = new QLabel(this);
-    m_imgLipp->setObjectName(QStringLiteral("imgLipp"));
-    m_imgLipp->setGeometry(t.rect(240, 3840 + extra, 480, 480));
+    m_imgLipp = forms::label(this, QStringLiteral("imgLipp"), QRect(240, 3840 + extra, 480, 480));
     // Through QIcon so that a high-density screen gets the doubled picture.
     m_imgLipp->setPixmap(QIcon(QStringLiteral(":/calendar/lipp.png"))
                              .pixmap(QSize(32, 32), devicePixelRatioF()));
@@ -243,15 +191,15 @@ void frmPuhad::placeOver(const QWidget *calendarWindow)
 
 void frmPuhad::fillRows()
 {
-    const auto t = calendarui::Twips::of(parentWidget());
+    const forms::Twips t = forms::Twips::of(this);
     const int p = t.perPixelX();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const holidays::HolidayRow &row = m_rows[i];
         m_dayLabels[i]->setText(row.dayText);
         m_nameLabels[i]->setText(row.nameText);
         if (row.red) {
-            setTextColour(m_dayLabels[i], kRed);
-            setTextColour(m_nameLabels[i], kRed);
+            forms::setTextColour(m_dayLabels[i], forms::colour::red);
+            forms::setTextColour(m_nameLabels[i], forms::colour::red);
         }
         if (row.flag) {
             m_flagCells[i]->setPixmap(m_imgLipp->pixmap());

@@ -1,9 +1,8 @@
 #include "calculatordialog.h"
 
-#include "dialoghelp.h"
 #include "errors.h"
+#include "forms.h"
 #include "framewidgets.h"
-#include "main/twips.h"
 #include "modArvutused.h"
 #include "windowhost.h"
 
@@ -15,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
@@ -35,21 +35,6 @@ QMessageBox::StandardButton defaultConfirm(QWidget *parent, const QString &text)
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return QMessageBox::StandardButton(box.exec());
-}
-
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
-
-QFont sansSerif(double points, bool bold = false)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
 }
 
 } // namespace
@@ -78,8 +63,8 @@ CalculatorDialog::CalculatorDialog(tundrik::WindowHost *host, const QString &obj
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    setFont(sansSerif(8.25));
-    setFixedSize(px(innerTwips.width()), twipsToPixelsY(innerTwips.height(), this));
+    setFont(forms::sans(8.25));
+    forms::setClientSize(this, innerTwips.width(), innerTwips.height());
 }
 
 CalculatorDialog::~CalculatorDialog()
@@ -91,82 +76,50 @@ CalculatorDialog::~CalculatorDialog()
         f->clearFocus();
 }
 
-int CalculatorDialog::px(int twips) const
-{
-    return twipsToPixelsX(twips, this);
-}
-
-QRect CalculatorDialog::pxRect(int left, int top, int width, int height) const
-{
-    return twipsToPixels(QRect(left, top, width, height), this);
-}
-
-void CalculatorDialog::place(QWidget *w, const QString &name, QRect twips) const
-{
-    w->setObjectName(name);
-    w->setGeometry(twipsToPixels(twips, this));
-}
-
 void CalculatorDialog::setBuddy(QLabel *label, QWidget *box)
 {
     label->setBuddy(box->focusProxy() ? box->focusProxy() : box);
 }
 
-QFrame *CalculatorDialog::addFrame(const QString &name, QWidget *parent, QRect twips, bool border)
-{
-    auto *f = new QFrame(parent);
-    place(f, name, twips);
-    if (border) {
-        f->setFrameShape(QFrame::Box);
-        f->setFrameShadow(QFrame::Sunken);
-    } else {
-        f->setFrameShape(QFrame::NoFrame);
-    }
-    return f;
-}
-
-QLabel *CalculatorDialog::addLabel(const QString &name, QWidget *parent, QRect twips,
+QLabel *CalculatorDialog::addLabel(QWidget *parent, const QString &name, QRect twips,
                                    const QString &text)
 {
-    auto *l = new QLabel(text, parent);
-    place(l, name, twips);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The substitute fonts run a little wider than the forms' own; a caption
-    // grows to the right rather than lose its last characters.
+    QLabel *l = forms::label(parent, name, twips, text);
     if (l->sizeHint().width() > l->width())
         l->resize(l->sizeHint().width(), l->height());
     return l;
 }
 
-QLabel *CalculatorDialog::addRangeLabel(const QString &name, QWidget *parent, QRect twips,
+QLabel *CalculatorDialog::addRangeLabel(QWidget *parent, const QString &name, QRect twips,
                                         const QString &text)
 {
-    QLabel *l = addLabel(name, parent, twips, text);
-    setTextColour(l, QColor(192, 0, 0));
+    QLabel *l = addLabel(parent, name, twips, text);
+    forms::setTextColour(l, forms::colour::darkRed);
     return l;
 }
 
 void CalculatorDialog::buildCommon(const CommonLayout &layout)
 {
-    fraRaam = addFrame(QStringLiteral("fraRaam"), this, layout.raam, true);
-    fraSisesta = addFrame(QStringLiteral("fraSisesta"), fraRaam, layout.sisesta, true);
-    fraVastus = addFrame(QStringLiteral("fraVastus"), fraRaam, layout.vastus, true);
-    lblVastus = addLabel(QStringLiteral("lblVastus"), fraVastus, layout.lblVastus, QString());
-    lblVastus->setFont(sansSerif(9.75, true));
+    fraRaam = forms::frame(this, QStringLiteral("fraRaam"), layout.raam);
+    fraSisesta = forms::frame(fraRaam, QStringLiteral("fraSisesta"), layout.sisesta);
+    fraVastus = forms::frame(fraRaam, QStringLiteral("fraVastus"), layout.vastus);
+    lblVastus = addLabel(fraVastus, QStringLiteral("lblVastus"), layout.lblVastus, QString());
+    lblVastus->setFont(forms::sans(9.75, true));
     lblVastus->setAlignment(Qt::AlignCenter);
-    setTextColour(lblVastus, QColor(0, 0, 128));
+    forms::setTextColour(lblVastus, forms::colour::darkBlue);
     m_answerWidth = lblVastus->width();
 }
 
 void CalculatorDialog::buildButtons(const CommonLayout &layout)
 {
-    fraLopeta = addFrame(QStringLiteral("fraLõpeta"), this, layout.lopetaFrame, false);
-    fraArvuta = addFrame(QStringLiteral("fraArvuta"), this, layout.arvutaFrame, false);
+    using forms::Border;
+    fraLopeta = forms::frame(this, QStringLiteral("fraLõpeta"), layout.lopetaFrame, Border::None);
+    fraArvuta = forms::frame(this, QStringLiteral("fraArvuta"), layout.arvutaFrame, Border::None);
 
-    cmdArvuta = addWidget<QPushButton>(QStringLiteral("cmdArvuta"), fraArvuta,
-                                         QRect(240, 240, 1455, 495));
+    cmdArvuta = forms::widget<QPushButton>(fraArvuta, QStringLiteral("cmdArvuta"),
+                                           QRect(240, 240, 1455, 495));
     cmdArvuta->setText(m_texts.compute);
-    cmdArvuta->setFont(sansSerif(12));
+    cmdArvuta->setFont(forms::sans(12));
     cmdArvuta->setEnabled(false);
     cmdArvuta->setFocusPolicy(Qt::StrongFocus);
     cmdArvuta->setAutoDefault(true);
@@ -174,37 +127,33 @@ void CalculatorDialog::buildButtons(const CommonLayout &layout)
         cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
     connect(cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
 
-    cmdLopeta = addWidget<DragOffButton>(QStringLiteral("cmdLõpeta"), fraLopeta,
-                                         QRect(120, 240, 1455, 495));
+    cmdLopeta = forms::widget<QPushButton>(fraLopeta, QStringLiteral("cmdLõpeta"),
+                                           QRect(120, 240, 1455, 495));
     cmdLopeta->setText(QStringLiteral("&Lõpeta"));
     cmdLopeta->setToolTip(QStringLiteral(" Sule aken (Esc) "));
     cmdLopeta->setFocusPolicy(Qt::ClickFocus);
     cmdLopeta->setAutoDefault(false);
     connect(cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
-    connect(cmdLopeta, &DragOffButton::draggedOff, this, [this] { focusTo(closeFocusTarget()); });
+    forms::onDragOff(cmdLopeta, [this] { focusTo(closeFocusTarget()); });
 }
 
 FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
                                               QRect frameTwips, QRect boxTwips, int helpContext,
                                               bool startLocked)
 {
-    QFrame *frame = addFrame(frameName, this, frameTwips, false);
-    auto *box = addWidget<FrameCheckBox>(boxName, frame, boxTwips);
+    QFrame *frame = forms::frame(this, frameName, frameTwips, forms::Border::None);
+    auto *box = forms::widget<FrameCheckBox>(frame, boxName, boxTwips);
     box->setText(QStringLiteral("juuliuse kalender"));
-    box->setFont(sansSerif(9.75));
+    box->setFont(forms::sans(9.75));
     box->setProperty("helpContext", helpContext);
-    box->setWhatsThis(dialogHelpTopic(helpContext));
+    box->setWhatsThis(forms::helpTopic(helpContext));
     if (startLocked) {
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
         box->setTag(QStringLiteral("KEELA"));
     }
     if (!mnuAbi) {
-        mnuAbi = new QMenu(QStringLiteral("Appi"), this);
-        mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
-        QAction *m = mnuAbi->addAction(QStringLiteral("&Mis see on?"));
-        m->setObjectName(QStringLiteral("mnuAbiM"));
-        connect(m, &QAction::triggered, this, [this] {
+        mnuAbi = forms::helpMenu(this, [this] {
             if (!m_helpBox)
                 return;
             const QPoint at = m_helpBox->mapToGlobal(QPoint(0, m_helpBox->height()));
@@ -217,24 +166,21 @@ FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QS
 void CalculatorDialog::addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
                                     int narrowedWidthPixels, const QString &questionFirstLine)
 {
-    fraGregorius = addFrame(QStringLiteral("fraGregorius"), this, frameTwips, false);
-    chkGregorius = addWidget<DragOffButton>(QStringLiteral("chkGregorius"), fraGregorius,
-                                            toggleTwips);
+    fraGregorius = forms::frame(this, QStringLiteral("fraGregorius"), frameTwips, forms::Border::None);
+    chkGregorius = forms::widget<QPushButton>(fraGregorius, QStringLiteral("chkGregorius"), toggleTwips);
     chkGregorius->setText(QStringLiteral("G"));
-    QFont f(QStringLiteral("Book Antiqua"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    chkGregorius->setFont(f);
+    chkGregorius->setFont(forms::font("Book Antiqua", 12, true));
     chkGregorius->setCheckable(true);
     chkGregorius->setChecked(false);
     chkGregorius->setFocusPolicy(Qt::NoFocus);
     chkGregorius->setAutoDefault(false);
     fraGregorius->hide();
     // Widths of the answer in pixels of a 96-DPI screen (15 twips each).
-    m_answerWidth = px(answerWidthPixels * 15);
-    m_narrowedWidth = px(narrowedWidthPixels * 15);
+    const forms::Twips twips = forms::Twips::of(this);
+    m_answerWidth = twips.x(answerWidthPixels * 15);
+    m_narrowedWidth = twips.x(narrowedWidthPixels * 15);
     m_questionFirstLine = questionFirstLine;
-    connect(chkGregorius, &DragOffButton::draggedOff, this, [this] { focusTo(cmdArvuta); });
+    forms::onDragOff(chkGregorius, [this] { focusTo(cmdArvuta); });
     connect(chkGregorius, &QPushButton::clicked, this, [this] { gregoriusReleased(); });
 }
 

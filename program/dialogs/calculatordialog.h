@@ -5,24 +5,24 @@
 // button with its drag-off rule, the Julian check boxes with their lock, the
 // "G" toggle with its confirmation, and the "Appi" help pop-up.
 //
-// A dialog builds its controls from twips tables with the add* helpers,
-// names every control with its name from the design, and implements the
-// few hooks below; everything else happens here.
+// A dialog builds its controls from its twips table with the form toolkit
+// (forms.h) and the helpers below, names every control with its name from
+// the design, and implements the few hooks below; everything else happens
+// here.
 #pragma once
 
 #include <QDialog>
 #include <QHash>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 #include <functional>
 
-class DragOffButton;
 class FrameCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QWidget;
 class TKKuupKast;
 
@@ -65,20 +65,13 @@ protected:
                      Placement placement, const Texts &texts, QWidget *parent = nullptr);
 
     // ---- building ----------------------------------------------------------
-    int px(int twips) const;
-    QRect pxRect(int left, int top, int width, int height) const;
-    QFrame *addFrame(const QString &name, QWidget *parent, QRect twips, bool border);
-    QLabel *addLabel(const QString &name, QWidget *parent, QRect twips, const QString &text);
-    QLabel *addRangeLabel(const QString &name, QWidget *parent, QRect twips, const QString &text);
-    // A child widget placed by twips (the controls of the control library).
-    template <class W>
-    W *addWidget(const QString &name, QWidget *parent, QRect twips)
-    {
-        auto *w = new W(parent);
-        place(w, name, twips);
-        return w;
-    }
-    void place(QWidget *w, const QString &name, QRect twips) const;
+    // A caption of the form. The substitute fonts run a little wider than
+    // the forms' own, so a caption grows to the right rather than lose its
+    // last characters.
+    static QLabel *addLabel(QWidget *parent, const QString &name, QRect twips, const QString &text);
+    // The accepted input range, in dark red.
+    static QLabel *addRangeLabel(QWidget *parent, const QString &name, QRect twips,
+                                 const QString &text);
     // The label's access key moves the focus into the input box (through the
     // field the box passes its focus to, as the box itself takes none).
     static void setBuddy(QLabel *label, QWidget *box);
@@ -160,9 +153,9 @@ protected:
     QFrame *fraArvuta = nullptr;
     QPushButton *cmdArvuta = nullptr;
     QFrame *fraLopeta = nullptr;
-    DragOffButton *cmdLopeta = nullptr;
+    QPushButton *cmdLopeta = nullptr;
     QFrame *fraGregorius = nullptr;
-    DragOffButton *chkGregorius = nullptr;
+    QPushButton *chkGregorius = nullptr;
     QMenu *mnuAbi = nullptr;
 
     void showEvent(QShowEvent *event) override;

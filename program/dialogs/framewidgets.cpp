@@ -3,35 +3,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-DragOffButton::DragOffButton(QWidget *parent)
-    : QPushButton(parent)
-{
-}
-
-void DragOffButton::mousePressEvent(QMouseEvent *event)
-{
-    m_held = event->button() == Qt::LeftButton;
-    QPushButton::mousePressEvent(event);
-}
-
-void DragOffButton::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint p = event->position().toPoint();
-    const bool outside = p.x() < 0 || p.x() >= width() || p.y() < 0 || p.y() >= height();
-    if (m_held && (event->buttons() & Qt::LeftButton) && outside) {
-        m_held = false;
-        // A release outside the button ends the press in QAbstractButton
-        // without a click; the real release that follows finds nothing pressed.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), event->globalPosition(),
-                            Qt::LeftButton, Qt::NoButton, event->modifiers());
-        QPushButton::mouseReleaseEvent(&release);
-        emit draggedOff();
-        event->accept();
-        return;
-    }
-    QPushButton::mouseMoveEvent(event);
-}
-
 FrameCheckBox::FrameCheckBox(QWidget *parent)
     : QCheckBox(parent)
 {

@@ -1,31 +1,9 @@
-// The small widgets of the calculator frame: a push button that gives up its
-// click when the pointer is dragged off it, and a mouse-only check box whose
+// The check box of the calculator frame: a mouse-only check box whose
 // presses a dialog can refuse (the lock of the Julian boxes, the operation
 // and unit boxes that the dialog sets itself).
 #pragma once
 
 #include <QCheckBox>
-#include <QPushButton>
-
-// A push button that reports a drag off it: while the left button is held
-// on it and the pointer leaves its rectangle, the pending click is cancelled
-// (releasing does not click, also after moving back) and draggedOff() is
-// emitted once.
-class DragOffButton : public QPushButton {
-    Q_OBJECT
-public:
-    explicit DragOffButton(QWidget *parent = nullptr);
-
-signals:
-    void draggedOff();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    bool m_held = false;
-};
 
 // A check box that only the mouse changes (it takes no focus). Every press
 // is reported before anything else happens, every release after the box

@@ -1,5 +1,6 @@
 #include "frmJuuliusePaev.h"
 
+#include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
 
@@ -22,16 +23,16 @@ frmJuuliusePaev::frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDe
         QRect(240, 240, 4095, 240),   QRect(240, 2460, 1815, 855), QRect(3720, 2460, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(QStringLiteral("lblSisesta"), fraSisesta,
+    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 2055, 240),
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
-    tkpKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpKuupäev"), fraSisesta,
+    tkpKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpKuupäev"),
                                        QRect(2520, 360, 1260, 330));
     tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
     tkpKuupaev->setMaksimum(2299);
     tkpKuupaev->setMiinimum(100);
     setBuddy(lblSisesta, tkpKuupaev);
-    addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1935, 255),
+    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1935, 255),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
 
     buildButtons(layout);

@@ -1,5 +1,6 @@
 #include "frmKuupaev.h"
 
+#include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
 
@@ -27,9 +28,9 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 3735, 240),   QRect(240, 2400, 1815, 855), QRect(3480, 2400, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(QStringLiteral("lblSisesta"), fraSisesta,
+    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 1275, 240), QStringLiteral("&Juliuse päev"));
-    takJuliusePaev = addWidget<TKArvuKast>(QStringLiteral("takJuliusePäev"), fraSisesta,
+    takJuliusePaev = forms::widget<TKArvuKast>(fraSisesta, QStringLiteral("takJuliusePäev"),
                                            QRect(2160, 360, 1035, 330));
     takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
     takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
@@ -38,7 +39,7 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
                                    {QStringLiteral("minimaalnev"), 1757600},
                                    {QStringLiteral("maxpikkus"), 0}});
     setBuddy(lblSisesta, takJuliusePaev);
-    addRangeLabel(QStringLiteral("lblJuliusePäev"), fraSisesta, QRect(240, 690, 1815, 255),
+    addRangeLabel(fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
                   QStringLiteral("{1 757 600 - 2 561 100}"));
 
     buildButtons(layout);

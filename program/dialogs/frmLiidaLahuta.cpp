@@ -1,6 +1,7 @@
 #include "frmLiidaLahuta.h"
 
 #include "datevalue.h"
+#include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
 
@@ -22,24 +23,24 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 4335, 240),   QRect(240, 3660, 1815, 855), QRect(3960, 3660, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(QStringLiteral("lblSisesta"), fraSisesta,
+    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 2070, 240),
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
-    tkpKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpKuupäev"), fraSisesta,
+    tkpKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpKuupäev"),
                                        QRect(2640, 360, 1260, 330));
     tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
     tkpKuupaev->setMaksimum(2079);
     tkpKuupaev->setMiinimum(320);
     setBuddy(lblSisesta, tkpKuupaev);
-    addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1905, 195),
+    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1905, 195),
                   QStringLiteral("{01.01.320 - 31.12.2079}"));
-    QLabel *lblLiidaLahuta = addLabel(QStringLiteral("lblLiidaLahuta"), fraSisesta,
+    QLabel *lblLiidaLahuta = addLabel(fraSisesta, QStringLiteral("lblLiidaLahuta"),
                                       QRect(240, 1260, 2790, 240),
                                       QStringLiteral("&Aastate, kuude ja päevade arv:"));
 
     auto numberBox = [this](const QString &name, const QString &accessibleName, QRect twips,
                             int maximum) {
-        auto *box = addWidget<TKArvuKast>(name, fraSisesta, twips);
+        auto *box = forms::widget<TKArvuKast>(fraSisesta, name, twips);
         box->setAccessibleName(accessibleName);
         box->loadPersisted({{QStringLiteral("lubanegarv"), false},
                             {QStringLiteral("lubanull"), true},
@@ -57,7 +58,7 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
     setBuddy(lblLiidaLahuta, takAasta);
 
     auto limitLabel = [this](const QString &name, QRect twips, const QString &text) {
-        QLabel *l = addRangeLabel(name, fraSisesta, twips, text);
+        QLabel *l = addRangeLabel(fraSisesta, name, twips, text);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return l;
     };
@@ -80,12 +81,12 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
                     recomputeOrFocus();
             });
 
-    QFrame *fraValik = addFrame(QStringLiteral("fraValik"), this, QRect(3960, 1680, 1215, 975), true);
-    chkLiida = addWidget<FrameCheckBox>(QStringLiteral("chkLiida"), fraValik,
+    QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(3960, 1680, 1215, 975));
+    chkLiida = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLiida"),
                                         QRect(120, 240, 975, 255));
     chkLiida->setText(QStringLiteral("Liida"));
     chkLiida->setChecked(true);
-    chkLahuta = addWidget<FrameCheckBox>(QStringLiteral("chkLahuta"), fraValik,
+    chkLahuta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLahuta"),
                                          QRect(120, 600, 975, 255));
     chkLahuta->setText(QStringLiteral("Lahuta"));
     // Every press switches the operation; the release shows it in both boxes.

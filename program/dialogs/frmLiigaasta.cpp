@@ -1,6 +1,7 @@
 #include "frmLiigaasta.h"
 
 #include "datevalue.h"
+#include "forms.h"
 #include "framewidgets.h"
 
 #include <tundkast/tkarvukast.h>
@@ -18,11 +19,11 @@ frmLiigaasta::frmLiigaasta(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 2655, 240),   QRect(240, 1980, 1815, 855), QRect(2400, 1980, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblAasta = addLabel(QStringLiteral("lblAasta"), fraSisesta, QRect(330, 345, 645, 240),
+    QLabel *lblAasta = addLabel(fraSisesta, QStringLiteral("lblAasta"), QRect(330, 345, 645, 240),
                                 QStringLiteral("&Aasta"));
-    addRangeLabel(QStringLiteral("lblVahemik"), fraSisesta, QRect(1005, 375, 975, 255),
+    addRangeLabel(fraSisesta, QStringLiteral("lblVahemik"), QRect(1005, 375, 975, 255),
                   QStringLiteral("(100 - 2299)"));
-    takAasta = addWidget<TKArvuKast>(QStringLiteral("takAasta"), fraSisesta,
+    takAasta = forms::widget<TKArvuKast>(fraSisesta, QStringLiteral("takAasta"),
                                      QRect(2160, 300, 615, 330));
     takAasta->setAccessibleName(QStringLiteral("Aasta"));
     takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},

@@ -1,6 +1,7 @@
 #include "frmVahemik.h"
 
 #include "datevalue.h"
+#include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
 
@@ -22,17 +23,17 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 5175, 240),   QRect(240, 3480, 1815, 855), QRect(4800, 3480, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisestaAlgus = addLabel(QStringLiteral("lblSisestaAlgus"), fraSisesta,
+    QLabel *lblSisestaAlgus = addLabel(fraSisesta, QStringLiteral("lblSisestaAlgus"),
                                        QRect(240, 360, 1620, 240),
                                        QStringLiteral("&Esimene kuupäev"));
-    tkpIKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpIKuupäev"), fraSisesta,
+    tkpIKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpIKuupäev"),
                                         QRect(2235, 360, 1260, 330));
     tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
-    addRangeLabel(QStringLiteral("lblKuupäev"), fraSisesta, QRect(240, 690, 1785, 195),
+    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1785, 195),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
-    QLabel *lblSisestaLopp = addLabel(QStringLiteral("lblSisestaLõpp"), fraSisesta,
+    QLabel *lblSisestaLopp = addLabel(fraSisesta, QStringLiteral("lblSisestaLõpp"),
                                       QRect(240, 960, 1350, 240), QStringLiteral("&Teine kuupäev"));
-    tkpIIKuupaev = addWidget<TKKuupKast>(QStringLiteral("tkpIIKuupäev"), fraSisesta,
+    tkpIIKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpIIKuupäev"),
                                          QRect(2235, 840, 1260, 330));
     tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
     for (TKKuupKast *box : {tkpIKuupaev, tkpIIKuupaev}) {
@@ -54,13 +55,13 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
     pairJulianBox(chkIJuliuseKal, tkpIKuupaev);
     pairJulianBox(chkIIJuliuseKal, tkpIIKuupaev);
 
-    QFrame *fraValik = addFrame(QStringLiteral("fraValik"), this, QRect(1680, 1860, 3615, 615), true);
-    chkAasta = addWidget<FrameCheckBox>(QStringLiteral("chkAasta"), fraValik,
+    QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(1680, 1860, 3615, 615));
+    chkAasta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkAasta"),
                                         QRect(240, 225, 975, 255));
     chkAasta->setText(QStringLiteral("aastat"));
-    chkKuu = addWidget<FrameCheckBox>(QStringLiteral("chkKuu"), fraValik, QRect(1440, 225, 855, 255));
+    chkKuu = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkKuu"), QRect(1440, 225, 855, 255));
     chkKuu->setText(QStringLiteral("kuud"));
-    chkPaev = addWidget<FrameCheckBox>(QStringLiteral("chkPäev"), fraValik,
+    chkPaev = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkPäev"),
                                        QRect(2520, 225, 975, 255));
     chkPaev->setText(QStringLiteral("päeva"));
     chkPaev->setTristate(true);

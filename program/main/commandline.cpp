@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main/commandline.h"
+#include "commandline.h"
 
-#include "setup/versiondata.h"
+#include "versiondata.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

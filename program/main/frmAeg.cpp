@@ -1,10 +1,10 @@
 #include "frmAeg.h"
 
-#include "helptopics.h"
+#include "forms.h"
 #include "modArvutused.h"
 #include "programstate.h"
 #include "readoutTexts.h"
-#include "twips.h"
+#include "ticker.h"
 #include "windowopeners.h"
 
 #include <QAction>
@@ -20,16 +20,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
-#include <QTimer>
 #include <QWhatsThis>
 
 #include <array>
 
 namespace {
-
-// The timer wakes this many milliseconds after the turn of a second of the clock.
-constexpr int tickMargin = 2;
 
 // The client area in twips.
 constexpr int clientWidth = 6855;
@@ -40,19 +35,6 @@ constexpr int countdownLeft = 3000;
 // Pixel gaps of the countdown row: number to its unit, unit to the next number.
 constexpr int unitGap = 2;
 constexpr int groupGap = 6;
-
-QFont formFont(const char *family, double points, bool bold = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
-QFont sansFont(double points, bool bold = false)
-{
-    return formFont("MS Sans Serif", points, bold);
-}
 
 QDate dateOf(const tundrik::ClockReading &r)
 {
@@ -66,7 +48,7 @@ struct frmAeg::Private {
 
     tundrik::Clock &clock;
     tundrik::ProgramState state;
-    QTimer *tmrAeg = nullptr;
+    forms::Ticker *tmrAeg = nullptr;
 
     QFrame *fraKuupaev = nullptr;
     QFrame *fraAastaLopuniJaanud = nullptr;
@@ -153,15 +135,10 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
     setWindowTitle(d->ownTitle);
     UusPaev();
 
-    d->tmrAeg = new QTimer(this);
-    d->tmrAeg->setObjectName(QStringLiteral("tmrAeg"));
-    d->tmrAeg->setSingleShot(true);
-    d->tmrAeg->setTimerType(Qt::PreciseTimer);
-    connect(d->tmrAeg, &QTimer::timeout, this, [this] {
-        tick();
-        scheduleTick();
-    });
-    d->tmrAeg->start(0); // the first refresh at once, then at the turn of each second
+    // The first refresh at once, then one at the turn of each second.
+    d->tmrAeg = new forms::Ticker(d->clock, QStringLiteral("tmrAeg"), this);
+    connect(d->tmrAeg, &forms::Ticker::tick, this, &frmAeg::tick);
+    d->tmrAeg->start();
 
     d->cmdSulge->setFocus();
 }
@@ -174,136 +151,111 @@ frmAeg::~frmAeg()
 }
 
 // The form is built from its twips (left, top, width, height; inside a frame
-// relative to the frame), converted through the screen's logical DPI, so the
-// layout keeps its proportions with the point sizes of the fonts. The two
-// frames that only hold other frames (fraKalender, fraLoetudPäevad) draw no
-// border; fraUnix lies flush with fraKalender's left and bottom edges.
+// relative to the frame). The two frames that only hold other frames
+// (fraKalender, fraLoetudPäevad) draw no border; fraUnix lies flush with
+// fraKalender's left and bottom edges.
 void frmAeg::buildForm()
 {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmAegClient"));
-    client->setFixedSize(twipsToPixelsX(clientWidth, this), twipsToPixelsY(clientHeight, this));
+    forms::setClientSize(client, clientWidth, clientHeight);
     setCentralWidget(client);
 
-    auto place = [this](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(twipsToPixels(QRect(left, top, width, height), this));
-    };
-    auto frame = [&](QWidget *parent, const QString &name, int left, int top, int width,
-                     int height, bool border = true) {
-        auto *f = new QFrame(parent);
-        f->setObjectName(name);
-        f->setFrameStyle(border ? QFrame::Box | QFrame::Sunken : QFrame::NoFrame);
-        place(f, left, top, width, height);
-        return f;
-    };
-    auto label = [&](QWidget *parent, const QString &name, const QFont &font,
-                     Qt::Alignment alignment, const QString &text = QString()) {
-        auto *l = new QLabel(text, parent);
-        l->setObjectName(name);
+    using forms::Border;
+    using forms::frame;
+    auto label = [](QWidget *parent, const QString &name, const QRect &twips, const QFont &font,
+                    Qt::Alignment alignment, const QString &text = QString()) {
+        QLabel *l = forms::label(parent, name, twips, text);
         l->setFont(font);
         l->setAlignment(alignment);
-        l->setTextFormat(Qt::PlainText);
         return l;
     };
     const Qt::Alignment centred = Qt::AlignCenter;
     const Qt::Alignment leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
-    const QFont bold12 = sansFont(12, true);
-    const QFont plain12 = sansFont(12);
-    const QFont serif135 = formFont("MS Serif", 13.5);
+    const QFont bold12 = forms::sans(12, true);
+    const QFont plain12 = forms::sans(12);
+    const QFont serif135 = forms::font("MS Serif", 13.5);
 
     // The upper group of readouts.
-    QFrame *fraKalender = frame(client, QStringLiteral("fraKalender"), 360, 0, 6135, 2415, false);
+    QFrame *fraKalender = frame(client, QStringLiteral("fraKalender"), QRect(360, 0, 6135, 2415),
+                                Border::None);
 
-    d->fraKuupaev = frame(fraKalender, QStringLiteral("fraKuupäev"), 120, 120, 4095, 855);
-    d->lblKuupaev = label(d->fraKuupaev, QStringLiteral("lblKuupäev"), sansFont(12, true), leftAligned);
+    d->fraKuupaev = frame(fraKalender, QStringLiteral("fraKuupäev"), QRect(120, 120, 4095, 855));
+    d->lblKuupaev = label(d->fraKuupaev, QStringLiteral("lblKuupäev"), QRect(), bold12, leftAligned);
 
-    QFrame *fraInternet = frame(fraKalender, QStringLiteral("fraInternet"), 120, 960, 1455, 615);
-    d->lblInternet = label(fraInternet, QStringLiteral("lblInternet"), serif135, centred);
-    place(d->lblInternet, 45, 105, 1365, 405);
+    QFrame *fraInternet = frame(fraKalender, QStringLiteral("fraInternet"), QRect(120, 960, 1455, 615));
+    d->lblInternet = label(fraInternet, QStringLiteral("lblInternet"), QRect(45, 105, 1365, 405),
+                           serif135, centred);
 
-    QFrame *fraKell = frame(fraKalender, QStringLiteral("fraKell"), 1680, 960, 1335, 615);
-    d->lblKell = label(fraKell, QStringLiteral("lblKell"), serif135, centred);
-    place(d->lblKell, 45, 105, 1245, 405);
+    QFrame *fraKell = frame(fraKalender, QStringLiteral("fraKell"), QRect(1680, 960, 1335, 615));
+    d->lblKell = label(fraKell, QStringLiteral("lblKell"), QRect(45, 105, 1245, 405), serif135, centred);
 
-    QFrame *fraKvartal = frame(fraKalender, QStringLiteral("fraKvartal"), 3120, 960, 1095, 615);
-    d->lblKvartal = label(fraKvartal, QStringLiteral("lblKvartal"), bold12, centred);
-    place(d->lblKvartal, 45, 105, 1005, 405);
+    QFrame *fraKvartal = frame(fraKalender, QStringLiteral("fraKvartal"), QRect(3120, 960, 1095, 615));
+    d->lblKvartal = label(fraKvartal, QStringLiteral("lblKvartal"), QRect(45, 105, 1005, 405), bold12,
+                          centred);
 
-    QFrame *fraNadal = frame(fraKalender, QStringLiteral("fraNädal"), 4320, 120, 1695, 1095);
-    d->lblPaevaNr = label(fraNadal, QStringLiteral("lblPäevaNr"), bold12, centred);
-    place(d->lblPaevaNr, 45, 240, 1605, 330);
-    d->lblNadal = label(fraNadal, QStringLiteral("lblNädal"), bold12, centred);
-    place(d->lblNadal, 45, 660, 1605, 330);
+    QFrame *fraNadal = frame(fraKalender, QStringLiteral("fraNädal"), QRect(4320, 120, 1695, 1095));
+    d->lblPaevaNr = label(fraNadal, QStringLiteral("lblPäevaNr"), QRect(45, 240, 1605, 330), bold12,
+                          centred);
+    d->lblNadal = label(fraNadal, QStringLiteral("lblNädal"), QRect(45, 660, 1605, 330), bold12, centred);
 
     QFrame *fraKelladeVahe =
-        frame(fraKalender, QStringLiteral("fraKelladeVahe"), 4320, 1200, 1695, 1095);
-    d->lblKelladeVaheT = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheT"), bold12, centred);
-    place(d->lblKelladeVaheT, 45, 240, 1605, 330);
-    d->lblKelladeVaheL = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheL"), bold12, centred);
-    place(d->lblKelladeVaheL, 45, 660, 1605, 330);
+        frame(fraKalender, QStringLiteral("fraKelladeVahe"), QRect(4320, 1200, 1695, 1095));
+    d->lblKelladeVaheT = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheT"),
+                               QRect(45, 240, 1605, 330), bold12, centred);
+    d->lblKelladeVaheL = label(fraKelladeVahe, QStringLiteral("lblKelladeVaheL"),
+                               QRect(45, 660, 1605, 330), bold12, centred);
 
-    QFrame *fraUnix = frame(fraKalender, QStringLiteral("fraUnix"), 0, 1680, 4065, 735);
-    QLabel *lblUnixiAeg = label(fraUnix, QStringLiteral("lblUnixiAeg"), plain12, leftAligned,
-                                QStringLiteral("UNIX 'i aeg:"));
-    place(lblUnixiAeg, 240, 195, 1455, 345);
-    d->lblUnix = label(fraUnix, QStringLiteral("lblUnix"), bold12, leftAligned);
-    place(d->lblUnix, 1740, 195, 2220, 345);
+    QFrame *fraUnix = frame(fraKalender, QStringLiteral("fraUnix"), QRect(0, 1680, 4065, 735));
+    QLabel *lblUnixiAeg = label(fraUnix, QStringLiteral("lblUnixiAeg"), QRect(240, 195, 1455, 345),
+                                plain12, leftAligned, QStringLiteral("UNIX 'i aeg:"));
+    d->lblUnix = label(fraUnix, QStringLiteral("lblUnix"), QRect(1740, 195, 2220, 345), bold12,
+                       leftAligned);
 
     // The two Julian dates.
     QFrame *fraJuliusePaev =
-        frame(client, QStringLiteral("fraJuliusePäev"), 360, 2520, 6135, 1095);
+        frame(client, QStringLiteral("fraJuliusePäev"), QRect(360, 2520, 6135, 1095));
     QLabel *lblAstronoomJuliusePaev =
-        label(fraJuliusePaev, QStringLiteral("lblAstronoomJuliusePäev"), plain12, leftAligned,
-              QStringLiteral("Astronoomiline Juliuse päev:"));
-    place(lblAstronoomJuliusePaev, 240, 240, 3660, 330);
-    d->lblAstronJP = label(fraJuliusePaev, QStringLiteral("lblAstronJP"), bold12, leftAligned);
-    place(d->lblAstronJP, 3960, 240, 2055, 330);
+        label(fraJuliusePaev, QStringLiteral("lblAstronoomJuliusePäev"), QRect(240, 240, 3660, 330),
+              plain12, leftAligned, QStringLiteral("Astronoomiline Juliuse päev:"));
+    d->lblAstronJP = label(fraJuliusePaev, QStringLiteral("lblAstronJP"), QRect(3960, 240, 2055, 330),
+                           bold12, leftAligned);
     QLabel *lblTavalineJuliusePaev =
-        label(fraJuliusePaev, QStringLiteral("lblTavalineJuliusePäev"), plain12, leftAligned,
-              QStringLiteral("Tavakasutuses olev Juliuse päev:"));
-    place(lblTavalineJuliusePaev, 240, 600, 3660, 330);
-    d->lblTavalineJP = label(fraJuliusePaev, QStringLiteral("lblTavalineJP"), bold12, leftAligned);
-    place(d->lblTavalineJP, 3960, 600, 2055, 330);
+        label(fraJuliusePaev, QStringLiteral("lblTavalineJuliusePäev"), QRect(240, 600, 3660, 330),
+              plain12, leftAligned, QStringLiteral("Tavakasutuses olev Juliuse päev:"));
+    d->lblTavalineJP = label(fraJuliusePaev, QStringLiteral("lblTavalineJP"),
+                             QRect(3960, 600, 2055, 330), bold12, leftAligned);
 
     // The countdown to the end of the year.
-    QFrame *fraLoetudPaevad =
-        frame(client, QStringLiteral("fraLoetudPäevad"), 360, 3720, 6135, 1095, false);
-    d->fraAastaLopuniJaanud =
-        frame(fraLoetudPaevad, QStringLiteral("fraAastaLõpuniJäänud"), 120, 120, 5895, 855);
-    QLabel *lblAastaLopuniJaanud =
-        label(d->fraAastaLopuniJaanud, QStringLiteral("lblAastaLõpuniJäänud"), plain12,
-              leftAligned, QStringLiteral("Aasta lõpuni jäänud:"));
-    place(lblAastaLopuniJaanud, 240, 255, 2640, 345);
+    QFrame *fraLoetudPaevad = frame(client, QStringLiteral("fraLoetudPäevad"),
+                                    QRect(360, 3720, 6135, 1095), Border::None);
+    d->fraAastaLopuniJaanud = frame(fraLoetudPaevad, QStringLiteral("fraAastaLõpuniJäänud"),
+                                    QRect(120, 120, 5895, 855));
+    label(d->fraAastaLopuniJaanud, QStringLiteral("lblAastaLõpuniJäänud"), QRect(240, 255, 2640, 345),
+          plain12, leftAligned, QStringLiteral("Aasta lõpuni jäänud:"));
     static const char16_t *const rowNames[] = {u"lblPäev", u"lblD",     u"lblTund",   u"lblH",
                                                u"lblMinut", u"lblM",    u"lblSekund", u"lblS"};
     static const char *const units[] = {"d", "h", "m", "s"};
-    const QFont numberFont = sansFont(13.5, true);
+    const QFont numberFont = forms::sans(13.5, true);
     for (int i = 0; i < 8; ++i) {
         const bool unit = i % 2 == 1;
-        d->countdown[i] = label(d->fraAastaLopuniJaanud, QString::fromUtf16(rowNames[i]),
+        d->countdown[i] = label(d->fraAastaLopuniJaanud, QString::fromUtf16(rowNames[i]), QRect(),
                                 unit ? plain12 : numberFont, leftAligned,
                                 unit ? QString::fromLatin1(units[i / 2]) : QString());
         d->countdown[i]->adjustSize();
     }
 
     // The credit line and the close button.
-    QLabel *lblAutor = label(client, QStringLiteral("lblAutor"), formFont("Fixedsys", 9),
-                             leftAligned, QStringLiteral("© Tundrik, 2004"));
-    place(lblAutor, 360, 5040, 1695, 480);
+    label(client, QStringLiteral("lblAutor"), QRect(360, 5040, 1695, 480), forms::font("Fixedsys", 9),
+          leftAligned, QStringLiteral("© Tundrik, 2004"));
 
-    d->cmdSulge = new QPushButton(QStringLiteral("S U L E"), client);
-    d->cmdSulge->setObjectName(QStringLiteral("cmdSulge"));
-    d->cmdSulge->setFont(sansFont(13.5, true));
-    d->cmdSulge->setToolTip(QStringLiteral(" Sule programm (Esc) "));
+    d->cmdSulge = forms::button(client, QStringLiteral("cmdSulge"), QRect(4680, 5040, 1815, 495),
+                                QStringLiteral("S U L E"), QStringLiteral(" Sule programm (Esc) "));
+    d->cmdSulge->setFont(forms::sans(13.5, true));
     d->cmdSulge->setAutoDefault(false);
-    place(d->cmdSulge, 4680, 5040, 1815, 495);
     connect(d->cmdSulge, &QPushButton::clicked, this, &QWidget::close);
     d->cmdSulge->installEventFilter(this);
-
-    // Esc presses the cancel button from anywhere in the window.
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    esc->setContext(Qt::WindowShortcut);
-    connect(esc, &QShortcut::activated, d->cmdSulge, &QPushButton::click);
+    forms::makeCancelButton(this, d->cmdSulge);
 
     // The help pop-up over the four explained groups.
     const std::pair<QWidget *, int> helpGroups[] = {
@@ -322,7 +274,7 @@ void frmAeg::buildForm()
 void frmAeg::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    bar->setFont(sansFont(8.25));
+    bar->setFont(forms::sans(8.25));
 
     auto item = [this](QWidget *menu, const QString &name, const QString &caption,
                        const QKeySequence &shortcut = QKeySequence()) {
@@ -446,11 +398,7 @@ void frmAeg::buildMenus()
     connect(a, &QAction::triggered, this, [this] { openers::openAbout(*this); });
 
     // The help pop-up, never in the menu bar.
-    d->mnuAbi = new QMenu(QStringLiteral("Appi"), this);
-    d->mnuAbi->setObjectName(QStringLiteral("mnuAbi"));
-    d->mnuAbi->menuAction()->setObjectName(QStringLiteral("mnuAbi"));
-    a = item(d->mnuAbi, QStringLiteral("mnuAbiM"), QStringLiteral("&Mis see on?"));
-    connect(a, &QAction::triggered, this, &frmAeg::showHelpTopic);
+    d->mnuAbi = forms::helpMenu(this, [this] { showHelpTopic(); });
 }
 
 tundrik::Clock &frmAeg::clock() const
@@ -605,23 +553,13 @@ void frmAeg::placeCountdownRow()
     const int unitTop = numberTop + numberMetrics.ascent() - unitMetrics.ascent()
         + (d->lblPaev->height() - numberMetrics.height()) / 2
         - (d->countdown[1]->height() - unitMetrics.height()) / 2;
-    int x = twipsToPixelsX(countdownLeft, this);
+    int x = forms::Twips::of(this).x(countdownLeft);
     for (size_t i = 0; i < d->countdown.size(); ++i) {
         QLabel *l = d->countdown[i];
         const bool unit = i % 2 == 1;
         l->move(x, unit ? unitTop : numberTop);
         x += l->width() + (unit ? groupGap : unitGap);
     }
-}
-
-// The timer wakes just after the turn of each second of the clock rather than
-// every 40 ms, so the refresh comes a few milliseconds into its second and the
-// program sleeps in between. A wake-up that comes early finds the same second
-// and only waits again.
-void frmAeg::scheduleTick()
-{
-    const int toNextSecond = 1000 - d->clock.now().millisecond; // [1, 1000]
-    d->tmrAeg->start(toNextSecond + tickMargin);
 }
 
 void frmAeg::tick()
@@ -695,7 +633,7 @@ void frmAeg::showHelpPopup(int context, const QPoint &globalPos)
 
 void frmAeg::showHelpTopic()
 {
-    const QString text = helpTopic(d->helpContext);
+    const QString text = forms::helpTopic(d->helpContext);
     if (text.isEmpty())
         return;
     QWhatsThis::showText(d->helpPos, text, this);

@@ -58,7 +58,9 @@ public slots:
     // Recomputes the per-day readouts (date line, day of year, week, quarter,
     // days left in the year, clock differences) from the clock.
     void UusPaev();
-    // One tick of the 40 ms timer; tests call it directly after moving a fake clock.
+    // One tick of tmrAeg, just after the turn of each second: refreshes the
+    // readouts when the second has changed. Tests call it directly after
+    // moving a fake clock.
     void tick();
 
 signals:
@@ -78,7 +80,6 @@ private:
 
     void buildForm();
     void buildMenus();
-    void scheduleTick();
     void placeCountdownRow();
     void refreshTimeReadouts(const tundrik::ClockReading &now);
     void refreshDateReadouts(const tundrik::ClockReading &now);

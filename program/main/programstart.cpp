@@ -1,9 +1,9 @@
-#include "main/programstart.h"
+#include "programstart.h"
 
-#include "main/accessibility.h"
-#include "main/commandline.h"
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "accessibility.h"
+#include "commandline.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <tundkast/tundkast.h>
 
@@ -11,7 +11,6 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QIcon>
 #include <QTextStream>
 #include <QTimer>
 
@@ -79,14 +78,6 @@ private:
     bool m_seen = false;
 };
 
-QIcon programIconSet()
-{
-    QIcon icon;
-    for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tundrik-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
 } // namespace
 
 int runTundrik(int argc, char *argv[])
@@ -108,8 +99,8 @@ int runTundrik(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("tundrik"));
-    QApplication::setWindowIcon(programIconSet());
-    installFontSubstitutions();
+    QApplication::setWindowIcon(forms::programIcon());
+    forms::installFontSubstitutions();
     accessibility::install();
 
     tundrik::Clock &clock = tundrik::systemClock();

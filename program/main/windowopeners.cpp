@@ -2,19 +2,19 @@
 
 #include "frmAeg.h"
 
-#include "dialogs/frmJuuliusePaev.h"
-#include "dialogs/frmKuupaev.h"
-#include "dialogs/frmLiidaLahuta.h"
-#include "dialogs/frmLiigaasta.h"
-#include "dialogs/frmVahemik.h"
+#include "frmJuuliusePaev.h"
+#include "frmKuupaev.h"
+#include "frmLiidaLahuta.h"
+#include "frmLiigaasta.h"
+#include "frmVahemik.h"
 
-#include "calendar/frmKalender.h"
+#include "frmKalender.h"
 
-#include "setup/frmSeaKell.h"
-#include "setup/frmSeaKuup.h"
-#include "setup/frmTKp.h"
-#include "setup/systemclocksetter.h"
-#include "setup/systeminfo.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
+#include "systemclocksetter.h"
+#include "systeminfo.h"
 
 #include <QCoreApplication>
 

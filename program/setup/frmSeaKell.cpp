@@ -1,6 +1,8 @@
 #include "frmSeaKell.h"
 
-#include "formparts.h"
+#include "forms.h"
+#include "ticker.h"
+#include "readoutTexts.h"
 #include "refusal.h"
 #include "systemclocksetter.h"
 
@@ -11,19 +13,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTime>
-#include <QTimer>
 
 namespace {
 
-constexpr int tickMilliseconds = 40;
 // The client area in twips: the border frame with equal margins.
 constexpr int clientWidth = 3735;
 constexpr int clientHeight = 2175;
-
-QString clockText(const tundrik::ClockReading &r)
-{
-    return QString::asprintf("%02d:%02d:%02d", r.hour, r.minute, r.second);
-}
 
 } // namespace
 
@@ -36,29 +31,30 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
 {
     setObjectName(QStringLiteral("frmSeaKell"));
     setWindowTitle(QStringLiteral("Sea kellaaeg"));
-    setFont(form::sans(8.25));
-    form::setClientSize(this, clientWidth, clientHeight);
+    setFont(forms::sans(8.25));
+    forms::setDialogTitleBar(this);
+    forms::setClientSize(this, clientWidth, clientHeight);
 
-    QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 360, 120, 3015, 1935);
-    QFrame *fraKell = form::frame(fraRaam, QStringLiteral("fraKell"), 240, 300, 975, 615);
+    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 3015, 1935));
+    QFrame *fraKell = forms::frame(fraRaam, QStringLiteral("fraKell"), QRect(240, 300, 975, 615));
     // The label spans the frame's inside, the time centred: the substitute
     // font is wider than the form's own, and "00:00:00" must not be cut.
-    m_lblKell = form::label(fraKell, QStringLiteral("lblKell"), form::sans(9.75), 30, 240, 915, 240);
+    m_lblKell = forms::label(fraKell, QStringLiteral("lblKell"), QRect(30, 240, 915, 240));
+    m_lblKell->setFont(forms::sans(9.75));
     m_lblKell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    QFrame *fraSea = form::frame(fraRaam, QStringLiteral("fraSea"), 1440, 240, 1335, 735);
-    m_tklKell = new TKKellaKast(fraSea);
-    m_tklKell->setObjectName(QStringLiteral("tklKell"));
+    QFrame *fraSea = forms::frame(fraRaam, QStringLiteral("fraSea"), QRect(1440, 240, 1335, 735));
+    m_tklKell = forms::widget<TKKellaKast>(fraSea, QStringLiteral("tklKell"), QRect(135, 240, 1050, 330));
     m_tklKell->setAccessibleName(QStringLiteral("Uus kellaaeg"));
-    form::place(m_tklKell, 135, 240, 1050, 330);
 
-    const QFont buttonFont = form::sans(12);
-    m_cmdLoobu = form::button(fraRaam, QStringLiteral("cmdLoobu"), QStringLiteral("&Loobu"),
-                              QStringLiteral(" Sule aken ilma salvestamata (Esc) "), buttonFont,
-                              240, 1200, 1185, 495);
-    m_cmdSea = form::button(fraRaam, QStringLiteral("cmdSea"), QStringLiteral("&Sea"),
-                            QStringLiteral(" Salvesta uus kellaaeg (Enter) "), buttonFont, 1680,
-                            1200, 1095, 495);
+    const QFont buttonFont = forms::sans(12);
+    m_cmdLoobu = forms::button(fraRaam, QStringLiteral("cmdLoobu"), QRect(240, 1200, 1185, 495),
+                               QStringLiteral("&Loobu"),
+                               QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
+    m_cmdLoobu->setFont(buttonFont);
+    m_cmdSea = forms::button(fraRaam, QStringLiteral("cmdSea"), QRect(1680, 1200, 1095, 495),
+                             QStringLiteral("&Sea"), QStringLiteral(" Salvesta uus kellaaeg (Enter) "));
+    m_cmdSea->setFont(buttonFont);
     m_cmdSea->setEnabled(false);
     setTabOrder(m_tklKell, m_cmdLoobu);
     setTabOrder(m_cmdLoobu, m_cmdSea);
@@ -69,15 +65,14 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
     connect(m_tklKell, &TKKellaKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKell::cmdSeaClick);
     connect(m_cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
-    form::makeCancelButton(this, m_cmdLoobu);
-    form::moveFocusWhenDraggedOff(m_cmdLoobu, [this]() -> QWidget * {
-        return m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tklKell;
+    forms::makeCancelButton(this, m_cmdLoobu);
+    forms::onDragOff(m_cmdLoobu, [this] {
+        QWidget *target = m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tklKell;
+        target->setFocus(Qt::MouseFocusReason);
     });
 
-    m_tmrKell = new QTimer(this);
-    m_tmrKell->setObjectName(QStringLiteral("tmrKell"));
-    m_tmrKell->setInterval(tickMilliseconds);
-    connect(m_tmrKell, &QTimer::timeout, this, &frmSeaKell::tick);
+    m_tmrKell = new forms::Ticker(m_clock, QStringLiteral("tmrKell"), this);
+    connect(m_tmrKell, &forms::Ticker::tick, this, &frmSeaKell::tick);
     m_tmrKell->start();
     // The label shows the time from the start, not only from the first change of second.
     tick();
@@ -89,7 +84,7 @@ frmSeaKell::~frmSeaKell() = default;
 
 void frmSeaKell::placeOver(const QRect &mainFrame)
 {
-    move(form::centredOver(mainFrame, size(), 1));
+    move(forms::centredOver(mainFrame, size(), 1));
 }
 
 void frmSeaKell::tick()
@@ -98,7 +93,7 @@ void frmSeaKell::tick()
     if (now.second == m_lastSecond)
         return;
     m_lastSecond = now.second;
-    m_lblKell->setText(clockText(now));
+    m_lblKell->setText(readouttexts::clockText(now));
 }
 
 void frmSeaKell::cmdSeaClick()

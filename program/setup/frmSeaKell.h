@@ -11,8 +11,11 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
 class TKKellaKast;
+
+namespace forms {
+class Ticker;
+}
 
 namespace setup {
 class SystemClockSetter;
@@ -28,7 +31,8 @@ public:
     void placeOver(const QRect &mainFrame);
 
 public slots:
-    // One 40 ms tick: refreshes the current-time label when the second has changed.
+    // One tick of tmrKell, just after the turn of each second: refreshes the
+    // current-time label when the second has changed.
     void tick();
 
 private:
@@ -40,7 +44,7 @@ private:
     TKKellaKast *m_tklKell = nullptr;
     QPushButton *m_cmdSea = nullptr;
     QPushButton *m_cmdLoobu = nullptr;
-    QTimer *m_tmrKell = nullptr;
+    forms::Ticker *m_tmrKell = nullptr;
     // Second of the minute at the last refresh of the label; -1 before the first.
     int m_lastSecond = -1;
 };

@@ -1,6 +1,6 @@
 #include "frmSeaKuup.h"
 
-#include "formparts.h"
+#include "forms.h"
 #include "refusal.h"
 #include "systemclocksetter.h"
 
@@ -37,34 +37,36 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
 {
     setObjectName(QStringLiteral("frmSeaKuup"));
     setWindowTitle(QStringLiteral("Sea kuupäev"));
-    setFont(form::sans(8.25));
-    form::setClientSize(this, clientWidth, clientHeight);
+    setFont(forms::sans(8.25));
+    forms::setDialogTitleBar(this);
+    forms::setClientSize(this, clientWidth, clientHeight);
 
-    QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 300, 120, 3495, 1935);
-    QFrame *fraKuupaev = form::frame(fraRaam, QStringLiteral("fraKuupäev"), 240, 300, 1215, 615);
+    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(300, 120, 3495, 1935));
+    QFrame *fraKuupaev = forms::frame(fraRaam, QStringLiteral("fraKuupäev"), QRect(240, 300, 1215, 615));
     const tundrik::ClockReading now = m_clock.now();
     // As in the set-time dialog, the label spans the frame's inside, centred.
-    QLabel *lblKuupaev = form::label(fraKuupaev, QStringLiteral("lblKuupäev"), form::sans(9.75), 30,
-                                     240, 1155, 240,
-                                     QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
+    QLabel *lblKuupaev = forms::label(fraKuupaev, QStringLiteral("lblKuupäev"), QRect(30, 240, 1155, 240),
+                                      QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
+    lblKuupaev->setFont(forms::sans(9.75));
     lblKuupaev->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    QFrame *fraSeaKuup = form::frame(fraRaam, QStringLiteral("fraSeaKuup"), 1680, 240, 1575, 735);
+    QFrame *fraSeaKuup = forms::frame(fraRaam, QStringLiteral("fraSeaKuup"), QRect(1680, 240, 1575, 735));
     m_tkpKuupaev = new TKKuupKast(fraSeaKuup);
     m_tkpKuupaev->setObjectName(QStringLiteral("tkpKuupäev"));
     m_tkpKuupaev->setAccessibleName(QStringLiteral("Uus kuupäev"));
     // The year limits as the form stores them with the control.
     m_tkpKuupaev->loadPersisted(QVariantMap{{QStringLiteral("maksimum"), 2299},
                                             {QStringLiteral("miinimum"), 100}});
-    form::place(m_tkpKuupaev, 150, 240, 1260, 330);
+    forms::place(m_tkpKuupaev, QRect(150, 240, 1260, 330));
 
-    const QFont buttonFont = form::sans(12);
-    m_cmdLoobu = form::button(fraRaam, QStringLiteral("cmdLoobu"), QStringLiteral("&Loobu"),
-                              QStringLiteral(" Sule aken ilma salvestamata (Esc) "), buttonFont,
-                              240, 1200, 1425, 495);
-    m_cmdSea = form::button(fraRaam, QStringLiteral("cmdSea"), QStringLiteral("&Sea"),
-                            QStringLiteral(" Salvesta kuupäev (Enter) "), buttonFont, 1920, 1200,
-                            1335, 495);
+    const QFont buttonFont = forms::sans(12);
+    m_cmdLoobu = forms::button(fraRaam, QStringLiteral("cmdLoobu"), QRect(240, 1200, 1425, 495),
+                               QStringLiteral("&Loobu"),
+                               QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
+    m_cmdLoobu->setFont(buttonFont);
+    m_cmdSea = forms::button(fraRaam, QStringLiteral("cmdSea"), QRect(1920, 1200, 1335, 495),
+                             QStringLiteral("&Sea"), QStringLiteral(" Salvesta kuupäev (Enter) "));
+    m_cmdSea->setFont(buttonFont);
     m_cmdSea->setEnabled(false);
     setTabOrder(m_tkpKuupaev, m_cmdLoobu);
     setTabOrder(m_cmdLoobu, m_cmdSea);
@@ -75,9 +77,10 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
     connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);
     connect(m_cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
-    form::makeCancelButton(this, m_cmdLoobu);
-    form::moveFocusWhenDraggedOff(m_cmdLoobu, [this]() -> QWidget * {
-        return m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tkpKuupaev;
+    forms::makeCancelButton(this, m_cmdLoobu);
+    forms::onDragOff(m_cmdLoobu, [this] {
+        QWidget *target = m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tkpKuupaev;
+        target->setFocus(Qt::MouseFocusReason);
     });
 
     m_tkpKuupaev->setFocus();
@@ -87,7 +90,7 @@ frmSeaKuup::~frmSeaKuup() = default;
 
 void frmSeaKuup::placeOver(const QRect &mainFrame)
 {
-    move(form::centredOver(mainFrame, size(), 0));
+    move(forms::centredOver(mainFrame, size(), 0));
 }
 
 void frmSeaKuup::cmdSeaClick()

@@ -1,10 +1,7 @@
 #include "frmTKp.h"
 
-#include "formparts.h"
+#include "forms.h"
 #include "versiondata.h"
-
-#include "calendar/appicon.h"
-#include "main/twips.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -29,63 +26,62 @@ frmTKp::frmTKp(const SystemInfo &info, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmTKp"));
     setWindowTitle(QStringLiteral("Programmist Tundrik"));
-    setFont(form::sans(8.25));
-    form::setClientSize(this, clientWidth, clientHeight);
+    setFont(forms::sans(8.25));
+    forms::setDialogTitleBar(this);
+    forms::setClientSize(this, clientWidth, clientHeight);
+    auto label = [](QWidget *parent, const QString &name, const QRect &twips, const QFont &font,
+                    const QString &text) {
+        QLabel *l = forms::label(parent, name, twips, text);
+        l->setFont(font);
+        return l;
+    };
 
-    QFrame *fraRaam = form::frame(this, QStringLiteral("fraRaam"), 360, 120, 5415, 3615);
+    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 5415, 3615));
 
-    auto *imgIkoon = new QLabel(fraRaam);
-    imgIkoon->setObjectName(QStringLiteral("imgIkoon"));
-    form::place(imgIkoon, 240, 300, 480, 480);
-    imgIkoon->setPixmap(calendarui::programIcon().pixmap(imgIkoon->size(), devicePixelRatioF()));
+    QLabel *imgIkoon = forms::label(fraRaam, QStringLiteral("imgIkoon"), QRect(240, 300, 480, 480));
+    imgIkoon->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    imgIkoon->setPixmap(forms::programIcon().pixmap(imgIkoon->size(), devicePixelRatioF()));
 
-    QLabel *lblProgramm = form::label(fraRaam, QStringLiteral("lblProgramm"), form::sans(13.5),
-                                      840, 300, 3375, 495, QStringLiteral("Tundrik"));
-    QPalette darkBlue = lblProgramm->palette();
-    darkBlue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    lblProgramm->setPalette(darkBlue);
+    QLabel *lblProgramm = label(fraRaam, QStringLiteral("lblProgramm"), QRect(840, 300, 3375, 495),
+                                forms::sans(13.5), QStringLiteral("Tundrik"));
+    forms::setTextColour(lblProgramm, forms::colour::darkBlue);
 
-    form::label(fraRaam, QStringLiteral("lblVersioon"), form::sans(9.75, true), 840, 720, 4335, 375,
-                versionLine(version::major, version::minor, version::revision));
+    label(fraRaam, QStringLiteral("lblVersioon"), QRect(840, 720, 4335, 375), forms::sans(9.75, true),
+          versionLine(version::major, version::minor, version::revision));
 
-    QLabel *lblKirjeldus = form::label(fraRaam, QStringLiteral("lblKirjeldus"), form::sans(8.25),
-                                       480, 1200, 4575, 1215,
-                                       version::description() + QStringLiteral("\n\n")
-                                           + version::comments());
+    QLabel *lblKirjeldus =
+        label(fraRaam, QStringLiteral("lblKirjeldus"), QRect(480, 1200, 4575, 1215), forms::sans(8.25),
+              version::description() + QStringLiteral("\n\n") + version::comments());
     lblKirjeldus->setWordWrap(true);
 
     // The etched separator, a control array of two lines: the shadow line and,
     // one row of pixels lower, the highlight line.
-    const QColor lineColours[] = {palette().color(QPalette::Dark), palette().color(QPalette::Light)};
+    const QPalette::ColorRole lineColours[] = {QPalette::Dark, QPalette::Light};
     const QRect lines[] = {QRect(240, 2640, 5160 - 240, 0), QRect(240, 2655, 5175 - 240, 0)};
+    const forms::Twips twips = forms::Twips::of(this);
     int previousTop = -1;
     for (int i = 0; i < 2; ++i) {
-        auto *line = new QFrame(fraRaam);
-        line->setObjectName(QStringLiteral("lneJoon"));
-        line->setProperty("index", i);
-        line->setAutoFillBackground(true);
-        QPalette p = line->palette();
-        p.setColor(QPalette::Window, lineColours[i]);
-        line->setPalette(p);
-        const QRect r = twipsToPixels(lines[i], this);
+        const QRect r = twips.rect(lines[i]);
         const int top = std::max(r.y(), previousTop + 1);
-        line->setGeometry(r.x(), top, r.width() + 1, 1);
+        QFrame *line = forms::line(fraRaam, QStringLiteral("lneJoon"), QRect(r.x(), top, r.width() + 1, 1),
+                                   lineColours[i]);
+        line->setProperty("index", i);
         previousTop = top;
     }
 
-    form::label(fraRaam, QStringLiteral("lblOSP"), form::sans(9.75), 840, 2850, 3135, 255,
-                platformLine(info.platform));
-    form::label(fraRaam, QStringLiteral("lblOSV"), form::sans(9.75), 840, 3150, 3135, 255,
-                osVersionLine(info.versionMajor, info.versionMinor, info.build));
-    form::label(fraRaam, QStringLiteral("lblEkraan"), form::font("Arial", 8.25, true), 3120, 3360,
-                930, 210, workAreaLine(info.workArea));
+    label(fraRaam, QStringLiteral("lblOSP"), QRect(840, 2850, 3135, 255), forms::sans(9.75),
+          platformLine(info.platform));
+    label(fraRaam, QStringLiteral("lblOSV"), QRect(840, 3150, 3135, 255), forms::sans(9.75),
+          osVersionLine(info.versionMajor, info.versionMinor, info.build));
+    label(fraRaam, QStringLiteral("lblEkraan"), QRect(3120, 3360, 930, 210),
+          forms::font("Arial", 8.25, true), workAreaLine(info.workArea));
 
-    QFrame *fraOlgu = form::frame(this, QStringLiteral("fraOlgu"), 4440, 3000, 1455, 855);
-    m_cmdOlgu = form::button(fraOlgu, QStringLiteral("cmdOlgu"), QStringLiteral("&Olgu"),
-                             QStringLiteral(" Sule aken (Esc) "), form::sans(9.75, true), 240, 240,
-                             1095, 495);
+    QFrame *fraOlgu = forms::frame(this, QStringLiteral("fraOlgu"), QRect(4440, 3000, 1455, 855));
+    m_cmdOlgu = forms::button(fraOlgu, QStringLiteral("cmdOlgu"), QRect(240, 240, 1095, 495),
+                              QStringLiteral("&Olgu"), QStringLiteral(" Sule aken (Esc) "));
+    m_cmdOlgu->setFont(forms::sans(9.75, true));
     connect(m_cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
-    form::makeCancelButton(this, m_cmdOlgu);
+    forms::makeCancelButton(this, m_cmdOlgu);
     m_cmdOlgu->setFocus();
 }
 

@@ -6,21 +6,21 @@
 //   a11y_host boxes     the three Tundkast boxes as the dialogs name them
 //   a11y_host setup     the set-time, set-date and About windows
 //   a11y_host dialogs   the five calculator dialogs
-#include "calendar/frmKalender.h"
-#include "calendar/frmPuhad.h"
-#include "dialogs/frmJuuliusePaev.h"
-#include "dialogs/frmKuupaev.h"
-#include "dialogs/frmLiidaLahuta.h"
-#include "dialogs/frmLiigaasta.h"
-#include "dialogs/frmVahemik.h"
-#include "main/accessibility.h"
-#include "main/fonts.h"
-#include "main/frmAeg.h"
-#include "setup/frmSeaKell.h"
-#include "setup/frmSeaKuup.h"
-#include "setup/frmTKp.h"
-#include "setup/systemclocksetter.h"
-#include "setup/systeminfo.h"
+#include "frmKalender.h"
+#include "frmPuhad.h"
+#include "frmJuuliusePaev.h"
+#include "frmKuupaev.h"
+#include "frmLiidaLahuta.h"
+#include "frmLiigaasta.h"
+#include "frmVahemik.h"
+#include "accessibility.h"
+#include "forms.h"
+#include "frmAeg.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
+#include "systemclocksetter.h"
+#include "systeminfo.h"
 
 #include "testhost.h"
 
@@ -45,7 +45,7 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     accessibility::install();
     const QString what = app.arguments().value(1, QStringLiteral("main"));

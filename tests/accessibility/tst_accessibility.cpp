@@ -2,21 +2,21 @@
 // (role name and current text), of the buttons and of the fields of the
 // Tundkast boxes, read through the accessibility interfaces as an assistive
 // technology reads them.
-#include "calendar/frmKalender.h"
-#include "calendar/frmPuhad.h"
-#include "dialogs/frmJuuliusePaev.h"
-#include "dialogs/frmKuupaev.h"
-#include "dialogs/frmLiidaLahuta.h"
-#include "dialogs/frmLiigaasta.h"
-#include "dialogs/frmVahemik.h"
-#include "main/accessibility.h"
-#include "main/fonts.h"
-#include "main/frmAeg.h"
-#include "setup/frmSeaKell.h"
-#include "setup/frmSeaKuup.h"
-#include "setup/frmTKp.h"
-#include "setup/systemclocksetter.h"
-#include "setup/systeminfo.h"
+#include "frmKalender.h"
+#include "frmPuhad.h"
+#include "frmJuuliusePaev.h"
+#include "frmKuupaev.h"
+#include "frmLiidaLahuta.h"
+#include "frmLiigaasta.h"
+#include "frmVahemik.h"
+#include "accessibility.h"
+#include "forms.h"
+#include "frmAeg.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
+#include "systemclocksetter.h"
+#include "systeminfo.h"
 
 #include "testhost.h"
 
@@ -95,7 +95,7 @@ private slots:
 
 void tst_accessibility::initTestCase()
 {
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     accessibility::install();
     accessibility::install(); // a second call changes nothing

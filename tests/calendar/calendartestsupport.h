@@ -3,8 +3,8 @@
 // controls by their names.
 #pragma once
 
-#include "calendar/MonthGrid.h"
-#include "calendar/frmKalender.h"
+#include "MonthGrid.h"
+#include "frmKalender.h"
 
 #include "datevalue.h"
 #include "modArvutused.h"

@@ -3,7 +3,7 @@
 //   TUNDRIK_SCREENSHOT_DIR=/tmp/shots QT_QPA_PLATFORM=xcb DISPLAY=:1 ./tst_calendarScreens
 #include "calendartestsupport.h"
 
-#include "calendar/frmPuhad.h"
+#include "frmPuhad.h"
 
 #include <QDir>
 

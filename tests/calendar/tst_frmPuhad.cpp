@@ -1,6 +1,6 @@
 #include "calendartestsupport.h"
 
-#include "calendar/frmPuhad.h"
+#include "frmPuhad.h"
 
 #include <QApplication>
 #include <QSet>

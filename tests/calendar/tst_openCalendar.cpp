@@ -2,8 +2,8 @@
 // main window, whose close button stays disabled until the calendar closes.
 #include "calendartestsupport.h"
 
-#include "main/frmAeg.h"
-#include "main/windowopeners.h"
+#include "frmAeg.h"
+#include "windowopeners.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,10 +4,10 @@
 // the "G" confirmation.
 #pragma once
 
-#include "dialogs/calculatordialog.h"
-#include "dialogs/framewidgets.h"
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "calculatordialog.h"
+#include "framewidgets.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,7 +35,7 @@ inline QString jp(const QString &groupedNumber)
 inline void setUpApplication()
 {
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
 }
 
 // The main window at 1.1.2004 12:00 (its readouts do not matter here).

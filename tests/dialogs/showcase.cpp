@@ -1,10 +1,10 @@
 // Not a test: one calculator over the main window with an answer shown, for
 // screenshots under Xvfb. Usage: dialogs_showcase <objectName> [seconds]
-#include "dialogs/frmJuuliusePaev.h"
-#include "dialogs/frmKuupaev.h"
-#include "dialogs/frmLiidaLahuta.h"
-#include "dialogs/frmLiigaasta.h"
-#include "dialogs/frmVahemik.h"
+#include "frmJuuliusePaev.h"
+#include "frmKuupaev.h"
+#include "frmLiidaLahuta.h"
+#include "frmLiigaasta.h"
+#include "frmVahemik.h"
 #include "dialogtest.h"
 
 #include <QTimer>

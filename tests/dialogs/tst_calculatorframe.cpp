@@ -3,12 +3,12 @@
 // the main window, a fresh start on every opening, the drag-off rule, the
 // real confirmation box of "G", the "Appi" help of the Julian boxes, and what
 // happens when the arithmetic refuses or fails.
-#include "dialogs/dialoghelp.h"
-#include "dialogs/frmJuuliusePaev.h"
-#include "dialogs/frmKuupaev.h"
-#include "dialogs/frmLiidaLahuta.h"
-#include "dialogs/frmLiigaasta.h"
-#include "dialogs/frmVahemik.h"
+#include "forms.h"
+#include "frmJuuliusePaev.h"
+#include "frmKuupaev.h"
+#include "frmLiidaLahuta.h"
+#include "frmLiigaasta.h"
+#include "frmVahemik.h"
 #include "dialogtest.h"
 #include "errors.h"
 
@@ -442,7 +442,7 @@ private slots:
         }
         QVERIFY(shown);
         // The topic is the first Julian box's, whichever box was clicked.
-        const QString topic = dialogHelpTopic(context);
+        const QString topic = forms::helpTopic(context);
         QVERIFY(topic.contains(QStringLiteral("juuliuse kalender")));
         const auto boxes = d->findChildren<QCheckBox *>();
         QVERIFY(std::any_of(boxes.begin(), boxes.end(),

@@ -2,7 +2,7 @@
 // the date box, Enter, clicks on the Julian box and on "G" with both answers
 // to its question, and clearing.
 #include "dialogtest.h"
-#include "dialogs/frmJuuliusePaev.h"
+#include "frmJuuliusePaev.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
 // The calculator of the date of a Julian day number: numbers typed into the
 // number box, the Julian box and "G", and a sweep over the whole accepted
 // range against Qt's own Gregorian and Julian calendars.
-#include "dialogs/frmKuupaev.h"
+#include "frmKuupaev.h"
 #include "dialogtest.h"
 
 #include <QCalendar>

@@ -1,6 +1,6 @@
 // The leap-year calculator: the years of the edge cases, Enter and clicks,
 // its own answer flag, and every year of the range against QDate.
-#include "dialogs/frmLiigaasta.h"
+#include "frmLiigaasta.h"
 #include "dialogtest.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 // The interval calculator: two dates typed one after the other, the unit
 // boxes that the dates enable, "päeva" that never leaves, the two Julian
 // boxes and their readings.
-#include "dialogs/frmVahemik.h"
+#include "frmVahemik.h"
 #include "dialogtest.h"
 
 using namespace dialogtest;

@@ -2,8 +2,8 @@
 // screenshots: showcase [yyyy-MM-dd HH:mm:ss [utcOffsetSeconds [dst]]] [--help-popup].
 // Without an instant it uses one where the readouts have their longest texts.
 // --help-popup right-clicks the Unix time and chooses "Mis see on?".
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
 
     // Wednesday 28.9.2033 23:59:48: a ten-digit Unix time, a seven-digit
     // Julian date, a three-digit day count and the longest date line.

@@ -3,7 +3,7 @@
 // are refused on standard error with status 1, Qt's own options and no
 // options at all start the window. The built program answers the same
 // without a display.
-#include "main/commandline.h"
+#include "commandline.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,10 +1,9 @@
 // The main window driven like a user with a fake clock: the readouts at known
 // instants, the midnight sequence, the week settings, the help pop-up, the
 // minimised title, closing, and the window's own title for the UTC offset.
-#include "main/fonts.h"
-#include "main/frmAeg.h"
-#include "main/twips.h"
-#include "dialogs/frmJuuliusePaev.h"
+#include "forms.h"
+#include "frmAeg.h"
+#include "frmJuuliusePaev.h"
 #include "programstate.h"
 
 #include <QAction>
@@ -81,7 +80,7 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
-        installFontSubstitutions();
+        forms::installFontSubstitutions();
     }
 
     void init()
@@ -141,7 +140,7 @@ private slots:
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
         if (!twips.isNull()) {
             // 15 twips to the pixel at 96 DPI; other DPIs scale the same way.
-            const double scale = logicalDpiX(&w) / 96.0;
+            const double scale = forms::Twips::of(&w).dpiX / 96.0;
             const QRect expected(qRound(twips.x() / 15.0 * scale), qRound(twips.y() / 15.0 * scale),
                                  qRound(twips.width() / 15.0 * scale),
                                  qRound(twips.height() / 15.0 * scale));
@@ -161,7 +160,7 @@ private slots:
         w.show();
         QCOMPARE(w.windowTitle(), ownTitle);
         QCOMPARE(w.centralWidget()->size(),
-                 QSize(twipsToPixelsX(6855, &w), twipsToPixelsY(5775, &w)));
+                 forms::Twips::of(&w).size(6855, 5775));
         QCOMPARE(w.innerHeight(), w.centralWidget()->height());
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);

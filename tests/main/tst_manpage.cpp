@@ -2,8 +2,8 @@
 // The manual page lists every shortcut of the main window's menus with the
 // menu item it chooses, so a changed shortcut cannot leave it behind, and
 // every option the command line knows.
-#include "main/commandline.h"
-#include "main/frmAeg.h"
+#include "commandline.h"
+#include "frmAeg.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,7 +3,7 @@
 // whichever field of a control has the focus.
 #pragma once
 
-#include "setup/systemclocksetter.h"
+#include "systemclocksetter.h"
 
 #include <QApplication>
 #include <QMessageBox>

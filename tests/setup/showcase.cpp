@@ -4,14 +4,14 @@
 //   setup_showcase tkp           the About window with this machine's values
 //   setup_showcase keeld         the set-time dialog after a refusal, with its message
 // The dialogs get a backend that refuses every request: nothing here can set a clock.
-#include "setup/frmSeaKell.h"
-#include "setup/frmSeaKuup.h"
-#include "setup/frmTKp.h"
-#include "setup/systemclocksetter.h"
-#include "setup/systeminfo.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
+#include "systemclocksetter.h"
+#include "systeminfo.h"
 
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -46,7 +46,7 @@ void typeLater(const QString &keys)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("tkp");
     const QString keys = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     tundrik::FakeClock clock;

@@ -4,10 +4,10 @@
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
-#include "setup/frmSeaKell.h"
-#include "setup/systemclocksetter.h"
+#include "frmSeaKell.h"
+#include "systemclocksetter.h"
 
-#include "main/fonts.h"
+#include "forms.h"
 
 #include <tundkast/tkkellakast.h>
 
@@ -73,7 +73,7 @@ private:
 void tst_frmSeaKell::initTestCase()
 {
     qputenv("TZ", "Europe/Tallinn");
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     m_busUp = m_bus.start(&m_busError);
     if (m_busUp)

@@ -4,11 +4,11 @@
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
-#include "setup/frmSeaKuup.h"
-#include "setup/systemclocksetter.h"
+#include "frmSeaKuup.h"
+#include "systemclocksetter.h"
 
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <tundkast/tkkuupkast.h>
 
@@ -68,7 +68,7 @@ private:
 void tst_frmSeaKuup::initTestCase()
 {
     qputenv("TZ", "Europe/Tallinn");
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     m_busUp = m_bus.start(&m_busError);
     if (m_busUp)

@@ -1,9 +1,9 @@
 // The About window: its lines for this machine and for given operating-system
 // values, its labels and button, Esc, and its place over the main window.
-#include "setup/frmTKp.h"
-#include "setup/systeminfo.h"
+#include "frmTKp.h"
+#include "systeminfo.h"
 
-#include "main/fonts.h"
+#include "forms.h"
 
 #include <QApplication>
 #include <QFile>
@@ -59,7 +59,7 @@ private slots:
 
 void tst_frmTKp::initTestCase()
 {
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 

@@ -4,8 +4,8 @@
 // bus started by the test, and no test presses "&Sea".
 #include "privatebus.h"
 
-#include "main/fonts.h"
-#include "main/frmAeg.h"
+#include "forms.h"
+#include "frmAeg.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,7 +74,7 @@ private:
 
 void tst_SetupOpeners::initTestCase()
 {
-    installFontSubstitutions();
+    forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     m_busUp = m_bus.start(&m_busError);
     if (m_busUp)

@@ -5,7 +5,7 @@
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
-#include "setup/systemclocksetter.h"
+#include "systemclocksetter.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,0 +1,152 @@
+// How every window of the program is built. A window lays out its controls
+// from a table of twips (1/1440 inch) of its own and takes everything else
+// from here: the conversion of twips to pixels, the forms' fonts and
+// colours, the builders of frames, labels and buttons, the program icon,
+// the cancel button's Esc key, the drag-off rule of buttons, and the help
+// topics with their "Appi" pop-up menu.
+//
+// Each builder names the control with its name from the design (its
+// objectName, letters with diacritics kept), so a test or a screen reader
+// finds it; a window sets what is its own (a font, an alignment) afterwards.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace forms {
+
+// ---- Twips -----------------------------------------------------------------
+
+// Twips to pixels through the logical DPI of a screen, so that a layout
+// keeps its proportions with the fonts, whose point sizes follow the same
+// DPI; at 96 DPI 15 twips are one pixel. Each value rounds to the nearest
+// pixel on its own; negative twips give negative pixels.
+struct Twips {
+    double dpiX = 96;
+    double dpiY = 96;
+
+    // The screen the widget is on (the primary screen for nullptr).
+    static Twips of(const QWidget *w);
+
+    int x(int twips) const;
+    int y(int twips) const;
+    // Left, top, width, height in twips.
+    QRect rect(int left, int top, int width, int height) const;
+    QRect rect(const QRect &twips) const;
+    QSize size(int width, int height) const;
+    // Twips per pixel across, rounded to an integer (halves to even).
+    int perPixelX() const;
+};
+
+// The widget's geometry from twips (relative to its parent), through its screen.
+void place(QWidget *w, const QRect &twips);
+// A window's fixed client size from twips.
+void setClientSize(QWidget *window, int width, int height);
+
+// ---- Windows ---------------------------------------------------------------
+
+// The title bar of a fixed-size dialog: its title and a close button.
+void setDialogTitleBar(QWidget *dialog);
+// Left and top of a window of the given size over its owner's frame:
+// horizontally centred, less shiftLeft pixels, its top at the owner's
+// vertical centre less four sevenths of the window's height.
+QPoint centredOver(const QRect &ownerFrame, const QSize &size, int shiftLeft);
+
+// ---- Fonts -----------------------------------------------------------------
+
+// The forms name the fonts of their original platform; these are mapped to
+// fonts every Linux desktop of ours has: "MS Sans Serif" and "Arial" to
+// Liberation Sans, "MS Serif" and "Book Antiqua" to Liberation Serif,
+// "Fixedsys" to DejaVu Sans Mono. Safe to call more than once.
+void installFontSubstitutions();
+
+QFont font(const char *family, double points, bool bold = false);
+// "MS Sans Serif", the forms' own font.
+QFont sans(double points, bool bold = false);
+
+// ---- Colours ---------------------------------------------------------------
+
+namespace colour {
+inline const QColor darkBlue{0, 0, 128};
+inline const QColor blue{0, 0, 192};
+inline const QColor darkRed{192, 0, 0};
+inline const QColor red{255, 0, 0};
+inline const QColor silver{192, 192, 192};
+} // namespace colour
+
+// Whether a disabled control keeps its colour or shows the style's grey.
+enum class WhenDisabled { SameColour, StyleGrey };
+void setTextColour(QWidget *w, const QColor &colour,
+                   WhenDisabled disabled = WhenDisabled::SameColour);
+// Fills the widget's background with the colour.
+void setBackground(QWidget *w, const QColor &colour);
+// A line of the forms, a filled rectangle in pixels in a colour of the
+// style (QPalette::Dark for the shadow, QPalette::Light for the highlight).
+QFrame *line(QWidget *parent, const QString &name, const QRect &pixels, QPalette::ColorRole role);
+
+// ---- Builders --------------------------------------------------------------
+
+enum class Border { Etched, None };
+// A frame without a caption.
+QFrame *frame(QWidget *parent, const QString &name, const QRect &twips,
+              Border border = Border::Etched);
+// A label of plain text, left and top aligned; a null rectangle leaves it
+// unplaced (a label that sizes itself).
+QLabel *label(QWidget *parent, const QString &name, const QRect &twips,
+              const QString &text = QString());
+QPushButton *button(QWidget *parent, const QString &name, const QRect &twips,
+                    const QString &caption, const QString &toolTip = QString());
+// Any widget (the controls of the control library), named and placed.
+template <class W>
+W *widget(QWidget *parent, const QString &name, const QRect &twips)
+{
+    auto *w = new W(parent);
+    w->setObjectName(name);
+    place(w, twips);
+    return w;
+}
+
+// ---- The program icon ------------------------------------------------------
+
+// The clock face with its small flag, in every drawn size (32 to 256 pixels).
+QIcon programIcon();
+
+// ---- Buttons ---------------------------------------------------------------
+
+// Esc anywhere in the window clicks the cancel button, if it is enabled.
+// (A QDialog has this of its own; other windows get it here.)
+void makeCancelButton(QWidget *window, QAbstractButton *cancel);
+
+// The drag-off rule: when the pointer leaves the button with exactly the
+// left mouse button held, the pending click is cancelled (releasing does
+// not click, also after moving back) and then runs; it says where the focus
+// goes.
+void onDragOff(QAbstractButton *button, std::function<void()> then);
+
+// ---- Help ------------------------------------------------------------------
+
+// The short help text of a context number, or an empty string for a number
+// without a topic: 11 to 14 explain the main window's readout groups
+// (Internet time, Unix time, the Julian dates, the clock difference), 20,
+// 30 and 40 the calculators' Julian check boxes (a date read in either
+// calendar, the date of a day number, a date shifted by days).
+QString helpTopic(int context);
+
+// The pop-up menu "Appi" (mnuAbi) with its one item "&Mis see on?"
+// (mnuAbiM), owned by the window; choosing the item runs whatIsThis.
+QMenu *helpMenu(QWidget *window, std::function<void()> whatIsThis);
+
+} // namespace forms
