@@ -4,11 +4,10 @@
 #include "frmPuhad.h"
 
 #include "clock.h"
-#include "datevalue.h"
 #include "forms.h"
-#include "modArvutused.h"
 #include "programstate.h"
 #include "ticker.h"
+#include "weekRows.h"
 #include "windowhost.h"
 
 #include <QFrame>
@@ -16,8 +15,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -29,14 +26,6 @@ const char *const kMonthNamesGenitive[12] = {
     "Juuli", "Augusti", "Septembri", "Oktoobri", "Novembri", "Detsembri"};
 // Sunday first.
 const char *const kWeekdayHeaders[7] = {"Püh", "Esm", "Tei", "Kol", "Nel", "Ree", "Lau"};
-
-// Whether a week caption names the week: "53/1" names week 53 of the old
-// year and week 1 of the new one, since its row holds days of both.
-bool namesWeek(const QString &caption, int week)
-{
-    const QStringList parts = caption.split(QLatin1Char('/'));
-    return std::any_of(parts.begin(), parts.end(), [week](const QString &p) { return p.toInt() == week; });
-}
 
 } // namespace
 
@@ -223,84 +212,10 @@ void frmKalender::RefreshMonth()
                      + QString::number(y));
     m_cmdPuhad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
 
-    // The rows of January 100 and December 9999 reach past the date value's
-    // years; their days are still counted, as day numbers.
-    auto dayOf = [](int year, int month, int day) {
-        return datevalue::FromJdn(datevalue::GregorianSerialJdn(year, month, day));
-    };
-    auto wn = [&](int year, int month, int day) {
-        return modArvutused::WeekNumberOf(dayOf(year, month, day), f, rule);
-    };
-    auto weekday = [&](int year, int month, int day) { return datevalue::Weekday(dayOf(year, month, day)); };
-    auto firstDayOnColumnOne = [&](int year, int month) {
-        int d = 1;
-        while (d < 8 && weekday(year, month, d) != f)
-            ++d;
-        return d;
-    };
-    auto num = [](int n) { return QString::number(n); };
-    auto straddling = [](int n) { return QString::number(n) + QStringLiteral("/1"); };
-
-    std::array<QString, 6> caption;
-    std::array<bool, 6> enabled{true, true, true, true, true, true};
-    int b = 0;
-    if (weekday(y, m, 1) == f) {
-        // The month starts in row 2; row 1 is the previous month's last week.
-        b = wn(y, m, 1);
-        enabled[0] = false;
-        caption[1] = num(b);
-        caption[0] = b == 1 ? num(wn(y - 1, 12, 31)) : num(b - 1);
-    } else {
-        const int s = firstDayOnColumnOne(y, m);
-        const int w = wn(y, m, s);
-        if (w == 1) {
-            caption[0] = num(wn(y - 1, 12, 31));
-            b = 1;
-            caption[1] = QStringLiteral("1");
-        } else if (w == 2) {
-            const int last = wn(y - 1, 12, 31);
-            caption[0] = last == 1 ? QStringLiteral("1") : straddling(last);
-            b = 2;
-            caption[1] = QStringLiteral("2");
-        } else {
-            b = w;
-            caption[0] = num(w - 1);
-            caption[1] = num(w);
-        }
-    }
-
-    const int n = QDate(y, m, 1).daysInMonth();
-    const int e = wn(y, m, n);
-    if (e == b + 3) {
-        // The month ends in row 5; row 6 lies wholly in the next month.
-        enabled[5] = false;
-        if (m == 12) {
-            const int j = firstDayOnColumnOne(y + 1, 1);
-            const int x = wn(y, 12, 31);
-            const int next = wn(y + 1, 1, j);
-            if (next == 2) {
-                caption[4] = x == next ? num(next) : straddling(x);
-                caption[5] = QStringLiteral("2");
-            } else {
-                caption[4] = num(b + 3);
-                caption[5] = num(next);
-            }
-        }
-    } else if (m == 12) {
-        caption[4] = num(b + 3);
-        const int x = wn(y, 12, 31);
-        const int next = wn(y + 1, 1, 1);
-        caption[5] = x == next ? num(next) : straddling(x);
-    }
-    caption[2] = num(b + 1);
-    caption[3] = num(b + 2);
-    if (m != 12) {
-        caption[4] = num(b + 3);
-        caption[5] = num(b + 4);
-    }
+    const weekrows::WeekRows rows = weekrows::WeekRowCaptions(y, m, f, rule);
     for (int i = 0; i < 6; ++i) {
-        m_weekLabels[i]->setText(caption[i]);
-        m_weekLabels[i]->setEnabled(enabled[i]);
+        m_weekLabels[i]->setText(rows.caption[i]);
+        m_weekLabels[i]->setEnabled(rows.enabled[i]);
     }
 
     // Today's marking: the selection stays on today and today's week label
@@ -309,13 +224,7 @@ void frmKalender::RefreshMonth()
     if (today() == m_grid->selectedDate()) {
         m_todayShown = true;
         m_grid->setSelectionVisible(true);
-        italic = 5;
-        for (int i = 0; i < 5; ++i) {
-            if (namesWeek(caption[i], m_host.WeekNumber())) {
-                italic = i;
-                break;
-            }
-        }
+        italic = weekrows::CurrentWeekRow(rows, m_host.WeekNumber());
     } else {
         m_todayShown = false;
         m_grid->setSelectionVisible(false);
