@@ -40,11 +40,11 @@ frmKalender::frmKalender(tundrik::WindowHost &host)
 
     placeOverHost();
 
-    m_grid->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
+    m_clnKalender->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
     const QDate now = today();
-    m_grid->setDay(now.day());
-    m_grid->setMonth(now.month());
-    m_grid->setYear(now.year());
+    m_clnKalender->setDay(now.day());
+    m_clnKalender->setMonth(now.month());
+    m_clnKalender->setYear(now.year());
     RefreshMonth();
     m_host.setCloseButtonEnabled(false);
     writeWeekdayHeaders();
@@ -95,17 +95,17 @@ void frmKalender::buildLayout()
 
     QFont titleFont = forms::font("Arial", 12, true);
     titleFont.setUnderline(true);
-    m_title = label(fraKalender, QStringLiteral("lblKalender"), QRect(720, 300, 3255, 315), titleFont);
-    forms::setTextColour(m_title, forms::colour::darkBlue, WhenDisabled::StyleGrey);
+    m_lblKalender = label(fraKalender, QStringLiteral("lblKalender"), QRect(720, 300, 3255, 315), titleFont);
+    forms::setTextColour(m_lblKalender, forms::colour::darkBlue, WhenDisabled::StyleGrey);
 
-    m_grid = forms::widget<MonthGrid>(fraKalender, QStringLiteral("clnKalender"),
-                                      QRect(600, 960, 3855, 2775));
-    m_grid->setFont(forms::sans(9.75));
+    m_clnKalender = forms::widget<MonthGrid>(fraKalender, QStringLiteral("clnKalender"),
+                                             QRect(600, 960, 3855, 2775));
+    m_clnKalender->setFont(forms::sans(9.75));
     // Seven columns under the weekday headers (525 twips apart, the first
     // centred at 945) and six rows beside the week labels (420 apart, the
     // first centred at 1327), relative to the grid's corner.
-    m_grid->setCellsRect(forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525,
-                                                     6 * 420));
+    m_clnKalender->setCellsRect(forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525,
+                                                            6 * 420));
 
     static const char *const headerNames[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP",
                                                "lblViNP", "lblKuNP", "lblSeNP"};
@@ -160,9 +160,9 @@ void frmKalender::buildLayout()
     connect(m_cmdFookus, &QPushButton::clicked, m_cmdPuhad, &QPushButton::click);
 
     QFrame *fraKell = forms::frame(this, QStringLiteral("fraKell"), QRect(1440, 4455, 1455, 615));
-    m_clockLabel = label(fraKell, QStringLiteral("lblKell"), QRect(120, 225, 1215, 270),
-                         forms::font("Arial", 12, true));
-    forms::setTextColour(m_clockLabel, palette().color(QPalette::Highlight), WhenDisabled::StyleGrey);
+    m_lblKell = label(fraKell, QStringLiteral("lblKell"), QRect(120, 225, 1215, 270),
+                      forms::font("Arial", 12, true));
+    forms::setTextColour(m_lblKell, palette().color(QPalette::Highlight), WhenDisabled::StyleGrey);
 
     for (QPushButton *b : {m_cmdEelmineAasta, m_cmdEelmineKuu, m_cmdJargmineAasta, m_cmdJargmineKuu,
                            m_cmdKuuAasta, m_cmdLopeta, m_cmdPuhad})
@@ -181,7 +181,7 @@ void frmKalender::placeOverHost()
 
 void frmKalender::applyWeekSettings()
 {
-    m_grid->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
+    m_clnKalender->setFirstColumnWeekday(m_host.programState().FirstDayOfWeek());
     writeWeekdayHeaders();
     RefreshMonth();
 }
@@ -201,14 +201,14 @@ QDate frmKalender::today() const
 
 void frmKalender::RefreshMonth()
 {
-    m_calendarMonth = m_grid->month();
-    m_calendarYear = m_grid->year();
+    m_calendarMonth = m_clnKalender->month();
+    m_calendarYear = m_clnKalender->year();
     const int y = m_calendarYear;
     const int m = m_calendarMonth;
     const int f = m_host.programState().FirstDayOfWeek();
     const int rule = m_host.programState().FirstWeekOfYear();
 
-    m_title->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
+    m_lblKalender->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
                      + QString::number(y));
     m_cmdPuhad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
 
@@ -221,13 +221,13 @@ void frmKalender::RefreshMonth()
     // Today's marking: the selection stays on today and today's week label
     // is set in italic type.
     int italic = -1;
-    if (today() == m_grid->selectedDate()) {
+    if (today() == m_clnKalender->selectedDate()) {
         m_todayShown = true;
-        m_grid->setSelectionVisible(true);
+        m_clnKalender->setSelectionVisible(true);
         italic = weekrows::CurrentWeekRow(rows, m_host.WeekNumber());
     } else {
         m_todayShown = false;
-        m_grid->setSelectionVisible(false);
+        m_clnKalender->setSelectionVisible(false);
     }
     for (int i = 0; i < 6; ++i) {
         QFont font = m_weekLabels[i]->font();
@@ -238,7 +238,7 @@ void frmKalender::RefreshMonth()
 
 void frmKalender::stepAndRefresh(void (MonthGrid::*step)())
 {
-    (m_grid->*step)();
+    (m_clnKalender->*step)();
     RefreshMonth();
     m_cmdFookus->setFocus(Qt::OtherFocusReason);
 }
@@ -247,9 +247,9 @@ void frmKalender::showTodaysMonth()
 {
     if (!m_todayShown) {
         const QDate now = today();
-        m_grid->setYear(now.year());
-        m_grid->setMonth(now.month());
-        m_grid->setDay(now.day());
+        m_clnKalender->setYear(now.year());
+        m_clnKalender->setMonth(now.month());
+        m_clnKalender->setDay(now.day());
         RefreshMonth();
     }
     m_cmdFookus->setFocus(Qt::OtherFocusReason);
@@ -270,7 +270,7 @@ void frmKalender::tick()
     if (r.second == m_lastClockSecond)
         return;
     m_lastClockSecond = r.second;
-    m_clockLabel->setText(QTime(r.hour, r.minute, r.second).toString(QStringLiteral("HH:mm:ss")));
+    m_lblKell->setText(QTime(r.hour, r.minute, r.second).toString(QStringLiteral("HH:mm:ss")));
 }
 
 void frmKalender::done(int result)

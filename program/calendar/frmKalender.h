@@ -30,7 +30,7 @@ public:
     explicit frmKalender(tundrik::WindowHost &host);
     ~frmKalender() override;
 
-    MonthGrid *grid() const { return m_grid; }
+    MonthGrid *grid() const { return m_clnKalender; }
     bool todayShown() const { return m_todayShown; }
     // The year and month the grid shows, as the last RefreshMonth read them.
     int CalendarYear() const { return m_calendarYear; }
@@ -64,9 +64,9 @@ private:
     int m_calendarYear = 0;
     int m_calendarMonth = 0;
 
-    MonthGrid *m_grid = nullptr;
-    QLabel *m_title = nullptr;
-    QLabel *m_clockLabel = nullptr;
+    MonthGrid *m_clnKalender = nullptr;
+    QLabel *m_lblKalender = nullptr;
+    QLabel *m_lblKell = nullptr;
     std::array<QLabel *, 7> m_headers{};
     std::array<QLabel *, 6> m_weekLabels{};
     QPushButton *m_cmdLopeta = nullptr;

@@ -100,41 +100,41 @@ QLabel *CalculatorDialog::addRangeLabel(QWidget *parent, const QString &name, QR
 
 void CalculatorDialog::buildCommon(const CommonLayout &layout)
 {
-    fraRaam = forms::frame(this, QStringLiteral("fraRaam"), layout.raam);
-    fraSisesta = forms::frame(fraRaam, QStringLiteral("fraSisesta"), layout.sisesta);
-    fraVastus = forms::frame(fraRaam, QStringLiteral("fraVastus"), layout.vastus);
-    lblVastus = addLabel(fraVastus, QStringLiteral("lblVastus"), layout.lblVastus, QString());
-    lblVastus->setFont(forms::sans(9.75, true));
-    lblVastus->setAlignment(Qt::AlignCenter);
-    forms::setTextColour(lblVastus, forms::colour::darkBlue);
-    m_answerWidth = lblVastus->width();
+    m_fraRaam = forms::frame(this, QStringLiteral("fraRaam"), layout.raam);
+    m_fraSisesta = forms::frame(m_fraRaam, QStringLiteral("fraSisesta"), layout.sisesta);
+    m_fraVastus = forms::frame(m_fraRaam, QStringLiteral("fraVastus"), layout.vastus);
+    m_lblVastus = addLabel(m_fraVastus, QStringLiteral("lblVastus"), layout.lblVastus, QString());
+    m_lblVastus->setFont(forms::sans(9.75, true));
+    m_lblVastus->setAlignment(Qt::AlignCenter);
+    forms::setTextColour(m_lblVastus, forms::colour::darkBlue);
+    m_answerWidth = m_lblVastus->width();
 }
 
 void CalculatorDialog::buildButtons(const CommonLayout &layout)
 {
     using forms::Border;
-    fraLopeta = forms::frame(this, QStringLiteral("fraLõpeta"), layout.lopetaFrame, Border::None);
-    fraArvuta = forms::frame(this, QStringLiteral("fraArvuta"), layout.arvutaFrame, Border::None);
+    m_fraLopeta = forms::frame(this, QStringLiteral("fraLõpeta"), layout.lopetaFrame, Border::None);
+    m_fraArvuta = forms::frame(this, QStringLiteral("fraArvuta"), layout.arvutaFrame, Border::None);
 
-    cmdArvuta = forms::widget<QPushButton>(fraArvuta, QStringLiteral("cmdArvuta"),
-                                           QRect(240, 240, 1455, 495));
-    cmdArvuta->setText(m_texts.compute);
-    cmdArvuta->setFont(forms::sans(12));
-    cmdArvuta->setEnabled(false);
-    cmdArvuta->setFocusPolicy(Qt::StrongFocus);
-    cmdArvuta->setAutoDefault(true);
+    m_cmdArvuta = forms::widget<QPushButton>(m_fraArvuta, QStringLiteral("cmdArvuta"),
+                                             QRect(240, 240, 1455, 495));
+    m_cmdArvuta->setText(m_texts.compute);
+    m_cmdArvuta->setFont(forms::sans(12));
+    m_cmdArvuta->setEnabled(false);
+    m_cmdArvuta->setFocusPolicy(Qt::StrongFocus);
+    m_cmdArvuta->setAutoDefault(true);
     if (!m_texts.clearTip.isEmpty())
-        cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
-    connect(cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
+        m_cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
+    connect(m_cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
 
-    cmdLopeta = forms::widget<QPushButton>(fraLopeta, QStringLiteral("cmdLõpeta"),
-                                           QRect(120, 240, 1455, 495));
-    cmdLopeta->setText(QStringLiteral("&Lõpeta"));
-    cmdLopeta->setToolTip(QStringLiteral(" Sule aken (Esc) "));
-    cmdLopeta->setFocusPolicy(Qt::ClickFocus);
-    cmdLopeta->setAutoDefault(false);
-    connect(cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
-    forms::onDragOff(cmdLopeta, [this] { focusTo(closeFocusTarget()); });
+    m_cmdLopeta = forms::widget<QPushButton>(m_fraLopeta, QStringLiteral("cmdLõpeta"),
+                                             QRect(120, 240, 1455, 495));
+    m_cmdLopeta->setText(QStringLiteral("&Lõpeta"));
+    m_cmdLopeta->setToolTip(QStringLiteral(" Sule aken (Esc) "));
+    m_cmdLopeta->setFocusPolicy(Qt::ClickFocus);
+    m_cmdLopeta->setAutoDefault(false);
+    connect(m_cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
+    forms::onDragOff(m_cmdLopeta, [this] { focusTo(closeFocusTarget()); });
 }
 
 FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
@@ -152,8 +152,8 @@ FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QS
         box->setCheckState(Qt::PartiallyChecked);
         box->setTag(QStringLiteral("KEELA"));
     }
-    if (!mnuAbi) {
-        mnuAbi = forms::helpMenu(this, [this] {
+    if (!m_mnuAbi) {
+        m_mnuAbi = forms::helpMenu(this, [this] {
             if (!m_helpBox)
                 return;
             const QPoint at = m_helpBox->mapToGlobal(QPoint(0, m_helpBox->height()));
@@ -166,35 +166,35 @@ FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QS
 void CalculatorDialog::addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
                                     int narrowedWidthPixels, const QString &questionFirstLine)
 {
-    fraGregorius = forms::frame(this, QStringLiteral("fraGregorius"), frameTwips, forms::Border::None);
-    chkGregorius = forms::widget<QPushButton>(fraGregorius, QStringLiteral("chkGregorius"), toggleTwips);
-    chkGregorius->setText(QStringLiteral("G"));
-    chkGregorius->setFont(forms::font("Book Antiqua", 12, true));
-    chkGregorius->setCheckable(true);
-    chkGregorius->setChecked(false);
-    chkGregorius->setFocusPolicy(Qt::NoFocus);
-    chkGregorius->setAutoDefault(false);
-    fraGregorius->hide();
+    m_fraGregorius = forms::frame(this, QStringLiteral("fraGregorius"), frameTwips, forms::Border::None);
+    m_chkGregorius = forms::widget<QPushButton>(m_fraGregorius, QStringLiteral("chkGregorius"), toggleTwips);
+    m_chkGregorius->setText(QStringLiteral("G"));
+    m_chkGregorius->setFont(forms::font("Book Antiqua", 12, true));
+    m_chkGregorius->setCheckable(true);
+    m_chkGregorius->setChecked(false);
+    m_chkGregorius->setFocusPolicy(Qt::NoFocus);
+    m_chkGregorius->setAutoDefault(false);
+    m_fraGregorius->hide();
     // Widths of the answer in pixels of a 96-DPI screen (15 twips each).
     const forms::Twips twips = forms::Twips::of(this);
     m_answerWidth = twips.x(answerWidthPixels * 15);
     m_narrowedWidth = twips.x(narrowedWidthPixels * 15);
     m_questionFirstLine = questionFirstLine;
-    forms::onDragOff(chkGregorius, [this] { focusTo(cmdArvuta); });
-    connect(chkGregorius, &QPushButton::clicked, this, [this] { gregoriusReleased(); });
+    forms::onDragOff(m_chkGregorius, [this] { focusTo(m_cmdArvuta); });
+    connect(m_chkGregorius, &QPushButton::clicked, this, [this] { gregoriusReleased(); });
 }
 
 void CalculatorDialog::showGregorius(bool show)
 {
-    if (!fraGregorius)
+    if (!m_fraGregorius)
         return;
-    fraGregorius->setVisible(show);
-    lblVastus->resize(show ? m_narrowedWidth : m_answerWidth, lblVastus->height());
+    m_fraGregorius->setVisible(show);
+    m_lblVastus->resize(show ? m_narrowedWidth : m_answerWidth, m_lblVastus->height());
 }
 
 void CalculatorDialog::gregoriusReleased()
 {
-    if (chkGregorius->isChecked()) {
+    if (m_chkGregorius->isChecked()) {
         const QString text = m_questionFirstLine + QStringLiteral("\n")
                              + QStringLiteral("mil gregooriuse kalendrit ei olnud veel.")
                              + QStringLiteral("\n\n")
@@ -202,11 +202,11 @@ void CalculatorDialog::gregoriusReleased()
         if (askConfirm(this, text) == QMessageBox::Yes)
             showGregorianAnswer(true);
         else
-            chkGregorius->setChecked(false);
+            m_chkGregorius->setChecked(false);
     } else {
         showGregorianAnswer(false);
     }
-    focusTo(cmdArvuta);
+    focusTo(m_cmdArvuta);
 }
 
 void CalculatorDialog::showGregorianAnswer(bool) {}
@@ -237,35 +237,35 @@ void CalculatorDialog::focusTo(QWidget *w)
 void CalculatorDialog::computeOrClear()
 {
     if (!answerShown()) {
-        if (chkGregorius && inputBeforeReform())
+        if (m_chkGregorius && inputBeforeReform())
             showGregorius(true);
         setFlag(true);
         // A date of the Julian calendar only has no other reading to show:
         // its box keeps its check while the answer stands.
         for (auto it = m_julianDates.cbegin(); it != m_julianDates.cend(); ++it)
             it.key()->setRefuseClicks(it.value() && validOnlyInJulianReading(it.value()));
-        cmdArvuta->setText(m_texts.clear);
+        m_cmdArvuta->setText(m_texts.clear);
         if (!m_texts.clearTip.isEmpty())
-            cmdArvuta->setToolTip(m_texts.clearTip);
-        fraSisesta->setEnabled(false);
+            m_cmdArvuta->setToolTip(m_texts.clearTip);
+        m_fraSisesta->setEnabled(false);
         safeShowAnswer();
         // Disabling the inputs took the focus from the box that had it.
-        keepFocus(cmdArvuta);
+        keepFocus(m_cmdArvuta);
     } else {
         setFlag(false);
         for (FrameCheckBox *box : m_julianDates.keys())
             box->setRefuseClicks(false);
-        lblVastus->clear();
-        if (chkGregorius) {
+        m_lblVastus->clear();
+        if (m_chkGregorius) {
             // A toggle left pressed would stand beside the next answer,
             // which is first computed in the Julian reading.
             showGregorius(false);
-            chkGregorius->setChecked(false);
+            m_chkGregorius->setChecked(false);
         }
-        cmdArvuta->setText(m_texts.compute);
+        m_cmdArvuta->setText(m_texts.compute);
         if (!m_texts.clearTip.isEmpty())
-            cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
-        fraSisesta->setEnabled(true);
+            m_cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
+        m_fraSisesta->setEnabled(true);
         clearInputs();
         keepFocus(focusTarget());
     }
@@ -280,15 +280,15 @@ void CalculatorDialog::keepFocus(QWidget *fallback)
 
 void CalculatorDialog::pressArvuta()
 {
-    if (cmdArvuta->isEnabled())
-        cmdArvuta->click();
+    if (m_cmdArvuta->isEnabled())
+        m_cmdArvuta->click();
 }
 
 void CalculatorDialog::recomputeOrFocus()
 {
     if (answerShown()) {
         safeShowAnswer();
-        focusTo(cmdArvuta);
+        focusTo(m_cmdArvuta);
     } else {
         focusTo(focusTarget());
     }
@@ -316,16 +316,16 @@ bool CalculatorDialog::runArithmetic(const std::function<void()> &step) const
 void CalculatorDialog::safeShowAnswer()
 {
     if (!runArithmetic([this] { showAnswer(); }))
-        lblVastus->clear();
+        m_lblVastus->clear();
 }
 
 void CalculatorDialog::setAnswer(const std::function<QString()> &text)
 {
     QString answer;
     if (runArithmetic([&] { answer = text(); }))
-        lblVastus->setText(answer);
+        m_lblVastus->setText(answer);
     else
-        lblVastus->clear();
+        m_lblVastus->clear();
 }
 
 void CalculatorDialog::lockJulianBox(FrameCheckBox *box, bool beforeReform)
@@ -394,8 +394,8 @@ void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpB
 void CalculatorDialog::showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos)
 {
     m_helpBox = helpBox;
-    if (mnuAbi)
-        mnuAbi->popup(globalPos);
+    if (m_mnuAbi)
+        m_mnuAbi->popup(globalPos);
 }
 
 void CalculatorDialog::showEvent(QShowEvent *event)

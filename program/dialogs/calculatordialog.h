@@ -146,17 +146,17 @@ protected:
     void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
     void showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos);
 
-    QFrame *fraRaam = nullptr;
-    QFrame *fraSisesta = nullptr;
-    QFrame *fraVastus = nullptr;
-    QLabel *lblVastus = nullptr;
-    QFrame *fraArvuta = nullptr;
-    QPushButton *cmdArvuta = nullptr;
-    QFrame *fraLopeta = nullptr;
-    QPushButton *cmdLopeta = nullptr;
-    QFrame *fraGregorius = nullptr;
-    QPushButton *chkGregorius = nullptr;
-    QMenu *mnuAbi = nullptr;
+    QFrame *m_fraRaam = nullptr;
+    QFrame *m_fraSisesta = nullptr;
+    QFrame *m_fraVastus = nullptr;
+    QLabel *m_lblVastus = nullptr;
+    QFrame *m_fraArvuta = nullptr;
+    QPushButton *m_cmdArvuta = nullptr;
+    QFrame *m_fraLopeta = nullptr;
+    QPushButton *m_cmdLopeta = nullptr;
+    QFrame *m_fraGregorius = nullptr;
+    QPushButton *m_chkGregorius = nullptr;
+    QMenu *m_mnuAbi = nullptr;
 
     void showEvent(QShowEvent *event) override;
 

@@ -23,54 +23,54 @@ frmJuuliusePaev::frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDe
         QRect(240, 240, 4095, 240),   QRect(240, 2460, 1815, 855), QRect(3720, 2460, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
+    QLabel *lblSisesta = addLabel(m_fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 2055, 240),
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
-    tkpKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpKuupäev"),
-                                       QRect(2520, 360, 1260, 330));
-    tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
-    tkpKuupaev->setMaksimum(2299);
-    tkpKuupaev->setMiinimum(100);
-    setBuddy(lblSisesta, tkpKuupaev);
-    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1935, 255),
+    m_tkpKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpKuupäev"),
+                                             QRect(2520, 360, 1260, 330));
+    m_tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
+    m_tkpKuupaev->setMaksimum(2299);
+    m_tkpKuupaev->setMiinimum(100);
+    setBuddy(lblSisesta, m_tkpKuupaev);
+    addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1935, 255),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
 
     buildButtons(layout);
 
-    chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
-                                 QRect(3120, 1200, 1935, 375), QRect(0, 0, 1815, 300), 20, true);
-    connectJulianBox(chkJuliuseKal, chkJuliuseKal);
-    pairJulianBox(chkJuliuseKal, tkpKuupaev);
+    m_chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
+                                   QRect(3120, 1200, 1935, 375), QRect(0, 0, 1815, 300), 20, true);
+    connectJulianBox(m_chkJuliuseKal, m_chkJuliuseKal);
+    pairJulianBox(m_chkJuliuseKal, m_tkpKuupaev);
     addGregorius(QRect(4680, 1965, 375, 375), QRect(0, 0, 375, 375), 273, 241,
                  QStringLiteral("Sisestatud kuupäev jääb aega enne 15.10.1582, "));
 
-    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
-        cmdArvuta->setEnabled(kuupaevOige);
-        lockJulianBox(chkJuliuseKal, enneGregoriust);
+    connect(m_tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
+        m_cmdArvuta->setEnabled(kuupaevOige);
+        lockJulianBox(m_chkJuliuseKal, enneGregoriust);
     });
-    connect(tkpKuupaev, &TKKuupKast::TKEnterPress, this, [this] { pressArvuta(); });
-    connect(tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
+    connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { focusTo(m_cmdArvuta); });
 }
 
 QWidget *frmJuuliusePaev::focusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    return tkpKuupaev;
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    return m_tkpKuupaev;
 }
 
 bool frmJuuliusePaev::inputBeforeReform() const
 {
     // A date of the Julian calendar only (29.02.1500) has no Gregorian
     // reading for "G" to offer.
-    return tkpKuupaev->TKEnneGregoriust() && !validOnlyInJulianReading(tkpKuupaev);
+    return m_tkpKuupaev->TKEnneGregoriust() && !validOnlyInJulianReading(m_tkpKuupaev);
 }
 
 void frmJuuliusePaev::showAnswer()
 {
-    const double julian = tkpKuupaev->TKKuupaevGr();
-    const double gregorian = tkpKuupaev->TKKuupaev();
-    const bool useJulian = julianReading(chkJuliuseKal);
+    const double julian = m_tkpKuupaev->TKKuupaevGr();
+    const double gregorian = m_tkpKuupaev->TKKuupaev();
+    const bool useJulian = julianReading(m_chkJuliuseKal);
     setAnswer([&] {
         return modArvutused::DayDescription(useJulian ? julian : gregorian, m_dayDescriptionMode);
     });
@@ -78,11 +78,11 @@ void frmJuuliusePaev::showAnswer()
 
 void frmJuuliusePaev::showGregorianAnswer(bool gregorian)
 {
-    const double date = gregorian ? tkpKuupaev->TKKuupaev() : tkpKuupaev->TKKuupaevGr();
+    const double date = gregorian ? m_tkpKuupaev->TKKuupaev() : m_tkpKuupaev->TKKuupaevGr();
     setAnswer([&] { return modArvutused::DayDescription(date, m_dayDescriptionMode); });
 }
 
 void frmJuuliusePaev::clearInputs()
 {
-    tkpKuupaev->TKClear();
+    m_tkpKuupaev->TKClear();
 }

@@ -27,7 +27,7 @@ protected:
     bool inputBeforeReform() const override;
 
 private:
-    TKKuupKast *tkpKuupaev = nullptr;
-    FrameCheckBox *chkJuliuseKal = nullptr;
+    TKKuupKast *m_tkpKuupaev = nullptr;
+    FrameCheckBox *m_chkJuliuseKal = nullptr;
     QString m_dayDescriptionMode;
 };

@@ -28,47 +28,47 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 3735, 240),   QRect(240, 2400, 1815, 855), QRect(3480, 2400, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
+    QLabel *lblSisesta = addLabel(m_fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 1275, 240), QStringLiteral("&Juliuse päev"));
-    takJuliusePaev = forms::widget<TKArvuKast>(fraSisesta, QStringLiteral("takJuliusePäev"),
-                                           QRect(2160, 360, 1035, 330));
-    takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
-    takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
+    m_takJuliusePaev = forms::widget<TKArvuKast>(m_fraSisesta, QStringLiteral("takJuliusePäev"),
+                                                 QRect(2160, 360, 1035, 330));
+    m_takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
+    m_takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
                                    {QStringLiteral("lubanull"), false},
                                    {QStringLiteral("maksimaalnev"), 2561100},
                                    {QStringLiteral("minimaalnev"), 1757600},
                                    {QStringLiteral("maxpikkus"), 0}});
-    setBuddy(lblSisesta, takJuliusePaev);
-    addRangeLabel(fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
+    setBuddy(lblSisesta, m_takJuliusePaev);
+    addRangeLabel(m_fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
                   QStringLiteral("{1 757 600 - 2 561 100}"));
 
     buildButtons(layout);
 
-    chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
-                                 QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true);
-    connectJulianBox(chkJuliuseKal, chkJuliuseKal);
+    m_chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
+                                   QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true);
+    connectJulianBox(m_chkJuliuseKal, m_chkJuliuseKal);
     addGregorius(QRect(4380, 1905, 375, 375), QRect(0, 0, 375, 375), 249, 217,
                  QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));
 
-    connect(takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
-        cmdArvuta->setEnabled(arvPiirides);
-        lockJulianBox(chkJuliuseKal, dayNumber() < kReformDay);
+    connect(m_takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
+        m_cmdArvuta->setEnabled(arvPiirides);
+        lockJulianBox(m_chkJuliuseKal, dayNumber() < kReformDay);
     });
-    connect(takJuliusePaev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
-    connect(takJuliusePaev, &TKArvuKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
+    connect(m_takJuliusePaev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(m_takJuliusePaev, &TKArvuKast::TKFullChange, this, [this] { focusTo(m_cmdArvuta); });
 }
 
 qint32 frmKuupaev::dayNumber() const
 {
-    const qint64 n = numberValue(takJuliusePaev->TKArv());
+    const qint64 n = numberValue(m_takJuliusePaev->TKArv());
     return n >= 1757600 && n <= 2561100 ? qint32(n) : 0;
 }
 
 QWidget *frmKuupaev::focusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    return takJuliusePaev;
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    return m_takJuliusePaev;
 }
 
 bool frmKuupaev::inputBeforeReform() const
@@ -79,7 +79,7 @@ bool frmKuupaev::inputBeforeReform() const
 void frmKuupaev::showAnswer()
 {
     const qint32 n = dayNumber();
-    const bool julian = julianReading(chkJuliuseKal);
+    const bool julian = julianReading(m_chkJuliuseKal);
     setAnswer([&] { return modArvutused::JulianDayToDateText(n, julian); });
 }
 
@@ -91,5 +91,5 @@ void frmKuupaev::showGregorianAnswer(bool gregorian)
 
 void frmKuupaev::clearInputs()
 {
-    takJuliusePaev->TKClear();
+    m_takJuliusePaev->TKClear();
 }

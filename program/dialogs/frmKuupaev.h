@@ -24,6 +24,6 @@ private:
     // The box's number, 0 while it is empty or outside 1 757 600 .. 2 561 100.
     qint32 dayNumber() const;
 
-    TKArvuKast *takJuliusePaev = nullptr;
-    FrameCheckBox *chkJuliuseKal = nullptr;
+    TKArvuKast *m_takJuliusePaev = nullptr;
+    FrameCheckBox *m_chkJuliuseKal = nullptr;
 };

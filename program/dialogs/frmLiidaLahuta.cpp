@@ -23,24 +23,24 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 4335, 240),   QRect(240, 3660, 1815, 855), QRect(3960, 3660, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisesta = addLabel(fraSisesta, QStringLiteral("lblSisesta"),
+    QLabel *lblSisesta = addLabel(m_fraSisesta, QStringLiteral("lblSisesta"),
                                   QRect(240, 390, 2070, 240),
                                   QStringLiteral("&Kuupäev  (pp.kk.aaaa)"));
-    tkpKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpKuupäev"),
-                                       QRect(2640, 360, 1260, 330));
-    tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
-    tkpKuupaev->setMaksimum(2079);
-    tkpKuupaev->setMiinimum(320);
-    setBuddy(lblSisesta, tkpKuupaev);
-    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1905, 195),
+    m_tkpKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpKuupäev"),
+                                             QRect(2640, 360, 1260, 330));
+    m_tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
+    m_tkpKuupaev->setMaksimum(2079);
+    m_tkpKuupaev->setMiinimum(320);
+    setBuddy(lblSisesta, m_tkpKuupaev);
+    addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1905, 195),
                   QStringLiteral("{01.01.320 - 31.12.2079}"));
-    QLabel *lblLiidaLahuta = addLabel(fraSisesta, QStringLiteral("lblLiidaLahuta"),
+    QLabel *lblLiidaLahuta = addLabel(m_fraSisesta, QStringLiteral("lblLiidaLahuta"),
                                       QRect(240, 1260, 2790, 240),
                                       QStringLiteral("&Aastate, kuude ja päevade arv:"));
 
     auto numberBox = [this](const QString &name, const QString &accessibleName, QRect twips,
                             int maximum) {
-        auto *box = forms::widget<TKArvuKast>(fraSisesta, name, twips);
+        auto *box = forms::widget<TKArvuKast>(m_fraSisesta, name, twips);
         box->setAccessibleName(accessibleName);
         box->loadPersisted({{QStringLiteral("lubanegarv"), false},
                             {QStringLiteral("lubanull"), true},
@@ -49,84 +49,84 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
                             {QStringLiteral("maxpikkus"), 0}});
         return box;
     };
-    takAasta = numberBox(QStringLiteral("takAasta"), QStringLiteral("Aastate arv"),
-                         QRect(240, 1680, 495, 330), 219);
-    takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"),
-                       QRect(1110, 1680, 615, 330), 2639);
-    takPaev = numberBox(QStringLiteral("takPäev"), QStringLiteral("Päevade arv"),
-                        QRect(2100, 1680, 735, 330), 79999);
-    setBuddy(lblLiidaLahuta, takAasta);
+    m_takAasta = numberBox(QStringLiteral("takAasta"), QStringLiteral("Aastate arv"),
+                           QRect(240, 1680, 495, 330), 219);
+    m_takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"),
+                         QRect(1110, 1680, 615, 330), 2639);
+    m_takPaev = numberBox(QStringLiteral("takPäev"), QStringLiteral("Päevade arv"),
+                          QRect(2100, 1680, 735, 330), 79999);
+    setBuddy(lblLiidaLahuta, m_takAasta);
 
     auto limitLabel = [this](const QString &name, QRect twips, const QString &text) {
-        QLabel *l = addRangeLabel(fraSisesta, name, twips, text);
+        QLabel *l = addRangeLabel(m_fraSisesta, name, twips, text);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return l;
     };
     limitLabel(QStringLiteral("lblAasta"), QRect(240, 2100, 495, 255), QStringLiteral("< 220"));
-    lblKuu = limitLabel(QStringLiteral("lblKuu"), QRect(1110, 2100, 615, 255), QStringLiteral("< 2640"));
-    lblPaev = limitLabel(QStringLiteral("lblPäev"), QRect(2100, 2100, 735, 255),
-                         QStringLiteral("< 80 000"));
+    m_lblKuu = limitLabel(QStringLiteral("lblKuu"), QRect(1110, 2100, 615, 255), QStringLiteral("< 2640"));
+    m_lblPaev = limitLabel(QStringLiteral("lblPäev"), QRect(2100, 2100, 735, 255),
+                           QStringLiteral("< 80 000"));
 
     buildButtons(layout);
 
-    chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
-                                 QRect(3240, 1080, 1935, 375), QRect(0, 0, 1815, 255), 40, false);
-    chkJuliuseKal->setEnabled(false);
-    pairJulianBox(chkJuliuseKal, tkpKuupaev);
-    connect(chkJuliuseKal, &FrameCheckBox::mouseReleased, this,
+    m_chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
+                                   QRect(3240, 1080, 1935, 375), QRect(0, 0, 1815, 255), 40, false);
+    m_chkJuliuseKal->setEnabled(false);
+    pairJulianBox(m_chkJuliuseKal, m_tkpKuupaev);
+    connect(m_chkJuliuseKal, &FrameCheckBox::mouseReleased, this,
             [this](Qt::MouseButton button, const QPoint &globalPos) {
                 if (button == Qt::RightButton)
-                    showHelpMenu(chkJuliuseKal, globalPos);
+                    showHelpMenu(m_chkJuliuseKal, globalPos);
                 else
                     recomputeOrFocus();
             });
 
     QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(3960, 1680, 1215, 975));
-    chkLiida = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLiida"),
-                                        QRect(120, 240, 975, 255));
-    chkLiida->setText(QStringLiteral("Liida"));
-    chkLiida->setChecked(true);
-    chkLahuta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLahuta"),
-                                         QRect(120, 600, 975, 255));
-    chkLahuta->setText(QStringLiteral("Lahuta"));
+    m_chkLiida = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLiida"),
+                                              QRect(120, 240, 975, 255));
+    m_chkLiida->setText(QStringLiteral("Liida"));
+    m_chkLiida->setChecked(true);
+    m_chkLahuta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLahuta"),
+                                               QRect(120, 600, 975, 255));
+    m_chkLahuta->setText(QStringLiteral("Lahuta"));
     // Every press switches the operation; the release shows it in both boxes.
-    for (FrameCheckBox *box : {chkLiida, chkLahuta}) {
+    for (FrameCheckBox *box : {m_chkLiida, m_chkLahuta}) {
         box->setRefuseClicks(true);
         connect(box, &FrameCheckBox::mousePressed, this,
-                [this](Qt::MouseButton, const QPoint &) { AddMode = !AddMode; });
+                [this](Qt::MouseButton, const QPoint &) { m_addMode = !m_addMode; });
         connect(box, &FrameCheckBox::mouseReleased, this, [this](Qt::MouseButton, const QPoint &) {
-            chkLiida->setChecked(AddMode);
-            chkLahuta->setChecked(!AddMode);
+            m_chkLiida->setChecked(m_addMode);
+            m_chkLahuta->setChecked(!m_addMode);
             recomputeOrFocus();
         });
     }
 
-    connect(tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool, bool kuupaevOige) {
-        cmdArvuta->setEnabled(kuupaevOige);
+    connect(m_tkpKuupaev, &TKKuupKast::TKChange, this, [this](bool, bool kuupaevOige) {
+        m_cmdArvuta->setEnabled(kuupaevOige);
         UpdateJulianBox();
     });
-    connect(tkpKuupaev, &TKKuupKast::TKEnterPress, this, [this] { pressArvuta(); });
-    connect(tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] {
+    connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] {
         if (years() == 0)
-            focusTo(takAasta);
+            focusTo(m_takAasta);
         else if (months() == 0)
-            focusTo(takKuu);
+            focusTo(m_takKuu);
         else if (days() == 0)
-            focusTo(takPaev);
+            focusTo(m_takPaev);
         else
-            focusTo(cmdArvuta);
+            focusTo(m_cmdArvuta);
     });
 
-    for (TKArvuKast *box : {takAasta, takKuu}) {
+    for (TKArvuKast *box : {m_takAasta, m_takKuu}) {
         connect(box, &TKArvuKast::TKChange, this, [this](bool) {
             UpdateLimits();
             UpdateJulianBox();
         });
     }
-    connect(takPaev, &TKArvuKast::TKChange, this, [this](bool) { UpdateJulianBox(); });
-    for (TKArvuKast *box : {takAasta, takKuu, takPaev}) {
+    connect(m_takPaev, &TKArvuKast::TKChange, this, [this](bool) { UpdateJulianBox(); });
+    for (TKArvuKast *box : {m_takAasta, m_takKuu, m_takPaev}) {
         connect(box, &TKArvuKast::TKEnterPress, this, [this] {
-            if (tkpKuupaev->TKKuupaevOige())
+            if (m_tkpKuupaev->TKKuupaevOige())
                 pressArvuta();
         });
     }
@@ -139,64 +139,64 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
             }
         }
     };
-    connect(takAasta, &TKArvuKast::TKFullChange, this, [this, firstOf] {
-        firstOf({months() == 0 ? takKuu : nullptr, days() == 0 ? takPaev : nullptr,
-                 cmdArvuta->isEnabled() ? cmdArvuta : nullptr, tkpKuupaev});
+    connect(m_takAasta, &TKArvuKast::TKFullChange, this, [this, firstOf] {
+        firstOf({months() == 0 ? m_takKuu : nullptr, days() == 0 ? m_takPaev : nullptr,
+                 m_cmdArvuta->isEnabled() ? m_cmdArvuta : nullptr, m_tkpKuupaev});
     });
-    connect(takKuu, &TKArvuKast::TKFullChange, this, [this, firstOf] {
+    connect(m_takKuu, &TKArvuKast::TKFullChange, this, [this, firstOf] {
         QWidget *again = nullptr;
-        if (tkpKuupaev->TKKuupaevOige())
-            again = years() == 0 ? static_cast<QWidget *>(takAasta) : takKuu;
-        firstOf({days() == 0 ? takPaev : nullptr, cmdArvuta->isEnabled() ? cmdArvuta : nullptr,
-                 again, tkpKuupaev});
+        if (m_tkpKuupaev->TKKuupaevOige())
+            again = years() == 0 ? static_cast<QWidget *>(m_takAasta) : m_takKuu;
+        firstOf({days() == 0 ? m_takPaev : nullptr, m_cmdArvuta->isEnabled() ? m_cmdArvuta : nullptr,
+                 again, m_tkpKuupaev});
     });
-    connect(takPaev, &TKArvuKast::TKFullChange, this, [this, firstOf] {
+    connect(m_takPaev, &TKArvuKast::TKFullChange, this, [this, firstOf] {
         QWidget *again = nullptr;
-        if (tkpKuupaev->TKKuupaevOige())
-            again = years() == 0 ? static_cast<QWidget *>(takAasta)
-                                 : months() == 0 ? static_cast<QWidget *>(takKuu) : takPaev;
-        firstOf({cmdArvuta->isEnabled() ? cmdArvuta : nullptr, again, tkpKuupaev});
+        if (m_tkpKuupaev->TKKuupaevOige())
+            again = years() == 0 ? static_cast<QWidget *>(m_takAasta)
+                                 : months() == 0 ? static_cast<QWidget *>(m_takKuu) : m_takPaev;
+        firstOf({m_cmdArvuta->isEnabled() ? m_cmdArvuta : nullptr, again, m_tkpKuupaev});
     });
 }
 
 qint64 frmLiidaLahuta::years() const
 {
-    return numberValue(takAasta->TKArv());
+    return numberValue(m_takAasta->TKArv());
 }
 
 qint64 frmLiidaLahuta::months() const
 {
-    return numberValue(takKuu->TKArv());
+    return numberValue(m_takKuu->TKArv());
 }
 
 qint64 frmLiidaLahuta::days() const
 {
-    return numberValue(takPaev->TKArv());
+    return numberValue(m_takPaev->TKArv());
 }
 
 void frmLiidaLahuta::UpdateLimits()
 {
     const qint64 m = months();
     if (years() == 0) {
-        takKuu->setTKMaksimaalneVaartus(2639);
-        lblKuu->setText(QStringLiteral("< 2640"));
-        takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 79999);
-        lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 80 000"));
+        m_takKuu->setTKMaksimaalneVaartus(2639);
+        m_lblKuu->setText(QStringLiteral("< 2640"));
+        m_takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 79999);
+        m_lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 80 000"));
     } else {
-        takKuu->setTKMaksimaalneVaartus(11);
-        lblKuu->setText(QStringLiteral("< 12"));
-        takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 365);
-        lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 366"));
+        m_takKuu->setTKMaksimaalneVaartus(11);
+        m_lblKuu->setText(QStringLiteral("< 12"));
+        m_takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 365);
+        m_lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 366"));
     }
 }
 
 void frmLiidaLahuta::UpdateJulianBox()
 {
-    const bool valid = tkpKuupaev->TKKuupaevOige();
+    const bool valid = m_tkpKuupaev->TKKuupaevOige();
     // A day of the Julian calendar only (29.02.1700) has only that reading.
-    bool offered = valid && validOnlyInJulianReading(tkpKuupaev);
+    bool offered = valid && validOnlyInJulianReading(m_tkpKuupaev);
     if (!offered && valid && years() == 0 && months() == 0) {
-        const double date = tkpKuupaev->TKKuupaev();
+        const double date = m_tkpKuupaev->TKKuupaev();
         const qint64 n = days();
         const int from = datevalue::Year(date - double(n));
         const int to = datevalue::Year(date + double(n));
@@ -207,34 +207,34 @@ void frmLiidaLahuta::UpdateJulianBox()
     // While the date is being typed (not valid yet) the box keeps the
     // reading chosen for it, so that a Julian date can be typed over another.
     if (!offered && valid)
-        chkJuliuseKal->setChecked(false);
-    chkJuliuseKal->setEnabled(offered);
+        m_chkJuliuseKal->setChecked(false);
+    m_chkJuliuseKal->setEnabled(offered);
 }
 
 QWidget *frmLiidaLahuta::focusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    return tkpKuupaev;
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    return m_tkpKuupaev;
 }
 
 QWidget *frmLiidaLahuta::closeFocusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    if (tkpKuupaev->TKKuupaevOige()) {
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    if (m_tkpKuupaev->TKKuupaevOige()) {
         if (years() == 0)
-            return takAasta;
+            return m_takAasta;
         if (months() == 0)
-            return takKuu;
-        return takPaev;
+            return m_takKuu;
+        return m_takPaev;
     }
-    return tkpKuupaev;
+    return m_tkpKuupaev;
 }
 
 void frmLiidaLahuta::showAnswer()
 {
-    const bool julian = chkJuliuseKal->isChecked();
+    const bool julian = m_chkJuliuseKal->isChecked();
     const qint16 y = qint16(years());
     const qint16 m = qint16(months());
     const qint32 d = qint32(days());
@@ -242,20 +242,20 @@ void frmLiidaLahuta::showAnswer()
     QString gregorianText;
     // Both readings are computed; a refusal of one leaves its text empty.
     runArithmetic([&] {
-        julianText = modArvutused::ShiftedDateText(tkpKuupaev->TKKuupaevGr(), y, m, d, AddMode, true);
+        julianText = modArvutused::ShiftedDateText(m_tkpKuupaev->TKKuupaevGr(), y, m, d, m_addMode, true);
     });
     runArithmetic([&] {
-        gregorianText = modArvutused::ShiftedDateText(tkpKuupaev->TKKuupaev(), y, m, d, AddMode, false);
+        gregorianText = modArvutused::ShiftedDateText(m_tkpKuupaev->TKKuupaev(), y, m, d, m_addMode, false);
     });
-    lblVastus->setText(julian ? julianText : gregorianText);
+    m_lblVastus->setText(julian ? julianText : gregorianText);
 }
 
 void frmLiidaLahuta::clearInputs()
 {
-    takAasta->TKClear();
-    takKuu->TKClear();
-    takPaev->TKClear();
-    tkpKuupaev->TKClear();
+    m_takAasta->TKClear();
+    m_takKuu->TKClear();
+    m_takPaev->TKClear();
+    m_tkpKuupaev->TKClear();
     // An empty date keeps no reading.
-    chkJuliuseKal->setChecked(false);
+    m_chkJuliuseKal->setChecked(false);
 }

@@ -17,7 +17,7 @@ public:
     explicit frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent = nullptr);
 
     // True while the operation is adding ("Liida").
-    bool addMode() const { return AddMode; }
+    bool addMode() const { return m_addMode; }
 
 protected:
     QWidget *focusTarget() const override;
@@ -32,14 +32,14 @@ private:
     qint64 months() const;
     qint64 days() const;
 
-    TKKuupKast *tkpKuupaev = nullptr;
-    TKArvuKast *takAasta = nullptr;
-    TKArvuKast *takKuu = nullptr;
-    TKArvuKast *takPaev = nullptr;
-    QLabel *lblKuu = nullptr;
-    QLabel *lblPaev = nullptr;
-    FrameCheckBox *chkLiida = nullptr;
-    FrameCheckBox *chkLahuta = nullptr;
-    FrameCheckBox *chkJuliuseKal = nullptr;
-    bool AddMode = true;
+    TKKuupKast *m_tkpKuupaev = nullptr;
+    TKArvuKast *m_takAasta = nullptr;
+    TKArvuKast *m_takKuu = nullptr;
+    TKArvuKast *m_takPaev = nullptr;
+    QLabel *m_lblKuu = nullptr;
+    QLabel *m_lblPaev = nullptr;
+    FrameCheckBox *m_chkLiida = nullptr;
+    FrameCheckBox *m_chkLahuta = nullptr;
+    FrameCheckBox *m_chkJuliuseKal = nullptr;
+    bool m_addMode = true;
 };

@@ -19,43 +19,43 @@ frmLiigaasta::frmLiigaasta(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 2655, 240),   QRect(240, 1980, 1815, 855), QRect(2400, 1980, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblAasta = addLabel(fraSisesta, QStringLiteral("lblAasta"), QRect(330, 345, 645, 240),
+    QLabel *lblAasta = addLabel(m_fraSisesta, QStringLiteral("lblAasta"), QRect(330, 345, 645, 240),
                                 QStringLiteral("&Aasta"));
-    addRangeLabel(fraSisesta, QStringLiteral("lblVahemik"), QRect(1005, 375, 975, 255),
+    addRangeLabel(m_fraSisesta, QStringLiteral("lblVahemik"), QRect(1005, 375, 975, 255),
                   QStringLiteral("(100 - 2299)"));
-    takAasta = forms::widget<TKArvuKast>(fraSisesta, QStringLiteral("takAasta"),
-                                     QRect(2160, 300, 615, 330));
-    takAasta->setAccessibleName(QStringLiteral("Aasta"));
-    takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
+    m_takAasta = forms::widget<TKArvuKast>(m_fraSisesta, QStringLiteral("takAasta"),
+                                           QRect(2160, 300, 615, 330));
+    m_takAasta->setAccessibleName(QStringLiteral("Aasta"));
+    m_takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
                              {QStringLiteral("lubanull"), false},
                              {QStringLiteral("maksimaalnev"), 2299},
                              {QStringLiteral("minimaalnev"), 100},
                              {QStringLiteral("maxpikkus"), 0}});
-    setBuddy(lblAasta, takAasta);
+    setBuddy(lblAasta, m_takAasta);
 
     buildButtons(layout);
 
-    connect(takAasta, &TKArvuKast::TKChange, this,
-            [this](bool arvPiirides) { cmdArvuta->setEnabled(arvPiirides); });
-    connect(takAasta, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
-    connect(takAasta, &TKArvuKast::TKFullChange, this, [this] { focusTo(cmdArvuta); });
+    connect(m_takAasta, &TKArvuKast::TKChange, this,
+            [this](bool arvPiirides) { m_cmdArvuta->setEnabled(arvPiirides); });
+    connect(m_takAasta, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(m_takAasta, &TKArvuKast::TKFullChange, this, [this] { focusTo(m_cmdArvuta); });
 }
 
 QWidget *frmLiigaasta::focusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    return takAasta;
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    return m_takAasta;
 }
 
 void frmLiigaasta::showAnswer()
 {
-    const qint64 year = numberValue(takAasta->TKArv());
-    lblVastus->setText(datevalue::IsValidDate(year, 2, 29) ? QStringLiteral("Jah, on liigaasta")
+    const qint64 year = numberValue(m_takAasta->TKArv());
+    m_lblVastus->setText(datevalue::IsValidDate(year, 2, 29) ? QStringLiteral("Jah, on liigaasta")
                                                            : QStringLiteral("Ei ole liigaasta"));
 }
 
 void frmLiigaasta::clearInputs()
 {
-    takAasta->TKClear();
+    m_takAasta->TKClear();
 }

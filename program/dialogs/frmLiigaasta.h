@@ -17,5 +17,5 @@ protected:
     void clearInputs() override;
 
 private:
-    TKArvuKast *takAasta = nullptr;
+    TKArvuKast *m_takAasta = nullptr;
 };

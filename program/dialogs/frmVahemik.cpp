@@ -23,74 +23,74 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
         QRect(240, 240, 5175, 240),   QRect(240, 3480, 1815, 855), QRect(4800, 3480, 1815, 855)};
     buildCommon(layout);
 
-    QLabel *lblSisestaAlgus = addLabel(fraSisesta, QStringLiteral("lblSisestaAlgus"),
+    QLabel *lblSisestaAlgus = addLabel(m_fraSisesta, QStringLiteral("lblSisestaAlgus"),
                                        QRect(240, 360, 1620, 240),
                                        QStringLiteral("&Esimene kuupäev"));
-    tkpIKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpIKuupäev"),
-                                        QRect(2235, 360, 1260, 330));
-    tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
-    addRangeLabel(fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1785, 195),
+    m_tkpIKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpIKuupäev"),
+                                              QRect(2235, 360, 1260, 330));
+    m_tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
+    addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1785, 195),
                   QStringLiteral("{03.01.100 - 31.12.2299}"));
-    QLabel *lblSisestaLopp = addLabel(fraSisesta, QStringLiteral("lblSisestaLõpp"),
+    QLabel *lblSisestaLopp = addLabel(m_fraSisesta, QStringLiteral("lblSisestaLõpp"),
                                       QRect(240, 960, 1350, 240), QStringLiteral("&Teine kuupäev"));
-    tkpIIKuupaev = forms::widget<TKKuupKast>(fraSisesta, QStringLiteral("tkpIIKuupäev"),
-                                         QRect(2235, 840, 1260, 330));
-    tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
-    for (TKKuupKast *box : {tkpIKuupaev, tkpIIKuupaev}) {
+    m_tkpIIKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpIIKuupäev"),
+                                               QRect(2235, 840, 1260, 330));
+    m_tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
+    for (TKKuupKast *box : {m_tkpIKuupaev, m_tkpIIKuupaev}) {
         box->setMaksimum(2299);
         box->setMiinimum(100);
     }
-    setBuddy(lblSisestaAlgus, tkpIKuupaev);
-    setBuddy(lblSisestaLopp, tkpIIKuupaev);
+    setBuddy(lblSisestaAlgus, m_tkpIKuupaev);
+    setBuddy(lblSisestaLopp, m_tkpIIKuupaev);
 
     buildButtons(layout);
 
-    chkIJuliuseKal = addJulianBox(QStringLiteral("fraIJuliuseKal"), QStringLiteral("chkIJuliuseKal"),
-                                  QRect(4200, 750, 1935, 375), QRect(0, 0, 1815, 255), 20, true);
-    chkIIJuliuseKal = addJulianBox(QStringLiteral("fraIIJuliuseKal"),
-                                   QStringLiteral("chkIIJuliuseKal"), QRect(4200, 1365, 1935, 375),
+    m_chkIJuliuseKal = addJulianBox(QStringLiteral("fraIJuliuseKal"), QStringLiteral("chkIJuliuseKal"),
+                                    QRect(4200, 750, 1935, 375), QRect(0, 0, 1815, 255), 20, true);
+    m_chkIIJuliuseKal = addJulianBox(QStringLiteral("fraIIJuliuseKal"),
+                                     QStringLiteral("chkIIJuliuseKal"), QRect(4200, 1365, 1935, 375),
                                    QRect(0, 0, 1815, 255), 20, true);
-    connectJulianBox(chkIJuliuseKal, chkIJuliuseKal);
-    connectJulianBox(chkIIJuliuseKal, chkIJuliuseKal);
-    pairJulianBox(chkIJuliuseKal, tkpIKuupaev);
-    pairJulianBox(chkIIJuliuseKal, tkpIIKuupaev);
+    connectJulianBox(m_chkIJuliuseKal, m_chkIJuliuseKal);
+    connectJulianBox(m_chkIIJuliuseKal, m_chkIJuliuseKal);
+    pairJulianBox(m_chkIJuliuseKal, m_tkpIKuupaev);
+    pairJulianBox(m_chkIIJuliuseKal, m_tkpIIKuupaev);
 
     QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(1680, 1860, 3615, 615));
-    chkAasta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkAasta"),
-                                        QRect(240, 225, 975, 255));
-    chkAasta->setText(QStringLiteral("aastat"));
-    chkKuu = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkKuu"), QRect(1440, 225, 855, 255));
-    chkKuu->setText(QStringLiteral("kuud"));
-    chkPaev = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkPäev"),
-                                       QRect(2520, 225, 975, 255));
-    chkPaev->setText(QStringLiteral("päeva"));
-    chkPaev->setTristate(true);
-    chkPaev->setCheckState(Qt::PartiallyChecked);
-    chkPaev->setRefuseClicks(true);
-    chkAasta->setEnabled(false);
-    chkKuu->setEnabled(false);
+    m_chkAasta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkAasta"),
+                                              QRect(240, 225, 975, 255));
+    m_chkAasta->setText(QStringLiteral("aastat"));
+    m_chkKuu = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkKuu"), QRect(1440, 225, 855, 255));
+    m_chkKuu->setText(QStringLiteral("kuud"));
+    m_chkPaev = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkPäev"),
+                                             QRect(2520, 225, 975, 255));
+    m_chkPaev->setText(QStringLiteral("päeva"));
+    m_chkPaev->setTristate(true);
+    m_chkPaev->setCheckState(Qt::PartiallyChecked);
+    m_chkPaev->setRefuseClicks(true);
+    m_chkAasta->setEnabled(false);
+    m_chkKuu->setEnabled(false);
 
-    for (FrameCheckBox *box : {chkAasta, chkKuu}) {
+    for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
         connect(box, &FrameCheckBox::mouseReleased, this,
                 [this](Qt::MouseButton, const QPoint &) { recomputeOrFocus(); });
     }
-    connect(chkPaev, &FrameCheckBox::mousePressed, this,
+    connect(m_chkPaev, &FrameCheckBox::mousePressed, this,
             [this](Qt::MouseButton, const QPoint &) { recomputeOrFocus(); });
 
-    connect(tkpIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
-        dateChanged(tkpIIKuupaev, chkIJuliuseKal, enneGregoriust, kuupaevOige);
+    connect(m_tkpIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
+        dateChanged(m_tkpIIKuupaev, m_chkIJuliuseKal, enneGregoriust, kuupaevOige);
     });
-    connect(tkpIIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
-        dateChanged(tkpIKuupaev, chkIIJuliuseKal, enneGregoriust, kuupaevOige);
+    connect(m_tkpIIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
+        dateChanged(m_tkpIKuupaev, m_chkIIJuliuseKal, enneGregoriust, kuupaevOige);
     });
-    for (auto [box, other] : {std::pair{tkpIKuupaev, tkpIIKuupaev}, std::pair{tkpIIKuupaev, tkpIKuupaev}}) {
+    for (auto [box, other] : {std::pair{m_tkpIKuupaev, m_tkpIIKuupaev}, std::pair{m_tkpIIKuupaev, m_tkpIKuupaev}}) {
         connect(box, &TKKuupKast::TKEnterPress, this, [this, other] {
             if (other->TKKuupaevOige())
                 pressArvuta();
         });
         connect(box, &TKKuupKast::TKFullChange, this, [this, other] {
             if (other->TKKuupaevOige())
-                focusTo(cmdArvuta);
+                focusTo(m_cmdArvuta);
             else
                 focusTo(other);
         });
@@ -104,10 +104,10 @@ void frmVahemik::dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool b
     // The lock may have changed the date's reading and with it its flags
     // (the change that followed has seen to them); go on with the flags as
     // they are now.
-    const TKKuupKast *date = other == tkpIKuupaev ? tkpIIKuupaev : tkpIKuupaev;
+    const TKKuupKast *date = other == m_tkpIKuupaev ? m_tkpIIKuupaev : m_tkpIKuupaev;
     valid = date->TKKuupaevOige();
     if (other->TKKuupaevOige())
-        cmdArvuta->setEnabled(valid);
+        m_cmdArvuta->setEnabled(valid);
     UpdateUnitBoxes();
 }
 
@@ -131,22 +131,22 @@ double quietJulianReading(TKKuupKast *box)
 
 frmVahemik::Readings frmVahemik::readings(bool forAnswer) const
 {
-    const bool firstJulian = julianReading(chkIJuliuseKal);
-    const bool secondJulian = julianReading(chkIIJuliuseKal);
+    const bool firstJulian = julianReading(m_chkIJuliuseKal);
+    const bool secondJulian = julianReading(m_chkIIJuliuseKal);
     auto value = [forAnswer](TKKuupKast *box, bool julian) {
         if (!julian)
             return box->TKKuupaev();
         return forAnswer ? box->TKKuupaevGr() : quietJulianReading(box);
     };
     // Both readings are fetched before either is chosen.
-    const double first = value(tkpIKuupaev, firstJulian);
-    const double second = value(tkpIIKuupaev, secondJulian);
+    const double first = value(m_tkpIKuupaev, firstJulian);
+    const double second = value(m_tkpIIKuupaev, secondJulian);
     return {first, second, firstJulian && secondJulian};
 }
 
 void frmVahemik::UpdateUnitBoxes()
 {
-    if (tkpIKuupaev->TKKuupaevOige() && tkpIIKuupaev->TKKuupaevOige()) {
+    if (m_tkpIKuupaev->TKKuupaevOige() && m_tkpIIKuupaev->TKKuupaevOige()) {
         // The same values, in the same calendar, as the answer counts: the
         // units are offered only where the answer can use them.
         const Readings r = readings(false);
@@ -157,20 +157,20 @@ void frmVahemik::UpdateUnitBoxes()
                                                       : datevalue::YmdOf(r.second);
             const int years = b.year - a.year;
             if (years > 0) {
-                chkAasta->setEnabled(true);
-                chkKuu->setEnabled(true);
+                m_chkAasta->setEnabled(true);
+                m_chkKuu->setEnabled(true);
                 return;
             }
             const int months = 12 * years + b.month - a.month;
             if (months > 0) {
-                chkAasta->setChecked(false);
-                chkAasta->setEnabled(false);
-                chkKuu->setEnabled(true);
+                m_chkAasta->setChecked(false);
+                m_chkAasta->setEnabled(false);
+                m_chkKuu->setEnabled(true);
                 return;
             }
         }
     }
-    for (FrameCheckBox *box : {chkAasta, chkKuu}) {
+    for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
         box->setChecked(false);
         box->setEnabled(false);
     }
@@ -184,11 +184,11 @@ void frmVahemik::julianBoxToggled(FrameCheckBox *)
 
 QWidget *frmVahemik::focusTarget() const
 {
-    if (cmdArvuta->isEnabled())
-        return cmdArvuta;
-    if (tkpIKuupaev->TKKuupaevOige())
-        return tkpIIKuupaev;
-    return tkpIKuupaev;
+    if (m_cmdArvuta->isEnabled())
+        return m_cmdArvuta;
+    if (m_tkpIKuupaev->TKKuupaevOige())
+        return m_tkpIIKuupaev;
+    return m_tkpIKuupaev;
 }
 
 void frmVahemik::showAnswer()
@@ -197,8 +197,8 @@ void frmVahemik::showAnswer()
     // units are asked for; a date of each calendar is counted in days of
     // the Gregorian calendar.
     const Readings r = readings(true);
-    const bool years = chkAasta->isChecked();
-    const bool months = chkKuu->isChecked();
+    const bool years = m_chkAasta->isChecked();
+    const bool months = m_chkKuu->isChecked();
     setAnswer([&] {
         return modArvutused::IntervalText(r.first, r.second, years, months, r.julianCalendar);
     });
@@ -206,6 +206,6 @@ void frmVahemik::showAnswer()
 
 void frmVahemik::clearInputs()
 {
-    tkpIIKuupaev->TKClear();
-    tkpIKuupaev->TKClear();
+    m_tkpIIKuupaev->TKClear();
+    m_tkpIKuupaev->TKClear();
 }

@@ -33,11 +33,11 @@ private:
     void UpdateUnitBoxes();
     void dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform, bool valid);
 
-    TKKuupKast *tkpIKuupaev = nullptr;
-    TKKuupKast *tkpIIKuupaev = nullptr;
-    FrameCheckBox *chkIJuliuseKal = nullptr;
-    FrameCheckBox *chkIIJuliuseKal = nullptr;
-    FrameCheckBox *chkAasta = nullptr;
-    FrameCheckBox *chkKuu = nullptr;
-    FrameCheckBox *chkPaev = nullptr;
+    TKKuupKast *m_tkpIKuupaev = nullptr;
+    TKKuupKast *m_tkpIIKuupaev = nullptr;
+    FrameCheckBox *m_chkIJuliuseKal = nullptr;
+    FrameCheckBox *m_chkIIJuliuseKal = nullptr;
+    FrameCheckBox *m_chkAasta = nullptr;
+    FrameCheckBox *m_chkKuu = nullptr;
+    FrameCheckBox *m_chkPaev = nullptr;
 };

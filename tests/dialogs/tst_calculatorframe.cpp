@@ -76,7 +76,7 @@ public:
             QRect(240, 240, 2655, 240),  QRect(240, 1980, 1815, 855), QRect(2400, 1980, 1815, 855)};
         buildCommon(layout);
         buildButtons(layout);
-        cmdArvuta->setEnabled(true);
+        m_cmdArvuta->setEnabled(true);
     }
     // The click of cmdArvuta, without the event loop in between.
     void press() { computeOrClear(); }
@@ -84,7 +84,7 @@ public:
     std::function<void()> fail = [] {};
 
 protected:
-    QWidget *focusTarget() const override { return cmdArvuta; }
+    QWidget *focusTarget() const override { return m_cmdArvuta; }
     void showAnswer() override
     {
         setAnswer([this] {
