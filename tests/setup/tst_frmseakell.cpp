@@ -237,7 +237,8 @@ void tst_frmSeaKell::clockLabelTicksOncePerSecond()
     frmSeaKell dialog(m_clock, m_setter);
     auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblKell"));
     QStringList shown{label->text()};
-    // Two seconds in 40 ms ticks from 10:20:30.000.
+    // Two seconds of ticks 40 ms apart from 10:20:30.000: the label changes
+    // only at the turn of a second, however often the dialog is woken.
     for (int i = 0; i < 50; ++i) {
         m_clock.advance(40);
         dialog.tick();
