@@ -4,6 +4,7 @@
 #include "ticker.h"
 #include "readoutTexts.h"
 #include "refusal.h"
+#include "setbuttons.h"
 #include "systemclocksetter.h"
 
 #include <tundkast/tkkellakast.h>
@@ -47,29 +48,17 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
     m_tklKell = forms::widget<TKKellaKast>(fraSea, QStringLiteral("tklKell"), QRect(135, 240, 1050, 330));
     m_tklKell->setAccessibleName(QStringLiteral("Uus kellaaeg"));
 
-    const QFont buttonFont = forms::sans(12);
-    m_cmdLoobu = forms::button(fraRaam, QStringLiteral("cmdLoobu"), QRect(240, 1200, 1185, 495),
-                               QStringLiteral("&Loobu"),
-                               QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
-    m_cmdLoobu->setFont(buttonFont);
-    m_cmdSea = forms::button(fraRaam, QStringLiteral("cmdSea"), QRect(1680, 1200, 1095, 495),
-                             QStringLiteral("&Sea"), QStringLiteral(" Salvesta uus kellaaeg (Enter) "));
-    m_cmdSea->setFont(buttonFont);
-    m_cmdSea->setEnabled(false);
-    setTabOrder(m_tklKell, m_cmdLoobu);
-    setTabOrder(m_cmdLoobu, m_cmdSea);
+    const SetButtons buttons =
+        addSetButtons(this, fraRaam, m_tklKell, QRect(240, 1200, 1185, 495),
+                      QRect(1680, 1200, 1095, 495), QStringLiteral(" Salvesta uus kellaaeg (Enter) "));
+    m_cmdLoobu = buttons.cmdLoobu;
+    m_cmdSea = buttons.cmdSea;
 
     connect(m_tklKell, &TKKellaKast::TKChange, this,
             [this](bool allSet) { m_cmdSea->setEnabled(allSet); });
     connect(m_tklKell, &TKKellaKast::TKEnterPress, m_cmdSea, &QPushButton::click);
     connect(m_tklKell, &TKKellaKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKell::cmdSeaClick);
-    connect(m_cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
-    forms::makeCancelButton(this, m_cmdLoobu);
-    forms::onDragOff(m_cmdLoobu, [this] {
-        QWidget *target = m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tklKell;
-        target->setFocus(Qt::MouseFocusReason);
-    });
 
     m_tmrKell = new forms::Ticker(m_clock, QStringLiteral("tmrKell"), this);
     connect(m_tmrKell, &forms::Ticker::tick, this, &frmSeaKell::tick);

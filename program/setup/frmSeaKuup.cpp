@@ -2,6 +2,7 @@
 
 #include "forms.h"
 #include "refusal.h"
+#include "setbuttons.h"
 #include "systemclocksetter.h"
 
 #include <tundkast/tkkuupkast.h>
@@ -59,29 +60,17 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
                                             {QStringLiteral("miinimum"), 100}});
     forms::place(m_tkpKuupaev, QRect(150, 240, 1260, 330));
 
-    const QFont buttonFont = forms::sans(12);
-    m_cmdLoobu = forms::button(fraRaam, QStringLiteral("cmdLoobu"), QRect(240, 1200, 1425, 495),
-                               QStringLiteral("&Loobu"),
-                               QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
-    m_cmdLoobu->setFont(buttonFont);
-    m_cmdSea = forms::button(fraRaam, QStringLiteral("cmdSea"), QRect(1920, 1200, 1335, 495),
-                             QStringLiteral("&Sea"), QStringLiteral(" Salvesta kuupäev (Enter) "));
-    m_cmdSea->setFont(buttonFont);
-    m_cmdSea->setEnabled(false);
-    setTabOrder(m_tkpKuupaev, m_cmdLoobu);
-    setTabOrder(m_cmdLoobu, m_cmdSea);
+    const SetButtons buttons =
+        addSetButtons(this, fraRaam, m_tkpKuupaev, QRect(240, 1200, 1425, 495),
+                      QRect(1920, 1200, 1335, 495), QStringLiteral(" Salvesta kuupäev (Enter) "));
+    m_cmdLoobu = buttons.cmdLoobu;
+    m_cmdSea = buttons.cmdSea;
 
     connect(m_tkpKuupaev, &TKKuupKast::TKChange, this,
             [this](bool, bool valid) { m_cmdSea->setEnabled(valid); });
     connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, m_cmdSea, &QPushButton::click);
     connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
     connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);
-    connect(m_cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
-    forms::makeCancelButton(this, m_cmdLoobu);
-    forms::onDragOff(m_cmdLoobu, [this] {
-        QWidget *target = m_cmdSea->isEnabled() ? static_cast<QWidget *>(m_cmdSea) : m_tkpKuupaev;
-        target->setFocus(Qt::MouseFocusReason);
-    });
 
     m_tkpKuupaev->setFocus();
 }

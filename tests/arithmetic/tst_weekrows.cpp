@@ -5,10 +5,14 @@
 #include "datevalue.h"
 #include "modArvutused.h"
 #include "weekRows.h"
+#include "weekgrid.h"
 
 #include <QDate>
 #include <QTest>
 
+using weekgrid::expectedCaption;
+using weekgrid::firstGridDay;
+using weekgrid::weekOf;
 using weekrows::WeekRows;
 
 namespace {
@@ -22,41 +26,6 @@ QString text(const WeekRows &rows)
     return parts.join(QLatin1Char(' '));
 }
 
-// The first day of the grid: the 1st moved back to the first column, a whole
-// week back when the 1st already stands there (QDate: Monday = 1).
-QDate firstGridDay(int year, int month, int firstDaySundayIsOne)
-{
-    const QDate first(year, month, 1);
-    const int column0 = firstDaySundayIsOne == 1 ? 7 : firstDaySundayIsOne - 1;
-    int back = (first.dayOfWeek() - column0 + 7) % 7;
-    if (back == 0)
-        back = 7;
-    return first.addDays(-back);
-}
-
-// Also for the days before 1.1.100 and after 31.12.9999, through their day numbers.
-int weekOf(const QDate &d, int firstDay, int firstWeek)
-{
-    return modArvutused::WeekNumberOf(datevalue::FromJdn(d.toJulianDay()), firstDay, firstWeek);
-}
-
-// The caption a row of seven days must carry: its week number, or "53/1"
-// when its December days and its January days carry different numbers.
-QString expectedCaption(const QDate &rowStart, int firstDay, int firstWeek)
-{
-    QList<int> weeks;
-    for (int c = 0; c < 7; ++c) {
-        const int w = weekOf(rowStart.addDays(c), firstDay, firstWeek);
-        if (weeks.isEmpty() || weeks.last() != w)
-            weeks << w;
-    }
-    if (weeks.size() == 1)
-        return QString::number(weeks[0]);
-    if (weeks.size() == 2 && weeks[1] == 1)
-        return QString::number(weeks[0]) + QStringLiteral("/1");
-    return QStringLiteral("?");
-}
-
 // Empty when every row of the month stands right: its caption names the
 // weeks of its days, and it is greyed exactly when none of them is in the month.
 QString fault(int year, int month, int firstDay, int firstWeek)
@@ -65,7 +34,7 @@ QString fault(int year, int month, int firstDay, int firstWeek)
     const QDate first = firstGridDay(year, month, firstDay);
     for (int r = 0; r < 6; ++r) {
         const QDate rowStart = first.addDays(7 * r);
-        const bool inMonth = rowStart.month() == month || rowStart.addDays(6).month() == month;
+        const bool inMonth = weekgrid::rowInMonth(rowStart, month);
         const QString expected = expectedCaption(rowStart, firstDay, firstWeek);
         if (rows.enabled[r] == inMonth && rows.caption[r] == expected)
             continue;

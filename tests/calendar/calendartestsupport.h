@@ -9,6 +9,7 @@
 #include "datevalue.h"
 #include "modArvutused.h"
 #include "testhost.h"
+#include "weekgrid.h"
 
 #include <QFont>
 #include <QLabel>
@@ -78,16 +79,6 @@ inline QLabel *label(const QWidget *w, const char *name)
     return w->findChild<QLabel *>(QString::fromUtf8(name));
 }
 
-// The first day that the grid shows: the 1st of the month moved back to the
-// first column, a whole week back when the 1st already is there.
-inline QDate firstGridDay(int year, int month, int firstDaySundayIsOne)
-{
-    const QDate first(year, month, 1);
-    const int column0 = firstDaySundayIsOne == 1 ? 7 : firstDaySundayIsOne - 1; // Qt's numbering
-    int back = (first.dayOfWeek() - column0 + 7) % 7;
-    if (back == 0)
-        back = 7;
-    return first.addDays(-back);
-}
+using weekgrid::firstGridDay;
 
 } // namespace calendartest

@@ -15,33 +15,7 @@
 
 using namespace calendartest;
 
-namespace {
-
-// Also for the days before 1.1.100 and after 31.12.9999 in the first and
-// last rows, through their day numbers.
-int weekOf(const QDate &d, int firstDay, int firstWeek)
-{
-    return modArvutused::WeekNumberOf(datevalue::FromJdn(d.toJulianDay()), firstDay, firstWeek);
-}
-
-// The caption a grid row must carry: its week number, or "53/1" for a row
-// whose December days and January days carry different numbers.
-QString expectedCaption(const QDate &rowStart, int firstDay, int firstWeek)
-{
-    QList<int> weeks;
-    for (int c = 0; c < 7; ++c) {
-        const int w = weekOf(rowStart.addDays(c), firstDay, firstWeek);
-        if (weeks.isEmpty() || weeks.last() != w)
-            weeks << w;
-    }
-    if (weeks.size() == 1)
-        return QString::number(weeks[0]);
-    if (weeks.size() == 2 && weeks[1] == 1)
-        return QString::number(weeks[0]) + QStringLiteral("/1");
-    return QStringLiteral("?");
-}
-
-} // namespace
+using weekgrid::expectedCaption;
 
 class tst_weekLabels : public QObject {
     Q_OBJECT
@@ -115,7 +89,7 @@ QString tst_weekLabels::checkLabels(int year, int month, int firstDay, int first
     for (int r = 0; r < 6; ++r) {
         const QLabel *l = weekLabel(m_window.get(), r);
         const QDate rowStart = first.addDays(7 * r);
-        const bool inMonth = (rowStart.month() == month) || (rowStart.addDays(6).month() == month);
+        const bool inMonth = weekgrid::rowInMonth(rowStart, month);
         const QString expected = expectedCaption(rowStart, firstDay, firstWeek);
         if (l->isEnabled() && inMonth && l->text() == expected)
             continue;
