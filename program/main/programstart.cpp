@@ -4,6 +4,7 @@
 #include "main/commandline.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
+#include "main/qttranslations.h"
 
 #include <tundkast/tundkast.h>
 
@@ -107,6 +108,9 @@ int runTundrik(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Before any window: Qt's own texts (message-box buttons and the like) in Estonian.
+    if (!qttranslations::install(app))
+        std::fprintf(stderr, "tundrik: Qt-i tekstide eestikeelset kataloogi ei saanud laadida\n");
     QGuiApplication::setDesktopFileName(QStringLiteral("tundrik"));
     QApplication::setWindowIcon(programIconSet());
     installFontSubstitutions();
