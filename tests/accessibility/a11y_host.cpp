@@ -16,6 +16,7 @@
 #include "main/accessibility.h"
 #include "main/fonts.h"
 #include "main/frmAeg.h"
+#include "main/qttranslations.h"
 #include "setup/frmSeaKell.h"
 #include "setup/frmSeaKuup.h"
 #include "setup/frmTKp.h"
@@ -45,6 +46,8 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // As the program does: Qt's own words (role and action names) in Estonian.
+    qttranslations::install(app);
     installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     accessibility::install();

@@ -373,6 +373,313 @@
     </message>
 </context>
 <context>
+    <name>QSpiAccessibleBridge</name>
+    <message>
+        <source>invalid role</source>
+        <translation>vigane roll</translation>
+    </message>
+    <message>
+        <source>title bar</source>
+        <translation>tiitliriba</translation>
+    </message>
+    <message>
+        <source>menu bar</source>
+        <translation>menüüriba</translation>
+    </message>
+    <message>
+        <source>scroll bar</source>
+        <translation>kerimisriba</translation>
+    </message>
+    <message>
+        <source>grip</source>
+        <translation>haarats</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>heli</translation>
+    </message>
+    <message>
+        <source>cursor</source>
+        <translation>kursor</translation>
+    </message>
+    <message>
+        <source>text caret</source>
+        <translation>tekstikursor</translation>
+    </message>
+    <message>
+        <source>alert message</source>
+        <translation>hoiatusteade</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>raam</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>aken</translation>
+    </message>
+    <message>
+        <source>filler</source>
+        <translation>täide</translation>
+    </message>
+    <message>
+        <source>popup menu</source>
+        <translation>hüpikmenüü</translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation>menüü</translation>
+    </message>
+    <message>
+        <source>menu item</source>
+        <translation>menüükäsk</translation>
+    </message>
+    <message>
+        <source>tool tip</source>
+        <translation>kohtspikker</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>rakendus</translation>
+    </message>
+    <message>
+        <source>document</source>
+        <translation>dokument</translation>
+    </message>
+    <message>
+        <source>panel</source>
+        <translation>paneel</translation>
+    </message>
+    <message>
+        <source>chart</source>
+        <translation>diagramm</translation>
+    </message>
+    <message>
+        <source>dialog</source>
+        <translation>dialoog</translation>
+    </message>
+    <message>
+        <source>separator</source>
+        <translation>eraldaja</translation>
+    </message>
+    <message>
+        <source>tool bar</source>
+        <translation>tööriistariba</translation>
+    </message>
+    <message>
+        <source>status bar</source>
+        <translation>olekuriba</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tabel</translation>
+    </message>
+    <message>
+        <source>column header</source>
+        <translation>veerupäis</translation>
+    </message>
+    <message>
+        <source>row header</source>
+        <translation>reapäis</translation>
+    </message>
+    <message>
+        <source>column</source>
+        <translation>veerg</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>rida</translation>
+    </message>
+    <message>
+        <source>cell</source>
+        <translation>lahter</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>link</translation>
+    </message>
+    <message>
+        <source>help balloon</source>
+        <translation>abimull</translation>
+    </message>
+    <message>
+        <source>assistant</source>
+        <translation>abiline</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>loend</translation>
+    </message>
+    <message>
+        <source>list item</source>
+        <translation>loendi element</translation>
+    </message>
+    <message>
+        <source>tree</source>
+        <translation>puu</translation>
+    </message>
+    <message>
+        <source>tree item</source>
+        <translation>puu element</translation>
+    </message>
+    <message>
+        <source>page tab</source>
+        <translation>kaart</translation>
+    </message>
+    <message>
+        <source>property page</source>
+        <translation>atribuutide kaart</translation>
+    </message>
+    <message>
+        <source>indicator</source>
+        <translation>indikaator</translation>
+    </message>
+    <message>
+        <source>graphic</source>
+        <translation>pilt</translation>
+    </message>
+    <message>
+        <source>label</source>
+        <translation>silt</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>push button</source>
+        <translation>nupp</translation>
+    </message>
+    <message>
+        <source>check box</source>
+        <translation>märkeruut</translation>
+    </message>
+    <message>
+        <source>radio button</source>
+        <translation>raadionupp</translation>
+    </message>
+    <message>
+        <source>combo box</source>
+        <translation>liitboks</translation>
+    </message>
+    <message>
+        <source>progress bar</source>
+        <translation>edenemisriba</translation>
+    </message>
+    <message>
+        <source>dial</source>
+        <translation>ketas</translation>
+    </message>
+    <message>
+        <source>hotkey field</source>
+        <translation>kiirklahvi väli</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>liugur</translation>
+    </message>
+    <message>
+        <source>spin box</source>
+        <translation>kerimisväli</translation>
+    </message>
+    <message>
+        <source>canvas</source>
+        <translation>lõuend</translation>
+    </message>
+    <message>
+        <source>animation</source>
+        <translation>animatsioon</translation>
+    </message>
+    <message>
+        <source>equation</source>
+        <translation>valem</translation>
+    </message>
+    <message>
+        <source>button with drop down</source>
+        <translation>rippmenüüga nupp</translation>
+    </message>
+    <message>
+        <source>button menu</source>
+        <translation>menüünupp</translation>
+    </message>
+    <message>
+        <source>button with drop down grid</source>
+        <translation>rippruudustikuga nupp</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>tühi ala</translation>
+    </message>
+    <message>
+        <source>page tab list</source>
+        <translation>kaartide loend</translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation>kell</translation>
+    </message>
+    <message>
+        <source>splitter</source>
+        <translation>jagaja</translation>
+    </message>
+    <message>
+        <source>layered pane</source>
+        <translation>kihiline paan</translation>
+    </message>
+    <message>
+        <source>web document</source>
+        <translation>veebidokument</translation>
+    </message>
+    <message>
+        <source>paragraph</source>
+        <translation>lõik</translation>
+    </message>
+    <message>
+        <source>section</source>
+        <translation>jaotis</translation>
+    </message>
+    <message>
+        <source>color chooser</source>
+        <translation>värvivalija</translation>
+    </message>
+    <message>
+        <source>footer</source>
+        <translation>jalus</translation>
+    </message>
+    <message>
+        <source>form</source>
+        <translation>vorm</translation>
+    </message>
+    <message>
+        <source>heading</source>
+        <translation>pealkiri</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>märkus</translation>
+    </message>
+    <message>
+        <source>complementary content</source>
+        <translation>lisasisu</translation>
+    </message>
+    <message>
+        <source>terminal</source>
+        <translation>terminal</translation>
+    </message>
+    <message>
+        <source>desktop</source>
+        <translation>töölaud</translation>
+    </message>
+    <message>
+        <source>notification</source>
+        <translation>teavitus</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>tundmatu</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
