@@ -570,8 +570,8 @@ void tst_EstonianOnly::textMenus()
     }
 
     // The refusal's text can be selected with the mouse (the style makes it
-    // so), so a right click on it opens Qt's menu of a text, the one a
-    // read-only QTextEdit builds.
+    // so). Qt's menu for a selectable text is the one a QTextEdit builds
+    // (QWidgetTextControl's); it speaks Estonian, read-only and editable.
     bool selectable = false;
     whenModal("QMessageBox", [&](QWidget *box) {
         for (QLabel *l : box->findChildren<QLabel *>())
