@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Installs what Tundrik needs to build, run and test on Debian 12 (as root),
 # and to build and check its Debian packages: libqt6opengl6-dev completes
-# Qt's Designer CMake package for the Designer plugin; dpkg-dev and file let
-# CPack compute the packages' dependencies; lintian and groff check them.
+# Qt's Designer CMake package for the Designer plugin; qt6-l10n-tools brings
+# lrelease for the catalog of Qt's texts in Estonian; at-spi2-core,
+# gir1.2-atspi-2.0 and python3-pyatspi let the AT-SPI check read the windows
+# as a screen reader does; dpkg-dev and file let CPack compute the packages'
+# dependencies; lintian and groff check them.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     libqt6opengl6-dev
     libqt6svg6 qt6-svg-dev
     fonts-liberation2 fonts-dejavu-core
     tzdata locales
     xvfb xauth x11-utils imagemagick
     dbus dbus-daemon python3 python3-dbus python3-gi
+    at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     appstream desktop-file-utils
     dpkg-dev file gzip lintian groff-base man-db util-linux
 )

@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "forms.h"
 #include "frmAeg.h"
+#include "qttranslations.h"
 
 #include <tundkast/tundkast.h>
 
@@ -98,6 +99,9 @@ int runTundrik(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // Before any window: Qt's own texts (message-box buttons and the like) in Estonian.
+    if (!qttranslations::install(app))
+        std::fprintf(stderr, "tundrik: Qt-i tekstide eestikeelset kataloogi ei saanud laadida\n");
     QGuiApplication::setDesktopFileName(QStringLiteral("tundrik"));
     QApplication::setWindowIcon(forms::programIcon());
     forms::installFontSubstitutions();

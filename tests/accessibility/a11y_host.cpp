@@ -16,6 +16,7 @@
 #include "accessibility.h"
 #include "forms.h"
 #include "frmAeg.h"
+#include "qttranslations.h"
 #include "frmSeaKell.h"
 #include "frmSeaKuup.h"
 #include "frmTKp.h"
@@ -45,6 +46,8 @@ public:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // As the program does: Qt's own words (role and action names) in Estonian.
+    qttranslations::install(app);
     forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
     accessibility::install();

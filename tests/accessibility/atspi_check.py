@@ -1,19 +1,154 @@
 #!/usr/bin/python3
 """Reads the windows of Tundrik through the AT-SPI tree, as a screen reader
-does, prints the tree and checks the names of readouts, buttons and fields.
+does, prints the tree and checks the names of readouts, buttons and fields,
+and that one Esc closes the program while the tree is being read.
 
-Run it on a display with its own session bus, for example:
-    Xvfb :66 -screen 0 1280x1024x24 &
-    DISPLAY=:66 dbus-run-session -- /usr/bin/python3 tests/accessibility/atspi_check.py \
+CTest runs it in a session bus of its own, on a display and with an AT-SPI
+registry that it starts itself:
+    dbus-run-session -- /usr/bin/python3 tests/accessibility/atspi_check.py --own-display \
         build/tests/accessibility/a11y_host build/program/tundrik
-Needs python3-pyatspi and at-spi2-core. Exit status 0 when every check holds.
+Without --own-display it uses $DISPLAY. Needs Xvfb, at-spi2-core and
+python3-pyatspi; a missing piece is an error, never a skip. Exit status 0
+when every check holds.
 """
 import os
+import shutil
+import signal
 import subprocess
 import sys
 import time
 
-import pyatspi
+# Every wait has an end; a hung step fails the check instead of the run.
+STEP_TIMEOUT = 30.0
+
+failures = []
+children = []
+
+
+def fatal(message):
+    print("ERROR: " + message, flush=True)
+    stop_children()
+    sys.exit(2)
+
+
+def end_with_parent():
+    """In a child before exec: it gets SIGTERM when the check dies."""
+    import ctypes
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+def adopted():
+    """Processes whose parent is this check (what it started, and what they
+    left behind once this check became their reaper)."""
+    pids = []
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open("/proc/%s/stat" % entry) as f:
+                    fields = f.read().rsplit(")", 1)[1].split()
+            except OSError:
+                continue
+            if int(fields[1]) == os.getpid():
+                pids.append(int(entry))
+    return pids
+
+
+def stop_children():
+    for proc in reversed(children):
+        if proc.poll() is None:
+            proc.terminate()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait(5)
+    children.clear()
+    # The accessibility bus daemon and registry the launcher started.
+    end = time.time() + 5
+    while time.time() < end:
+        left = adopted()
+        if not left:
+            break
+        for pid in left:
+            try:
+                os.kill(pid, signal.SIGTERM)
+                os.waitpid(pid, os.WNOHANG)
+            except (ProcessLookupError, ChildProcessError):
+                pass
+        time.sleep(0.1)
+
+
+def start_display():
+    """Xvfb on a display number it picks itself; DISPLAY is set for what follows."""
+    xvfb = shutil.which("Xvfb")
+    if not xvfb:
+        fatal("Xvfb not found (package xvfb)")
+    read_end, write_end = os.pipe()
+    proc = subprocess.Popen([xvfb, "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            preexec_fn=end_with_parent)
+    children.append(proc)
+    os.close(write_end)
+    number = b""
+    end = time.time() + STEP_TIMEOUT
+    while not number.endswith(b"\n") and time.time() < end:
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            break
+        number += chunk
+    os.close(read_end)
+    if not number.strip():
+        fatal("Xvfb did not start")
+    os.environ["DISPLAY"] = ":" + number.decode().strip()
+    print("display " + os.environ["DISPLAY"], flush=True)
+
+
+def start_registry():
+    """The accessibility bus and its registry, on the session bus of this run."""
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        fatal("no session bus: run under dbus-run-session")
+    launcher = next((p for p in ("/usr/libexec/at-spi-bus-launcher",
+                                 "/usr/lib/at-spi2-core/at-spi-bus-launcher") if os.path.exists(p)), None)
+    if not launcher:
+        fatal("at-spi-bus-launcher not found (package at-spi2-core)")
+    proc = subprocess.Popen([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
+    children.append(proc)
+    from gi.repository import Gio, GLib
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+    def owned():
+        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                              "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)),
+                              GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE, 5000, None)
+        return reply.unpack()[0]
+
+    end = time.time() + STEP_TIMEOUT
+    while not owned():
+        if proc.poll() is not None or time.time() > end:
+            fatal("the accessibility bus did not start")
+        time.sleep(0.1)
+
+
+# A check that is stopped (CTest's timeout) ends what it started.
+signal.signal(signal.SIGTERM, lambda *_: (stop_children(), sys.exit(3)))
+
+OWN_DISPLAY = "--own-display" in sys.argv
+if OWN_DISPLAY:
+    sys.argv.remove("--own-display")
+    import ctypes
+    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: orphans come back here
+    try:
+        start_display()
+        start_registry()
+    except Exception as e:
+        fatal("cannot set up the display and the accessibility bus: %r" % e)
+
+try:
+    import pyatspi
+except ImportError as e:
+    fatal("pyatspi cannot be imported (package python3-pyatspi): %s" % e)
 
 failures = []
 
@@ -45,7 +180,7 @@ def walk(node, depth=0, out=None, show=True):
     return out
 
 
-def find_app(name, timeout=30.0):
+def find_app(name, timeout=STEP_TIMEOUT):
     desktop = pyatspi.Registry.getDesktop(0)
     end = time.time() + timeout
     while time.time() < end:
@@ -57,12 +192,45 @@ def find_app(name, timeout=30.0):
     return None
 
 
-def run(command, app_name, mode_checks):
+def launch(command):
+    """A window of the program with the accessibility bridge on. As root it runs
+    without the right to set the clock and with no system bus to reach."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               TZ="Europe/Tallinn", LC_ALL="C.UTF-8")
-    print("$ " + " ".join(command))
-    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
+               TZ="Europe/Tallinn", LC_ALL="C.UTF-8",
+               DBUS_SYSTEM_BUS_ADDRESS="unix:path=/nonexistent/tundrik-no-system-bus")
+    if os.geteuid() == 0:
+        setpriv = shutil.which("setpriv")
+        if not setpriv:
+            fatal("setpriv not found (package util-linux)")
+        command = [setpriv, "--inh-caps=-sys_time", "--bounding-set=-sys_time", "--"] + command
+    print("$ " + " ".join(command), flush=True)
+    import tempfile
+    err = tempfile.TemporaryFile()
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=err,
+                            preexec_fn=end_with_parent)
+    proc.err_file = err
+    return proc
+
+
+def finish(proc):
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait(5)
+    proc.err_file.seek(0)
+    err = proc.err_file.read().decode(errors="replace")
+    proc.err_file.close()
+    # A sanitizer's report means a fault in the program, whatever the checks say.
+    check("Sanitizer" not in err, "no sanitizer report from the program")
+    if "Sanitizer" in err:
+        print(err)
+
+
+def run(command, app_name, mode_checks):
+    proc = launch(command)
     try:
         app = find_app(app_name)
         check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
@@ -72,13 +240,12 @@ def run(command, app_name, mode_checks):
         nodes = walk(app)
         for depth, role, name, shown, _ in nodes:
             print("    " + "  " * depth + "[%s] %r%s" % (role, name, "" if shown else "  (hidden)"))
-        mode_checks(nodes)
-    finally:
-        proc.terminate()
         try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
+            mode_checks(nodes)
+        except Exception as e:  # a broken answer of the tree is a failure, not a crash
+            check(False, "reading the tree: %r" % e)
+    finally:
+        finish(proc)
 
 
 def shown_names(nodes):
@@ -116,6 +283,19 @@ def program_checks(nodes):
     for prefix in ["Unixi aeg, ", "Kell, ", "Astronoomiline Juliuse päev, ", "Nädal, "]:
         check(any(n.startswith(prefix) for n in names), "a label starting %r" % prefix)
     check(has(nodes, "Sule programm", "push button"), "push button 'Sule programm'")
+    # What Qt itself tells a screen reader is Estonian too.
+    button = next((node for _, r, n, s, node in nodes if n == "Sule programm" and s), None)
+    if button is not None:
+        check(button.getLocalizedRoleName() == "nupp",
+              "the button's role is told as 'nupp': %r" % button.getLocalizedRoleName())
+        action = button.queryAction()
+        said = [(action.getName(i), action.getDescription(i)) for i in range(action.nActions)]
+        check(any(d == "Teeb toimingu" for _, d in said),
+              "the button's action is described in Estonian: %r" % said)
+    label = next((node for _, r, n, s, node in nodes if n.startswith("Kell, ") and s), None)
+    if label is not None:
+        check(label.getLocalizedRoleName() == "silt",
+              "a label's role is told as 'silt': %r" % label.getLocalizedRoleName())
 
 
 def calendar_checks(nodes):
@@ -181,6 +361,75 @@ def dialogs_checks(nodes):
     check(not unnamed, "no shown control without a name: %r" % unnamed)
 
 
+def press_escape():
+    """Esc pressed and released through the registry's device controller (XTest)."""
+    pyatspi.Registry.generateKeyboardEvent(0xff1b, None, pyatspi.KEY_SYM)
+
+
+def key_listener():
+    """Stands in for a screen reader that listens to every key (as Orca does):
+    the registry asks it about each key before the program may use it."""
+    def on_key(event):
+        return False  # not consumed: the program gets the key
+
+    # Like a screen reader it follows the focus too. With any listener of
+    # events registered, Qt's bridge holds each key of the program until the
+    # registry's device controller answers, then sends it on.
+    pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused",
+                                           "window:activate")
+    pyatspi.Registry.registerKeystrokeListener(
+        on_key, mask=pyatspi.allModifiers(),
+        kind=(pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT), synchronous=True,
+        preemptive=True)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
+def start_key_listener():
+    proc = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--key-listener"],
+                            stdout=subprocess.PIPE, preexec_fn=end_with_parent)
+    children.append(proc)
+    line = proc.stdout.readline().decode().strip()
+    if line != "listening":
+        fatal("the key listener did not start: %r" % line)
+    return proc
+
+
+def escape_closes(command, app_name):
+    """The program's main window closes with one Esc, pressed as on a keyboard
+    (XTest through the registry)."""
+    proc = launch(command)
+    try:
+        app = find_app(app_name)
+        check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
+        if app is None:
+            return
+        time.sleep(1.0)
+        # A click on a readout gives the window the keyboard, as a user does.
+        clock = next((node for _, role, name, shown, node in walk(app)
+                      if role == "label" and name.startswith("Kell, ") and shown), None)
+        check(clock is not None, "the clock readout is shown")
+        if clock is None:
+            return
+        box = clock.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                            pyatspi.MOUSE_B1C)
+        time.sleep(0.5)
+        presses = 0
+        while proc.poll() is None and presses < 3:
+            press_escape()
+            presses += 1
+            try:
+                proc.wait(3)
+            except subprocess.TimeoutExpired:
+                pass
+        check(proc.poll() is not None and presses == 1,
+              "one Esc closes %s (it took %d press(es)%s)"
+              % (app_name, presses, "" if proc.poll() is not None else " and it is still open"))
+    finally:
+        finish(proc)
+
+
 def main(argv):
     host = argv[1] if len(argv) > 1 else "build/tests/accessibility/a11y_host"
     program = argv[2] if len(argv) > 2 else None
@@ -195,9 +444,20 @@ def main(argv):
     run([host, "dialogs"], name, dialogs_checks)
     if program:
         run([program], os.path.basename(program), program_checks)
+        escape_closes([program], os.path.basename(program))
+        # Again while a screen reader listens, so every key goes through the registry.
+        start_key_listener()
+        escape_closes([program], os.path.basename(program))
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    if "--key-listener" in sys.argv:
+        key_listener()
+        sys.exit(0)
+    try:
+        status = main(sys.argv)
+    finally:
+        stop_children()
+    sys.exit(status)
