@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Figures of the built program under its own Xvfb display: time from the
 # start of the process to the first paint of the main window (the program
 # reports it when TUNDRIK_REPORT_FIRST_PAINT is set), peak memory, and CPU

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact conversions between calendar dates and Julian day numbers, in the
 // proleptic Gregorian and the Julian calendar.
 //

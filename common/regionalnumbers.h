@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digit-group and decimal separators of the user's regional settings.
 //
 // Header-only so that the control library groups its numbers with the same

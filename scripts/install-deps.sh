@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Tundrik needs to build, run and test on Debian 12 (as root),
 # and to build and check its Debian packages: libqt6opengl6-dev completes
 # Qt's Designer CMake package for the Designer plugin; qt6-l10n-tools brings

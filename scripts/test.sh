@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds everything and runs every test through
 # CTest: once in a normal build, then once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

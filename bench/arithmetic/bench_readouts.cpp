@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the cost of computing one second's texts of every readout: the
 // per-second texts, the countdown, and (once a day, shown separately) the
 // per-day texts.

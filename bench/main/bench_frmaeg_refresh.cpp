@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints what the main window's timer work costs: an idle tick (the second
 // has not changed), a per-second refresh (all per-second texts and the
 // countdown row's layout), the same with the repaint, and a new day.

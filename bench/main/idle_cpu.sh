@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time the running main window takes while idle, as a share of one core,
 # measured over 30 seconds under its own Xvfb display.
 # Usage: idle_cpu.sh [path/to/tundrik] [display] [seconds]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of Tundkast in Qt Designer's widget box, one interface per
 // control, all in the group "Tundkast".
 #pragma once

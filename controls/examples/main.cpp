@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A form of three Tundkast boxes: a date, a time and a number of days. The
 // button is enabled while all three hold a value; Enter in a box presses it.
 #include <tundkast/tkarvukast.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the host's property store: keys match without regard to case, and
 // a missing key reads as an empty value (0 or false).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology is told about the controls: each control is one
 // group named by its host, holding its fields in the order the focus visits
 // them, each field named by the control.

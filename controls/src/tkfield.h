@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-line text field of the controls. Every way text can enter it
 // (keys, paste by shortcut or menu, middle-click, drag and drop, input
 // methods) goes through the owning control's rules; the clipboard is only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one source of the present instant. The program reads the system clock;
 // tests put a FakeClock at any instant.
 #pragma once

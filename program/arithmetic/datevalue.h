@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date value: a double whose whole part counts days from 30.12.1899 and
 // whose fraction is the time of day, in the proleptic Gregorian calendar,
 // for the years 100 to 9999.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures of the calendar arithmetic. Each is thrown at the exact boundary
 // where the fixed-width arithmetic it stands for would overflow or where a
 // result leaves the range of the date value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notable days of a month: Estonian public holidays and flag days, the
 // days of national importance, folk-calendar days, a few international days
 // and the two daylight-saving changes, as the rows of the holidays listing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time between two dates, and a date shifted by years, months and days.
 #include "modArvutused.h"
 

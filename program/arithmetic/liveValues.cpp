@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values of the present instant, the week number and the time left in the year.
 #include "modArvutused.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar arithmetic of the program: Julian day numbers, the two calendars,
 // intervals and shifted dates, and the values of the present instant. Every
 // routine returns the finished Estonian text or value; failures are thrown as

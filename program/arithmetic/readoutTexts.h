@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the main window's readouts, computed from one clock reading.
 // The window only copies them into its labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The week labels beside the six rows of the month calendar's grid. The grid
 // starts each row with the first day of the week; the days of the
 // neighbouring months fill the cells before the 1st and after the last day,

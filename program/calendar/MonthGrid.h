@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month grid of the calendar window: six rows of seven days starting with
 // a chosen weekday, the days of the neighbouring months filling the cells
 // before the 1st and after the last day. When the 1st falls on the first

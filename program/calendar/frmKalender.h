@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month calendar window: one month as a grid of days with the week number
 // of every grid row, a running clock, buttons that step the month or the year,
 // return to today's month and open the listing of the month's holidays.

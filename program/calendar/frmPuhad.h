@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holidays window: the notable days of the month the calendar window
 // shows, rows of day and name (eight, or as many more as the month needs,
 // the window growing with them), red rows for days off and a small flag

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame shared by the five calculator dialogs: placement at the window
 // that opened it (its host, the main window), the host's caption and close
 // button taken over while the dialog is open,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check box of the calculator frame: a mouse-only check box whose
 // presses a dialog can refuse (the lock of the Julian boxes, the operation
 // and unit boxes that the dialog sets itself).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator of a date's Julian day number or weekday. The same dialog
 // serves both menu commands; the DayDescriptionMode its opener gives it
 // decides which answer DayDescription gives. A date is read in the Gregorian or, by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator of the calendar date of a Julian day number, in the
 // Gregorian or, by the Julian box, the Julian calendar. Day numbers before
 // 2 299 161 (15.10.1582) are shown in the Julian calendar until "G" asks for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator of a new date: a date plus or minus a number of years,
 // months and days. The limits of the three number boxes follow each other
 // so that every result stays inside the years 100 to 2299; the Julian box is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest calculator: whether a year of 100 to 2299 is a leap year of
 // the Gregorian calendar. It keeps its own answer flag.
 #pragma once

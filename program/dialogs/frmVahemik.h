@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator of the time between two dates, in days or in years, months
 // and days. Each date has its own Julian box; the unit boxes "aastat" and
 // "kuud" are offered only when the dates lie far enough apart, "päeva" is

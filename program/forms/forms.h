@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How every window of the program is built. A window lays out its controls
 // from a table of twips (1/1440 inch) of its own and takes everything else
 // from here: the conversion of twips to pixels, the forms' fonts and

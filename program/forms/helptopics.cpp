@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help topics by context number, the texts the "Mis see on?" pop-ups show.
 #include "forms.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the windows share while the program runs: the two week
 // settings of the main window's "Seaded" menu. The main window owns the one
 // object and hands it to the windows that read it; every change is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a window follows the clock: a precise timer that wakes a few
 // milliseconds after each turn of a second of the window's clock, rather
 // than polling many times a second, so the program sleeps in between. A

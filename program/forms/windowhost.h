@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window opened from the main window needs of it. The calculators
 // and the month calendar know the main window only through this interface:
 // the clock everyone reads, the week settings and the week number its

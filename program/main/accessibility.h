@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names for screen readers. One table, keyed by the objectName of a control
 // (optionally narrowed by the objectName of its window), says what every
 // readout, caption and button of the program's windows is. An accessibility

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a live board of time readouts refreshed every second, the
 // hub that opens every other window from its menus, and the owner of the two
 // week settings. Closing it ends the program.

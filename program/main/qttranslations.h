@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Estonian. Qt draws some texts of its own in the program's
 // windows: the buttons of a message box, the "What's This?" menu of a dialog,
 // the menus of text fields, key names beside menu items, and the names of the

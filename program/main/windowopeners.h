@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows that the main window opens from its menus. Every opener shows
 // its window modally, owned by the main window, and returns when it closes.
 #pragma once

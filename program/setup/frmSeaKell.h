@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-time dialog: the current time, ticking, beside a time box into
 // which the user types the new time. "&Sea" sets the system clock to the typed
 // time of today's date and closes the dialog; "&Loobu" or Esc closes it

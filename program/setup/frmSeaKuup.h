@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-date dialog: today's date beside a date box. "&Sea" sets the system
 // date to the entered date, keeping the time of day, makes the main window
 // start the new day at once and closes the dialog; "&Loobu" or Esc closes it

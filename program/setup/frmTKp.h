@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: the program's name, version and description, the
 // operating system's platform and version and the size of the desktop's work
 // area. It changes nothing; "&Olgu" or Esc closes it.

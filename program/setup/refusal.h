@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the clock from a dialog: the local date and time through the
 // system's time zone to the backend, and a message box titled "Tundrik" when
 // the system refuses. The box is a QMessageBox named "msgEiSeatud" shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two buttons of the set-time and set-date dialogs, side by side below
 // the box the user types into: "&Loobu" closes the dialog without a change
 // (so does Esc), "&Sea" sets the typed value and starts disabled until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the system clock. The dialogs speak to one small interface; the
 // program's backend asks systemd-timedated over the system bus, which lets the
 // desktop's authorisation agent ask the user for a password, and where no time

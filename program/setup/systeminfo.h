@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the About window shows of the operating system and the screen, read
 // once when the window opens. Tests give their own values.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own version data, as the About window shows it.
 #pragma once
 

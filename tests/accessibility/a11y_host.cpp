@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows windows of the program with a standing fake clock and the program's
 // accessibility names installed, for atspi_check.py to read through the
 // AT-SPI tree:

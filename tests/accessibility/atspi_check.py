@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the windows of Tundrik through the AT-SPI tree, as a screen reader
 does, prints the tree and checks the names of readouts, buttons and fields,
 and that one Esc closes the program while the tree is being read.

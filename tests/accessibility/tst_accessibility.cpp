@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the windows: the names of the readouts
 // (role name and current text), of the buttons and of the fields of the
 // Tundkast boxes, read through the accessibility interfaces as an assistive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date value: normalising construction and date parts, checked against
 // QDate (an independent proleptic Gregorian implementation) over all years;
 // the Julian-calendar date rule against QCalendar's Julian calendar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers and the two calendars: the described cases, and whole-range
 // agreement with independent conversions.
 #include "daynumbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time between two dates and shifted dates: the described cases, and
 // agreement with calendar-month arithmetic done through QDate.
 #include "errors.h"

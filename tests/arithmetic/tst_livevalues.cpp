@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values and texts of the live readouts at fixed instants of a fake clock.
 #include "clock.h"
 #include "modArvutused.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the calendar tests: fonts, locale, a stand-in for the
 // main window with its week settings, and access to the calendar window's
 // controls by their names.

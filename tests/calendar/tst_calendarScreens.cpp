@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the calendar and the holidays window for a person to look at.
 // Runs only when TUNDRIK_SCREENSHOT_DIR names a folder, on a real display:
 //   TUNDRIK_SCREENSHOT_DIR=/tmp/shots QT_QPA_PLATFORM=xcb DISPLAY=:1 ./tst_calendarScreens

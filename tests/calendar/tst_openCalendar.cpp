@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar opened from the main window: F4 shows it modally over the
 // main window, whose close button stays disabled until the calendar closes.
 #include "calendartestsupport.h"

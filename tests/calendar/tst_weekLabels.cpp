@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The week labels of the calendar window against the grid they stand beside:
 // for every month of 1900 to 2299 and of the first and last years of the
 // date value under every first day of the week and every first-week rule,

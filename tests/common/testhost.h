@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the main window, for tests that open a calculator or the
 // calendar on their own: a plain widget with the test's clock, week settings
 // and week number of its own, which notes what the opened window takes over.

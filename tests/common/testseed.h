@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seed of a randomized test. Every run uses the test's fixed seed, so a
 // failure in CI repeats from its log; TUNDRIK_SEED=<number> chooses another
 // seed and TUNDRIK_SEED=random a fresh one for exploring. The seed in use is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the month calendar's grid must show, worked out apart from the
 // program's own code: the first day of the grid, the week number of any day
 // (also before 1.1.100 and after 31.12.9999, through its day number), and

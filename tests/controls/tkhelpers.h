@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared steps of the control tests: a shown host window with the control
 // and a neutral field to move the focus to, typing into whatever has the
 // focus, and a log of the controls' events in the order they came.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared routines: the digit-key filter case by case, the date check
 // against Qt's proleptic Gregorian calendar for every text combination of
 // the years 100 to 2299, and the Julian-to-Gregorian offset against an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The integer box driven like a user: typing under each kind of limit,
 // grouping, the sign, pastes and drops, the setters and persisted limits.
 #include "tkhelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time box driven like a user: typing, auto-advance, completion,
 // zero-filling and its events.
 #include "tkhelpers.h"

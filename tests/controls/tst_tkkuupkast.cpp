@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date box driven like a user: typing, auto-advance, zero-filling,
 // focus rules, limits, double-click and the events it raises.
 #include "tkhelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library as the program meets it: creation by class name, the
 // descriptions, the event interface, a Designer form that sets the
 // persisted limits, and the Designer plugin.

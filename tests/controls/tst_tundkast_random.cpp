@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random user sessions on each control: digits, letters, Backspace, Delete,
 // Enter, Tab, "-", selections, caret moves, clicks, pastes, drops, focus
 // changes, double-clicks, enabling and disabling, TKClear, every setter and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared steps of the calculator tests: a main window on a fake clock, the
 // Estonian locale and fonts, typing into whatever has the focus (the input
 // boxes move the focus on by themselves), mouse clicks, and an answerer for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: one calculator over the main window with an answer shown, for
 // screenshots under Xvfb. Usage: dialogs_showcase <objectName> [seconds]
 #include "frmJuuliusePaev.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the five calculators share: opening from the main window's menu with
 // the borrowed caption and close button, every way of closing, placement at
 // the main window, a fresh start on every opening, the drag-off rule, the

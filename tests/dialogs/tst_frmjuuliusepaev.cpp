@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Julian day and weekday calculator driven like a user: dates typed into
 // the date box, Enter, clicks on the Julian box and on "G" with both answers
 // to its question, and clearing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator of the date of a Julian day number: numbers typed into the
 // number box, the Julian box and "G", and a sweep over the whole accepted
 // range against Qt's own Gregorian and Julian calendars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new-date calculator: a date and three counts typed in keyboard order,
 // the limits that follow the counts, the operation boxes that switch on
 // every press, and the Julian box offered only across a century year without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interval calculator: two dates typed one after the other, the unit
 // boxes that the dates enable, "päeva" that never leaves, the two Julian
 // boxes and their readings.

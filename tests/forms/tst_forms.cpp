@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window is built with: twips to pixels, the font substitutions,
 // the colours, the builders, the cancel and drag-off rules of buttons, the
 // help topics and their pop-up menu, the ticker, and the week settings.

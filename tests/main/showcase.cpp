@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the main window with its clock standing at a given instant, for
 // screenshots: showcase [yyyy-MM-dd HH:mm:ss [utcOffsetSeconds [dst]]] [--help-popup].
 // Without an instant it uses one where the readouts have their longest texts.

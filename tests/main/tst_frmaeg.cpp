@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven like a user with a fake clock: the readouts at known
 // instants, the midnight sequence, the week settings, the help pop-up, the
 // minimised title, closing, and the window's own title for the UTC offset.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks that every part lands in
 # its usual place: the program, the control library with its version links,
 # headers and CMake package, the Designer plugin, the desktop entry, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the system's time service on a private test bus: it owns
 // org.freedesktop.timedate1, answers SetTime without touching any clock and
 // records every call, and can be told to refuse with a given error. It

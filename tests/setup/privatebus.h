@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private message bus for one test process, with the fake time service on
 // it. The bus daemon runs from a configuration written here into a temporary
 // folder, listens only on a socket in that folder and ends with the test (also

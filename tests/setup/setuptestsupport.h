@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the tests of the clock and date dialogs: a fake clock
 // setter, a watcher that answers the refusal message box, and typing into
 // whichever field of a control has the focus.

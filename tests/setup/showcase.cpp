@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: shows one window of this folder for a screenshot under Xvfb.
 //   setup_showcase kell [keys]   the set-time dialog, keys typed into the time box
 //   setup_showcase kuup [keys]   the set-date dialog, keys typed into the date box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-time dialog driven like a user: typing into the time box, Enter,
 // Esc, a refusal of the system, the ticking current time, the drag off
 // "&Loobu", and the whole way to a fake time service on a private bus.

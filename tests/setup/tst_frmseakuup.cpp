@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-date dialog driven like a user: typing into the date box, Enter,
 // Esc, dates before the Gregorian reform, a refusal of the system, the main
 // window's new day, and the whole way to a fake time service on a private bus.

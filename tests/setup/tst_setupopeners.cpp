@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window opens the three windows of this folder: "Sea kellaaeg" (F8),
 // "Sea kuupäev" (F9), "  &Programmist  " and F1 released on its close button.
 // Opening a setting dialog reaches for the system bus; here that is a private

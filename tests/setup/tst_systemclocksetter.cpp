@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock-setting backend: local time to UTC through the time zone, the
 // call to the time service on a private bus with a fake service, the sorting
 // of its refusals, and the fallback to the kernel call through a fake function.

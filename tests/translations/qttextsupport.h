@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Estonian-only tests need: the catalog of Qt's texts read from its
 // source file, a translator that notes every text Qt asks to have translated,
 // the texts a window shows and tells an assistive technology, and steps that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: Qt's own texts in Estonian on screen, for screenshots under
 // Xvfb, with the catalog loaded as the program loads it.
 //   qttexts_showcase confirm    the "G" confirmation over "Leia Juliuse päev"

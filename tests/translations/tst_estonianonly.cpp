@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window and message box of the program speaks Estonian, Qt's own texts
 // included. The windows are opened from the real main window with keys and
 // clicks, with the translators installed as the program installs them; every

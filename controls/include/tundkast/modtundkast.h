@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The routines the time and date boxes share: the digit-key filter of their
 // fields, the date check and the day offset from the Julian to the Gregorian
 // calendar.

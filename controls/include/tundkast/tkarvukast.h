@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKArvuKast: a box for a whole number of up to 20 digits, optionally
 // negative, optionally limited by a minimum, a maximum and a digit count,
 // shown in groups of three digits. Only numbers inside the limits can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common base of the three controls: the text fields, the sunken border,
 // the internal-update flag and the enabled/locked properties they share.
 // Hosts use the controls themselves, not this class.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKKellaKast: a time-of-day box of three fields, hh:mm:ss. It tells whether
 // all three parts are filled in and returns the time as a text.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TKKuupKast: a date box of three fields, dd.mm.yyyy. It tells whether the
 // date is valid and whether it lies before the Gregorian reform, returns the
 // date as a date value, and can read the entered date as a Julian-calendar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control library as a whole: its descriptions, creation of its controls
 // by class name, and the source of "today" that the date box fills in on a
 // double-click.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the holiday flag: a 32 x 32 picture, transparent but for a small
 waving flag of 18 x 13 pixels in its top-left corner (blue, black and white
 bands with a grey outline). Writes lipp.png and lipp.svg pixel for pixel, so

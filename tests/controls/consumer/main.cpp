@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creates the three controls by class name from the installed library and
 // enters a date and a time, as a host program does; watches them through
 // QSignalSpy and reads and writes their values through the user property.
