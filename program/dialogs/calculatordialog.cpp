@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QWhatsThis>
 
@@ -109,6 +111,41 @@ void CalculatorDialog::buildCommon(const CommonLayout &layout)
     m_lblVastus->setAlignment(Qt::AlignCenter);
     forms::setTextColour(m_lblVastus, forms::colour::darkBlue);
     m_answerWidth = m_lblVastus->width();
+
+    // The answer can be taken away: Ctrl+C (where no text field takes it for
+    // its own selection) and the answer's menu copy it as it is shown.
+    m_mnuVastus = new QMenu(this);
+    m_mnuVastus->setObjectName(QStringLiteral("mnuVastus"));
+    QAction *copy = m_mnuVastus->addAction(QStringLiteral("&Kopeeri"));
+    copy->setObjectName(QStringLiteral("mnuVastusKopeeri"));
+    connect(copy, &QAction::triggered, this, &CalculatorDialog::copyAnswer);
+    m_lblVastus->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_lblVastus, &QWidget::customContextMenuRequested, this, [this, copy](const QPoint &pos) {
+        copy->setEnabled(!m_lblVastus->text().isEmpty());
+        m_mnuVastus->popup(m_lblVastus->mapToGlobal(pos));
+    });
+    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, this, &CalculatorDialog::copyAnswer);
+    // Shift+F1 asks what a control is, as the "Appi" pop-up does.
+    auto *whatsThisKey = new QShortcut(QKeySequence::WhatsThis, this);
+    connect(whatsThisKey, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+void CalculatorDialog::copyAnswer()
+{
+    const QString text = m_lblVastus->text();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void CalculatorDialog::announceAnswer()
+{
+    // A screen reader reads a new description of the control that has the
+    // focus (cmdArvuta, once an answer stands); the answer label itself
+    // changes where no one is looking.
+    const QString text = m_lblVastus->text();
+    m_cmdArvuta->setAccessibleDescription(text.isEmpty() ? QString()
+                                                         : QStringLiteral("Vastus: ") + text);
 }
 
 void CalculatorDialog::buildButtons(const CommonLayout &layout)
@@ -140,14 +177,15 @@ void CalculatorDialog::buildButtons(const CommonLayout &layout)
 
 FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
                                               QRect frameTwips, QRect boxTwips, int helpContext,
-                                              bool startLocked)
+                                              bool startLocked, const QString &caption)
 {
     QFrame *frame = forms::frame(this, frameName, frameTwips, forms::Border::None);
     auto *box = forms::widget<FrameCheckBox>(frame, boxName, boxTwips);
-    box->setText(QStringLiteral("juuliuse kalender"));
+    box->setText(caption);
     box->setFont(forms::sans(9.75));
     box->setProperty("helpContext", helpContext);
     box->setWhatsThis(forms::helpTopic(helpContext));
+    box->setAccessibleDescription(box->whatsThis());
     if (startLocked) {
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
@@ -207,6 +245,7 @@ void CalculatorDialog::gregoriusReleased()
     } else {
         showGregorianAnswer(false);
     }
+    announceAnswer();
     focusTo(m_cmdArvuta);
 }
 
@@ -231,8 +270,14 @@ qint64 CalculatorDialog::numberValue(const QVariant &tkArv)
 
 void CalculatorDialog::focusTo(QWidget *w)
 {
-    if (w && w->isEnabled() && w->isVisibleTo(w->window()))
-        w->setFocus(Qt::OtherFocusReason);
+    if (!w || !w->isEnabled() || !w->isVisibleTo(w->window()))
+        return;
+    // Already inside the box (the caret in its year field): typing goes on
+    // there, rather than from the box's first field.
+    const QWidget *f = QApplication::focusWidget();
+    if (f && w->isAncestorOf(f))
+        return;
+    w->setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorDialog::computeOrClear()
@@ -267,9 +312,20 @@ void CalculatorDialog::computeOrClear()
         if (!m_texts.clearTip.isEmpty())
             m_cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
         m_fraSisesta->setEnabled(true);
+        announceAnswer();
         clearInputs();
-        keepFocus(focusTarget());
+        // Every box is empty: typing starts in the first box's first field,
+        // wherever the caret was before the answer.
+        focusFirstField(focusTarget());
     }
+}
+
+void CalculatorDialog::focusFirstField(QWidget *target)
+{
+    if (auto *date = qobject_cast<TKKuupKast *>(target); date && date->isEnabled())
+        date->TKFocusInValidation();
+    else
+        focusTo(target);
 }
 
 void CalculatorDialog::keepFocus(QWidget *fallback)
@@ -318,6 +374,7 @@ void CalculatorDialog::safeShowAnswer()
 {
     if (!runArithmetic([this] { showAnswer(); }))
         m_lblVastus->clear();
+    announceAnswer();
 }
 
 void CalculatorDialog::setAnswer(const std::function<QString()> &text)

@@ -50,6 +50,10 @@ public:
     // True while the dialog shows an answer (its AnswerShown).
     bool answerShown() const { return m_answerShown; }
 
+    // Puts the answer shown on the clipboard, exactly as shown; without an
+    // answer the clipboard keeps what it has.
+    void copyAnswer();
+
 public slots:
     void done(int result) override;
 
@@ -84,9 +88,12 @@ protected:
     // Must be called after the input controls are created, so that the tab
     // order runs from the inputs to cmdArvuta.
     void buildButtons(const CommonLayout &layout);
-    // A Julian box in its own frame, grayed and locked when startLocked.
+    // A Julian box in its own frame, grayed and locked when startLocked. The
+    // caption's access key is a letter that its dialog does not use elsewhere.
+    // The help topic is its What's This text and its accessible description.
     FrameCheckBox *addJulianBox(const QString &frameName, const QString &boxName, QRect frameTwips,
-                                QRect boxTwips, int helpContext, bool startLocked);
+                                QRect boxTwips, int helpContext, bool startLocked,
+                                const QString &caption = QStringLiteral("&juuliuse kalender"));
     // The "G" toggle in its frame fraGregorius; hidden and unchecked.
     void addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
                       int narrowedWidthPixels, const QString &questionFirstLine);
@@ -113,7 +120,8 @@ protected:
     // The value of an integer box's TKArv text, its group separators ignored;
     // 0 for an empty box or a number outside the box's limits.
     static qint64 numberValue(const QVariant &tkArv);
-    // Moves the focus to w only if it is enabled (and visible).
+    // Moves the focus to w only if it is enabled (and visible), and only if
+    // the focus is not inside w already.
     static void focusTo(QWidget *w);
     // The click of cmdArvuta: compute or clear.
     void computeOrClear();
@@ -158,6 +166,7 @@ protected:
     QFrame *m_fraGregorius = nullptr;
     QPushButton *m_chkGregorius = nullptr;
     QMenu *m_mnuAbi = nullptr;
+    QMenu *m_mnuVastus = nullptr;
 
     void showEvent(QShowEvent *event) override;
 
@@ -169,6 +178,10 @@ private:
     void showGregorius(bool show);
     // Moves the focus to fallback when no enabled control of the dialog has it.
     void keepFocus(QWidget *fallback);
+    // The focus to target, into its first field when it is a date box.
+    void focusFirstField(QWidget *target);
+    // Tells a screen reader the answer now shown (or that it is gone).
+    void announceAnswer();
 
     tundrik::WindowHost *m_host;
     Placement m_placement;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framewidgets.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 #include <QPointer>
 
 FrameCheckBox::FrameCheckBox(QWidget *parent)
@@ -42,10 +44,13 @@ void FrameCheckBox::mouseMoveEvent(QMouseEvent *event)
 
 void FrameCheckBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_refused)
+    if (m_refused) {
         event->accept();
-    else
+    } else {
+        m_mouseRelease = true;
         QCheckBox::mouseReleaseEvent(event);
+        m_mouseRelease = false;
+    }
     m_refused = false;
     emit mouseReleased(event->button(), event->globalPosition().toPoint());
 }
@@ -63,7 +68,51 @@ bool FrameCheckBox::hitButton(const QPoint &pos) const
 
 void FrameCheckBox::nextCheckState()
 {
+    // click() from anything but the mouse (Space, animateClick) runs the
+    // whole click as the mouse makes it.
+    if (!m_mouseRelease) {
+        activate();
+        return;
+    }
     m_userToggling = true;
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     m_userToggling = false;
+}
+
+void FrameCheckBox::activate()
+{
+    if (!isEnabled())
+        return;
+    const QPointer<FrameCheckBox> self(this);
+    const QPoint centre = mapToGlobal(rect().center());
+    emit mousePressed(Qt::LeftButton, centre);
+    if (!self)
+        return;
+    if (!locked() && !m_refuseClicks) {
+        m_userToggling = true;
+        setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        m_userToggling = false;
+    }
+    emit mouseReleased(Qt::LeftButton, centre);
+}
+
+void FrameCheckBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The right button's release opens the dialog's own pop-up; Qt would
+    // offer its "What's This?" menu on the press.
+    event->accept();
+}
+
+bool FrameCheckBox::event(QEvent *event)
+{
+    // The access key clicks at once, so that typing right after it goes
+    // where the click sent the focus.
+    if (event->type() == QEvent::Shortcut && isEnabled()) {
+        const auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (!shortcut->isAmbiguous()) {
+            activate();
+            return true;
+        }
+    }
+    return QCheckBox::event(event);
 }

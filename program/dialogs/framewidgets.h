@@ -6,11 +6,15 @@
 
 #include <QCheckBox>
 
-// A check box that only the mouse changes (it takes no focus). Every press
-// is reported before anything else happens, every release after the box
-// has (or has not) toggled. A box is refused, so that presses never toggle
-// it, while its tag is "KEELA" or while refuseClicks is set. A click toggles
-// between unchecked and checked; the grayed state is set only by code.
+// A check box that the mouse changes, and that a click from elsewhere (its
+// access key, Space while it has the focus, an accessibility action) changes
+// the same way: such a click is reported as a left-button press and release.
+// Every press is reported before anything else happens, every release after
+// the box has (or has not) toggled. A box is refused, so that presses never
+// toggle it, while its tag is "KEELA" or while refuseClicks is set. A click
+// toggles between unchecked and checked; the grayed state is set only by
+// code. It takes no focus unless its dialog makes it a tab stop, and shows no
+// context menu of its own (its dialog answers the right button's release).
 class FrameCheckBox : public QCheckBox {
     Q_OBJECT
     // The lock text: "KEELA" (clicks are ignored), "LUBA" (free) or empty.
@@ -29,6 +33,10 @@ public:
     // the user asked for it, not because the dialog set it).
     bool userToggling() const { return m_userToggling; }
 
+    // A click from the keyboard or an assistive tool: the press, the toggle
+    // (unless refused) and the release, as a left-button click reports them.
+    void activate();
+
 signals:
     void mousePressed(Qt::MouseButton button, const QPoint &globalPos);
     void mouseReleased(Qt::MouseButton button, const QPoint &globalPos);
@@ -40,10 +48,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
     void nextCheckState() override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     QString m_tag;
     bool m_refuseClicks = false;
     bool m_refused = false; // the current press was kept from the box
     bool m_userToggling = false;
+    bool m_mouseRelease = false; // inside the mouse release's own click
 };

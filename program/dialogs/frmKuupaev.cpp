@@ -46,7 +46,8 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
     buildButtons(layout);
 
     m_chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
-                                   QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true);
+                                   QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true,
+                                   QStringLiteral("juuliuse &kalender"));
     connectJulianBox(m_chkJuliuseKal, m_chkJuliuseKal);
     addGregorius(QRect(4380, 1905, 375, 375), QRect(0, 0, 375, 375), 249, 217,
                  QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));

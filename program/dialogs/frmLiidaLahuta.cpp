@@ -85,11 +85,11 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
     QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(3960, 1680, 1215, 975));
     m_chkLiida = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLiida"),
                                               QRect(120, 240, 975, 255));
-    m_chkLiida->setText(QStringLiteral("Liida"));
+    m_chkLiida->setText(QStringLiteral("L&iida"));
     m_chkLiida->setChecked(true);
     m_chkLahuta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkLahuta"),
                                                QRect(120, 600, 975, 255));
-    m_chkLahuta->setText(QStringLiteral("Lahuta"));
+    m_chkLahuta->setText(QStringLiteral("La&huta"));
     // Every press switches the operation; the release shows it in both boxes.
     for (FrameCheckBox *box : {m_chkLiida, m_chkLahuta}) {
         box->setRefuseClicks(true);

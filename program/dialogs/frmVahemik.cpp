@@ -50,7 +50,8 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
                                     QRect(4200, 750, 1935, 375), QRect(0, 0, 1815, 255), 20, true);
     m_chkIIJuliuseKal = addJulianBox(QStringLiteral("fraIIJuliuseKal"),
                                      QStringLiteral("chkIIJuliuseKal"), QRect(4200, 1365, 1935, 375),
-                                   QRect(0, 0, 1815, 255), 20, true);
+                                     QRect(0, 0, 1815, 255), 20, true,
+                                     QStringLiteral("juuliuse &kalender"));
     connectJulianBox(m_chkIJuliuseKal, m_chkIJuliuseKal);
     connectJulianBox(m_chkIIJuliuseKal, m_chkIJuliuseKal);
     pairJulianBox(m_chkIJuliuseKal, m_tkpIKuupaev);
@@ -61,15 +62,19 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
                                               QRect(240, 225, 975, 255));
     m_chkAasta->setText(QStringLiteral("aastat"));
     m_chkKuu = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkKuu"), QRect(1440, 225, 855, 255));
-    m_chkKuu->setText(QStringLiteral("kuud"));
+    m_chkKuu->setText(QStringLiteral("k&uud"));
     m_chkPaev = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkPäev"),
                                              QRect(2520, 225, 975, 255));
-    m_chkPaev->setText(QStringLiteral("päeva"));
+    m_chkPaev->setText(QStringLiteral("&päeva"));
     m_chkPaev->setTristate(true);
     m_chkPaev->setCheckState(Qt::PartiallyChecked);
     m_chkPaev->setRefuseClicks(true);
     m_chkAasta->setEnabled(false);
     m_chkKuu->setEnabled(false);
+    // "aastat" has no letter free of the dialog's other access keys: it is
+    // the one tab stop after cmdArvuta, and Space clicks it.
+    m_chkAasta->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(m_cmdArvuta, m_chkAasta);
 
     for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
         connect(box, &FrameCheckBox::mouseReleased, this,

@@ -78,12 +78,12 @@ QHash<QString, Entry> buildTable()
         {u"frmLiidaLahuta/lblPäev", u"Lubatud päevade arv", Readout},
         {u"cmdLõpeta", u"Sule aken", 0},
         {u"chkJuliuseKal", u"Juuliuse kalender", 0},
-        {u"chkIJuliuseKal", u"Esimene kuupäev juuliuse kalendri järgi", 0},
-        {u"chkIIJuliuseKal", u"Teine kuupäev juuliuse kalendri järgi", 0},
+        {u"chkIJuliuseKal", u"Esimene kuupäev: juuliuse kalender", 0},
+        {u"chkIIJuliuseKal", u"Teine kuupäev: juuliuse kalender", 0},
         {u"chkGregorius", u"Gregoriuse kalender", 0},
-        {u"chkAasta", u"Vastuses aastad", 0},
+        {u"chkAasta", u"Vastuses aastat", 0},
         {u"chkKuu", u"Vastuses kuud", 0},
-        {u"chkPäev", u"Vastuses päevad", 0},
+        {u"chkPäev", u"Vastuses päeva", 0},
 
         // Month calendar.
         {u"lblKalender", u"Näidatav kuu", Readout},
@@ -319,7 +319,26 @@ public:
     QPoint imagePosition() const override { return rect().topLeft(); }
 };
 
-// Buttons and check boxes: an action name that says what pressing does.
+// True when a caption is a word rather than a symbol ("X", ">>", "G").
+bool saysAWord(const QString &caption)
+{
+    int letters = 0;
+    for (const QChar c : caption)
+        letters += c.isLetter() ? 1 : 0;
+    return letters >= 2;
+}
+
+// True when name says the caption, letter-spaced captions ("S U L E") and
+// case aside.
+bool contains(const QString &name, const QString &caption)
+{
+    QString word = caption;
+    word.remove(QLatin1Char(' '));
+    return name.contains(word, Qt::CaseInsensitive) || name.contains(caption, Qt::CaseInsensitive);
+}
+
+// Buttons and check boxes: a name that says the caption (and, where the
+// caption alone says little, what pressing does).
 class ButtonInterface : public QAccessibleWidget {
 public:
     explicit ButtonInterface(QAbstractButton *button) : QAccessibleWidget(button, roleOf(button)) {}
@@ -341,10 +360,13 @@ public:
         case QAccessible::Name: {
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
+            const QString caption = stripAmpersands(button()->text());
             const Entry *e = lookup(widget());
-            if (e && !e->name.isEmpty())
+            if (e && !e->name.isEmpty() && (!saysAWord(caption) || contains(e->name, caption)))
                 return e->name;
-            return stripAmpersands(button()->text());
+            // A caption the table's name does not say is the name; what the
+            // table says is then the tooltip's, the description.
+            return caption;
         }
         case QAccessible::Accelerator: {
             const QKeySequence key = QKeySequence::mnemonic(button()->text());

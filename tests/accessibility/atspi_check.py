@@ -345,10 +345,10 @@ def dialogs_checks(nodes):
                  "Lubatud Juliuse päevad, {1 757 600 - 2 561 100}", "Lubatud aastad, (100 - 2299)",
                  "Lubatud aastate arv, < 220", "Lubatud päevade arv, < 80 000", "Vastus"]:
         check(has(nodes, name, "label"), "label %r" % name)
-    for name in ["Sule aken", "Arvuta", "Kontrolli"]:
+    for name in ["Lõpeta", "Arvuta", "Kontrolli"]:
         check(has(nodes, name, "push button"), "push button %r" % name)
-    for name in ["Juuliuse kalender", "Esimene kuupäev juuliuse kalendri järgi",
-                 "Teine kuupäev juuliuse kalendri järgi", "Vastuses aastad", "Liida"]:
+    for name in ["Juuliuse kalender", "Esimene kuupäev: juuliuse kalender",
+                 "Teine kuupäev: juuliuse kalender", "Vastuses aastat", "Liida"]:
         check(has(nodes, name, "check box"), "check box %r" % name)
     for box, fields in {"Esimene kuupäev": ["Päev", "Kuu", "Aasta"],
                         "Teine kuupäev": ["Päev", "Kuu", "Aasta"],

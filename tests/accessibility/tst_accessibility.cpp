@@ -295,7 +295,7 @@ void tst_accessibility::buttonsByWindow_data()
     row("compute", u"frmVahemik", u"cmdArvuta", u"&Arvuta", false, u"Arvuta");
     row("clear", u"frmVahemik", u"cmdArvuta", u"Ku&stuta", false, u"Kustuta");
     row("check", u"frmLiigaasta", u"cmdArvuta", u"&Kontrolli", false, u"Kontrolli");
-    row("dialog close", u"frmLiigaasta", u"cmdLõpeta", u"&Lõpeta", false, u"Sule aken");
+    row("dialog close", u"frmLiigaasta", u"cmdLõpeta", u"&Lõpeta", false, u"Lõpeta");
     row("calendar close", u"frmKalender", u"cmdLõpeta", u"X", false, u"Sule kalender");
     row("next year", u"frmKalender", u"cmdJärgmineAasta", u">>", false, u"Järgmine aasta");
     row("this month", u"frmKalender", u"cmdKuuAasta", u"<+>", false, u"Tänane kuu");
@@ -304,7 +304,7 @@ void tst_accessibility::buttonsByWindow_data()
     row("ok", u"frmTKp", u"cmdOlgu", u"&Olgu", false, u"Olgu");
     row("G toggle", u"frmKuupäev", u"chkGregorius", u"G", true, u"Gregoriuse kalender");
     row("second Julian box", u"frmVahemik", u"chkIIJuliuseKal", u"juuliuse kalender", true,
-        u"Teine kuupäev juuliuse kalendri järgi");
+        u"Teine kuupäev: juuliuse kalender");
     row("add", u"frmLiidaLahuta", u"chkLiida", u"Liida", true, u"Liida");
     row("double ampersand", u"frmX", u"cmdMuu", u"A && B", false, u"A & B");
 }
@@ -564,14 +564,14 @@ void tst_accessibility::calculatorDialogs_data()
     row("day: answer", 0, u"lblVastus", u"Vastus");
     row("day: Julian box", 0, u"chkJuliuseKal", u"Juuliuse kalender");
     row("day: G", 0, u"chkGregorius", u"Gregoriuse kalender");
-    row("day: close", 0, u"cmdLõpeta", u"Sule aken");
+    row("day: close", 0, u"cmdLõpeta", u"Lõpeta");
     row("day: compute", 0, u"cmdArvuta", u"Arvuta");
     row("date: number box", 1, u"takJuliusePäev", u"Juliuse päev");
     row("date: range", 1, u"lblJuliusePäev", u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
     row("interval: first", 2, u"tkpIKuupäev", u"Esimene kuupäev");
     row("interval: second", 2, u"tkpIIKuupäev", u"Teine kuupäev");
-    row("interval: second Julian", 2, u"chkIIJuliuseKal", u"Teine kuupäev juuliuse kalendri järgi");
-    row("interval: years", 2, u"chkAasta", u"Vastuses aastad");
+    row("interval: second Julian", 2, u"chkIIJuliuseKal", u"Teine kuupäev: juuliuse kalender");
+    row("interval: years", 2, u"chkAasta", u"Vastuses aastat");
     row("shift: years box", 3, u"takAasta", u"Aastate arv");
     row("shift: days box", 3, u"takPäev", u"Päevade arv");
     row("shift: years limit", 3, u"lblAasta", u"Lubatud aastate arv, < 220");
