@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QTableView>
 
 #include <algorithm>
@@ -38,6 +39,8 @@ MonthGrid::MonthGrid(QWidget *parent)
     m_calendar->setDateEditEnabled(false);
     m_calendar->setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     m_calendar->setGeometry(rect());
+    if (auto *view = m_calendar->findChild<QTableView *>())
+        view->viewport()->installEventFilter(this);
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &MonthGrid::onUserSelection);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &MonthGrid::onUserSelection);
     apply();
@@ -118,6 +121,33 @@ void MonthGrid::apply()
             view->selectionModel()->clear();
     }
     m_applying = false;
+}
+
+bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        auto *view = m_calendar->findChild<QTableView *>();
+        if (!view || watched != view->viewport())
+            break;
+        const QModelIndex index = view->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (!index.isValid())
+            return true;
+        // Six rows of days: a large day number in the first two rows belongs
+        // to the month before, a small one in the last two to the month after.
+        const int day = index.data(Qt::DisplayRole).toInt();
+        const bool neighbour = (index.row() <= 1 && day > 14) || (index.row() >= 4 && day < 15);
+        if (neighbour)
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // A day chosen with the mouse or the calendar's own keys. A day of the shown

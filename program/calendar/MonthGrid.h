@@ -60,6 +60,11 @@ public slots:
     void nextYear();
     void previousYear();
 
+protected:
+    // Clicks on the greyed days of the neighbouring months are kept from the
+    // calendar: they change nothing.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void stepMonths(int months);
     void apply();

@@ -89,6 +89,12 @@ void frmKalender::buildLayout()
     m_cmdFookus = forms::button(this, QStringLiteral("cmdFookus"), QRect(360, 5880, 1455, 375),
                                 QStringLiteral("Fookus"));
     m_cmdFookus->installEventFilter(this);
+    // It is never seen: a screen reader says what it is and what its keys do.
+    m_cmdFookus->setAccessibleName(QStringLiteral("Kalender"));
+    m_cmdFookus->setAccessibleDescription(
+        QStringLiteral("PageUp: järgmine kuu, PageDown: eelmine kuu, Ctrl+PageUp: järgmine aasta, "
+                       "Ctrl+PageDown: eelmine aasta, Home: tänane kuu, Enter: kuu pühad, "
+                       "Esc: sulge kalender"));
 
     QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 6255, 5295));
     QFrame *fraKalender =
@@ -286,24 +292,42 @@ void frmKalender::done(int result)
 
 bool frmKalender::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_cmdFookus && event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->isAutoRepeat())
+    if (watched != m_cmdFookus)
+        return QDialog::eventFilter(watched, event);
+    const bool stepKey = [event] {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
-        const bool ctrlOnly = key->modifiers() == Qt::ControlModifier;
-        switch (key->key()) {
-        case Qt::Key_PageUp:
-            (ctrlOnly ? m_cmdJargmineAasta : m_cmdJargmineKuu)->click();
-            return true;
-        case Qt::Key_PageDown:
-            (ctrlOnly ? m_cmdEelmineAasta : m_cmdEelmineKuu)->click();
-            return true;
-        case Qt::Key_Home:
-            m_cmdKuuAasta->click();
-            return true;
-        default:
-            return false;
-        }
+        const int k = static_cast<QKeyEvent *>(event)->key();
+        return k == Qt::Key_PageUp || k == Qt::Key_PageDown || k == Qt::Key_Home;
+    }();
+    if (!stepKey)
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // One step for each key press, decided by the modifiers held as the key
+    // went down. A held key repeats as release and press pairs of one
+    // timestamp, which the window system does not always mark as repeats:
+    // a press stamped like the release before it is a repeat too.
+    if (event->type() == QEvent::KeyRelease) {
+        m_lastReleaseKey = key->key();
+        m_lastReleaseTime = key->timestamp();
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    const bool repeat = key->isAutoRepeat()
+                        || (key->key() == m_lastReleaseKey && key->timestamp() == m_lastReleaseTime
+                            && key->timestamp() != 0);
+    if (repeat)
+        return true;
+    const bool ctrlOnly = key->modifiers() == Qt::ControlModifier;
+    switch (key->key()) {
+    case Qt::Key_PageUp:
+        (ctrlOnly ? m_cmdJargmineAasta : m_cmdJargmineKuu)->click();
+        break;
+    case Qt::Key_PageDown:
+        (ctrlOnly ? m_cmdEelmineAasta : m_cmdEelmineKuu)->click();
+        break;
+    default:
+        m_cmdKuuAasta->click();
+        break;
+    }
+    return true;
 }

@@ -82,4 +82,7 @@ private:
 
     bool m_todayShown = false;
     int m_lastClockSecond = 0;
+    // The last release of a key on the focus button, to tell repeats.
+    int m_lastReleaseKey = 0;
+    quint64 m_lastReleaseTime = 0;
 };

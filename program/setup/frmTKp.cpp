@@ -77,7 +77,8 @@ frmTKp::frmTKp(const SystemInfo &info, QWidget *parent)
     label(fraRaam, QStringLiteral("lblEkraan"), QRect(3120, 3360, 930, 210),
           forms::font("Arial", 8.25, true), workAreaLine(info.workArea));
 
-    QFrame *fraOlgu = forms::frame(this, QStringLiteral("fraOlgu"), QRect(4440, 3000, 1455, 855));
+    QFrame *fraOlgu = forms::frame(this, QStringLiteral("fraOlgu"), QRect(4440, 3000, 1455, 855),
+                                   forms::Border::None);
     m_cmdOlgu = forms::button(fraOlgu, QStringLiteral("cmdOlgu"), QRect(240, 240, 1095, 495),
                               QStringLiteral("&Olgu"), QStringLiteral(" Sule aken (Esc) "));
     m_cmdOlgu->setFont(forms::sans(9.75, true));

@@ -4,9 +4,35 @@
 #include "forms.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QPushButton>
 
 namespace setup {
+
+namespace {
+
+// Keeps "Sea" the default button exactly while it is enabled.
+class DefaultWhileEnabled : public QObject {
+public:
+    explicit DefaultWhileEnabled(QPushButton *button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+        button->setDefault(button->isEnabled());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_button && event->type() == QEvent::EnabledChange)
+            m_button->setDefault(m_button->isEnabled());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton *m_button;
+};
+
+} // namespace
 
 SetButtons addSetButtons(QDialog *dialog, QWidget *frame, QWidget *box, const QRect &loobuTwips,
                          const QRect &seaTwips, const QString &seaToolTip)
@@ -20,6 +46,11 @@ SetButtons addSetButtons(QDialog *dialog, QWidget *frame, QWidget *box, const QR
                                      seaToolTip);
     sea->setFont(buttonFont);
     sea->setEnabled(false);
+    // Enter sets: "Sea" is the default, and neither button takes the default
+    // along with the focus.
+    loobu->setAutoDefault(false);
+    sea->setAutoDefault(false);
+    new DefaultWhileEnabled(sea);
     QWidget::setTabOrder(box, loobu);
     QWidget::setTabOrder(loobu, sea);
 

@@ -36,6 +36,8 @@ private slots:
     void enterOpensHolidays();
     void dragOffMovesFocus();
     void choosingADayKeepsTheMonth();
+    void heldKeyStepsOnce();
+    void greyedDaysIgnoreClicks();
     void clock();
     void closeButtonOfOwner();
     void weekSettingsChangeFollowed();
@@ -281,10 +283,11 @@ void tst_frmKalender::keys()
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
     QPushButton *fookus = button(w.get(), "cmdFookus");
-    // Nothing happens on the press; the step comes with the release.
+    // The step comes with the press; the release (with or without the
+    // modifiers, let go first or not) adds nothing.
     QTest::keyPress(fookus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Veebruar  2004"));
-    QTest::keyRelease(fookus, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(label(w.get(), "lblKalender")->text(), title);
+    QTest::keyRelease(fookus, Qt::Key(key), Qt::NoModifier);
     QCOMPARE(label(w.get(), "lblKalender")->text(), title);
     // The same key on another button does nothing.
     QTest::keyClick(button(w.get(), "cmdLõpeta"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -350,6 +353,72 @@ void tst_frmKalender::choosingADayKeepsTheMonth()
     QCOMPARE(cal->monthShown(), 2);
     QCOMPARE(weekLabelsText(w.get()), labels);
     QCOMPARE(w->CalendarMonth(), 2);
+}
+
+// A held key repeats: the window system sends release and press pairs,
+// marked as repeats or (when it cannot tell in time) only stamped alike.
+void tst_frmKalender::heldKeyStepsOnce()
+{
+    setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
+    auto w = open(2004, 2, 15);
+    QPushButton *fookus = button(w.get(), "cmdFookus");
+    auto send = [fookus](QEvent::Type type, Qt::KeyboardModifiers mods, bool repeat, quint64 time) {
+        QKeyEvent e(type, Qt::Key_PageUp, mods, QString(), repeat);
+        e.setTimestamp(time);
+        QApplication::sendEvent(fookus, &e);
+    };
+    send(QEvent::KeyPress, Qt::NoModifier, false, 1000);
+    for (quint64 t = 1500; t < 2000; t += 33) {
+        send(QEvent::KeyRelease, Qt::NoModifier, t % 2 == 0, t);
+        send(QEvent::KeyPress, Qt::NoModifier, t % 2 == 0, t);
+    }
+    send(QEvent::KeyRelease, Qt::NoModifier, false, 2100);
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Märts  2004"));
+    // Ctrl held at the press decides, though it is let go before the key.
+    send(QEvent::KeyPress, Qt::ControlModifier, false, 3000);
+    send(QEvent::KeyRelease, Qt::NoModifier, false, 3100);
+    QCOMPARE(label(w.get(), "lblKalender")->text(), QStringLiteral("Märts  2005"));
+}
+
+// A click on a greyed day of a neighbouring month marks nothing and moves
+// nothing; a click inside the month chooses that day.
+void tst_frmKalender::greyedDaysIgnoreClicks()
+{
+    setWeekSettings(m_host, 2, 2, QDate(2004, 7, 30));
+    auto w = open(2004, 5, 30);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    // Move to July (today is in May, so nothing is marked there).
+    QTest::keyPress(button(w.get(), "cmdFookus"), Qt::Key_PageUp);
+    QTest::keyPress(button(w.get(), "cmdFookus"), Qt::Key_PageUp);
+    QCOMPARE(w->CalendarMonth(), 7);
+    QVERIFY(!w->todayShown());
+    auto *view = w->grid()->calendarWidget()->findChild<QTableView *>();
+    QVERIFY(view);
+    auto cellOf = [view](int row, int day) {
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            const QModelIndex i = view->model()->index(row, c);
+            if (i.data(Qt::DisplayRole).toInt() == day)
+                return view->visualRect(i).center();
+        }
+        return QPoint(-1, -1);
+    };
+    const QDate before = w->grid()->selectedDate();
+    const QPoint june28 = cellOf(0, 28); // Monday 28 June 2004, first row
+    QVERIFY(june28.x() >= 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, june28);
+    QCOMPARE(w->CalendarMonth(), 7);
+    QCOMPARE(w->grid()->selectedDate(), before);
+    QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+    const QPoint august1 = cellOf(4, 1);
+    QVERIFY(august1.x() >= 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, august1);
+    QCOMPARE(w->CalendarMonth(), 7);
+    QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+    // A day of July is chosen.
+    const QPoint july14 = cellOf(2, 14);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, july14);
+    QCOMPARE(w->grid()->selectedDate(), QDate(2004, 7, 14));
 }
 
 void tst_frmKalender::clock()

@@ -2,6 +2,7 @@
 // The set-time dialog driven like a user: typing into the time box, Enter,
 // Esc, a refusal of the system, the ticking current time, the drag off
 // "&Loobu", and the whole way to a fake time service on a private bus.
+#include <QAccessible>
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
@@ -49,6 +50,7 @@ private slots:
     void enterInCompleteBoxSetsAndCloses();
     void enterOnSeaAfterFullChange();
     void escChangesNothing();
+    void seaIsTheDefaultWhileEnabled();
     void refusalKeepsDialog_data();
     void refusalKeepsDialog();
     void clockLabelTicksOncePerSecond();
@@ -161,6 +163,29 @@ void tst_frmSeaKell::enterInCompleteBoxSetsAndCloses()
     QVERIFY(!dialog.isVisible());
     // 12:00:05 in Tallinn in summer is 09:00:05 UTC.
     QCOMPARE(m_setter.requests, QList<qint64>{utcMicros(2004, 7, 1, 9, 0, 5)});
+}
+
+// "Sea" is the default button (what Enter presses) exactly while it can
+// set; "Loobu" never is, not even with the focus on it.
+void tst_frmSeaKell::seaIsTheDefaultWhileEnabled()
+{
+    frmSeaKell dialog(m_clock, m_setter);
+    QVERIFY(open(dialog));
+    auto *loobu = dialog.findChild<QPushButton *>(QStringLiteral("cmdLoobu"));
+    QVERIFY(!sea(dialog)->isDefault());
+    QVERIFY(!loobu->isDefault());
+    typeIntoFocus(QStringLiteral("12005"));
+    QVERIFY(sea(dialog)->isDefault());
+    loobu->setFocus(Qt::TabFocusReason);
+    QVERIFY(!loobu->isDefault());
+    QVERIFY(sea(dialog)->isDefault());
+    QVERIFY(QAccessible::queryAccessibleInterface(sea(dialog))->state().defaultButton);
+    box(dialog)->setFocus(Qt::TabFocusReason);
+    pressKeyInFocus(Qt::Key_Backspace);
+    pressKeyInFocus(Qt::Key_Backspace);
+    QVERIFY(!sea(dialog)->isEnabled());
+    QVERIFY(!sea(dialog)->isDefault());
+    QVERIFY(m_setter.requests.isEmpty());
 }
 
 // The complete time moves the focus to "&Sea"; Enter there presses it.

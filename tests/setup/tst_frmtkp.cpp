@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its lines for this machine and for given operating-system
 // values, its labels and button, Esc, and its place over the main window.
+#include <QFrame>
 #include "frmTKp.h"
 #include "systeminfo.h"
 
@@ -183,6 +184,8 @@ void tst_frmTKp::controls()
     for (const char *name : {"fraRaam", "imgIkoon", "lblProgramm", "lblVersioon", "lblKirjeldus",
                              "lblOSP", "lblOSV", "lblEkraan", "fraOlgu", "cmdOlgu"})
         QVERIFY2(about.findChild<QWidget *>(QString::fromUtf8(name)), name);
+    // The button's frame draws no border across the outer frame's corner.
+    QCOMPARE(about.findChild<QFrame *>(QStringLiteral("fraOlgu"))->frameShape(), QFrame::NoFrame);
 
     // The program's icon, drawn at the label's size.
     const auto *icon = about.findChild<QLabel *>(QStringLiteral("imgIkoon"));
