@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmAeg.h"
 
+#include "accessibility.h"
 #include "forms.h"
 #include "modArvutused.h"
 #include "programstate.h"
@@ -9,6 +10,8 @@
 #include "windowopeners.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -21,9 +24,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -110,6 +116,9 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     buildForm();
     buildMenus();
+    auto *copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this,
+            [this] { QGuiApplication::clipboard()->setText(boardText()); });
 
     // Loading: the name lists, the place on the screen, the week settings, the first day.
     d->monthNames = readouttexts::monthNames();
@@ -290,8 +299,13 @@ void frmAeg::buildMenus()
         a->setParent(this);
         a->setObjectName(name);
     };
+    // A window opens once: asked again while it (or any window of ours) is
+    // open, by an assistive tool that reaches a menu past the modal window,
+    // the open one comes to the front instead.
     auto opener = [this](QAction *a, auto open) {
         connect(a, &QAction::triggered, this, [this, open] {
+            if (raiseOpenWindow())
+                return;
             QCoreApplication::processEvents();
             open(*this);
         });
@@ -396,7 +410,10 @@ void frmAeg::buildMenus()
 
     // Programmist: the About window, without pending events run first.
     a = item(bar, QStringLiteral("mnuProgrammist"), QStringLiteral("  &Programmist  "));
-    connect(a, &QAction::triggered, this, [this] { openers::openAbout(*this); });
+    connect(a, &QAction::triggered, this, [this] {
+        if (!raiseOpenWindow())
+            openers::openAbout(*this);
+    });
 
     // The help pop-up, never in the menu bar.
     d->mnuAbi = forms::helpMenu(this, [this] { showHelpTopic(); });
@@ -606,12 +623,46 @@ void frmAeg::CheckFirstDayItem()
         a->setChecked(a->data().toInt() == d->state.FirstDayOfWeek());
 }
 
+QString frmAeg::boardText() const
+{
+    struct Line {
+        QPoint at;
+        QString text;
+    };
+    std::vector<Line> lines;
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        const QString name = accessibility::tableName(label);
+        const QString value = label->text().simplified();
+        if (name.isEmpty() || value.isEmpty() || !label->isVisibleTo(this))
+            continue;
+        lines.push_back({label->mapTo(this, QPoint(0, 0)), name + QStringLiteral(": ") + value});
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const Line &a, const Line &b) {
+        return a.at.y() != b.at.y() ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
+    });
+    QStringList out;
+    for (const Line &l : lines)
+        out << l.text;
+    return out.join(QLatin1Char('\n'));
+}
+
+bool frmAeg::raiseOpenWindow()
+{
+    QWidget *open = QApplication::activeModalWidget();
+    if (!open || open == this)
+        return false;
+    open->raise();
+    open->activateWindow();
+    return true;
+}
+
 bool frmAeg::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == d->cmdSulge && event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
-            openers::openAbout(*this);
+            if (!raiseOpenWindow())
+                openers::openAbout(*this);
             return true;
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {

@@ -64,6 +64,11 @@ public slots:
     // moving a fake clock.
     void tick();
 
+public:
+    // The board as text, one readout a line, "name: value", in the order the
+    // board shows them; what Ctrl+C puts on the clipboard.
+    QString boardText() const;
+
 signals:
     // A help pop-up was shown for this context number (11 to 14).
     void helpShown(int context);
@@ -76,6 +81,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Brings an open window of the program to the front; false when none is open.
+    bool raiseOpenWindow();
+
     struct Private;
     std::unique_ptr<Private> d;
 

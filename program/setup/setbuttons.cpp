@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace setup {
@@ -32,6 +33,32 @@ private:
     QPushButton *m_button;
 };
 
+// Enter on the focused "Loobu" presses it, as Space does; otherwise the dialog
+// would hand Enter to its default button and set the value.
+class EnterPresses : public QObject {
+public:
+    explicit EnterPresses(QPushButton *button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (!key->isAutoRepeat())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QPushButton *m_button;
+};
+
 } // namespace
 
 SetButtons addSetButtons(QDialog *dialog, QWidget *frame, QWidget *box, const QRect &loobuTwips,
@@ -51,6 +78,7 @@ SetButtons addSetButtons(QDialog *dialog, QWidget *frame, QWidget *box, const QR
     loobu->setAutoDefault(false);
     sea->setAutoDefault(false);
     new DefaultWhileEnabled(sea);
+    new EnterPresses(loobu);
     QWidget::setTabOrder(box, loobu);
     QWidget::setTabOrder(loobu, sea);
 

@@ -2,6 +2,9 @@
 // The main window driven like a user with a fake clock: the readouts at known
 // instants, the midnight sequence, the week settings, the help pop-up, the
 // minimised title, closing, and the window's own title for the UTC offset.
+#include "accessibility.h"
+#include <QDialog>
+#include <QClipboard>
 #include "forms.h"
 #include "frmAeg.h"
 #include "frmJuuliusePaev.h"
@@ -640,6 +643,63 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Leia päevade arv"));
         w.restoreCaption();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {GMT +03:00  -  Ida-Euroopa suveaeg}"));
+    }
+
+    // Ctrl+C copies the board, a readout a line, "name: value".
+    void copyingTheBoard()
+    {
+        accessibility::install();
+        frmAeg w(m_clock);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.tick();
+        QGuiApplication::clipboard()->setText(QStringLiteral("enne"));
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY2(lines.size() >= 14, qPrintable(lines.join(QLatin1Char('|'))));
+        QVERIFY(lines.contains(QStringLiteral("Kell: ") + text(w, QStringLiteral("lblKell")).simplified()));
+        QVERIFY(lines.indexOf(QStringLiteral("Kvartal: 2. kv.")) > lines.indexOf(QStringLiteral("Nädal: 24. nädal")));
+        QVERIFY(lines.contains(QStringLiteral("Unixi aeg: ") + text(w, QStringLiteral("lblUnix")).simplified()));
+        QVERIFY(lines.contains(QStringLiteral("Nädal: ") + text(w, QStringLiteral("lblNädal")).simplified()));
+        QVERIFY(lines.contains(QStringLiteral("Aasta lõpuni päevi: ") + text(w, QStringLiteral("lblPäev")).simplified()));
+        for (const QString &line : lines)
+            QVERIFY2(line.contains(QStringLiteral(": ")) && line == line.trimmed()
+                         && !line.contains(QStringLiteral(":  ")),
+                     qPrintable(line));
+    }
+
+    // A menu command reached while its window is open (as an assistive tool
+    // can, past the modal window) brings that window forward, no second copy.
+    void windowOpensOnce()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        int dialogs = -1;
+        QString captionWhileOpen;
+        // The opener runs pending events before it opens, so wait for the
+        // modal window itself before asking again.
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, &w, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            poll.stop();
+            action(w, QStringLiteral("mnuTegevusVahemik"))->trigger();
+            action(w, QStringLiteral("mnuTegevusKalender"))->trigger();
+            action(w, QStringLiteral("mnuProgrammist"))->trigger();
+            dialogs = 0;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                dialogs += top->isVisible() && top != &w ? 1 : 0;
+            captionWhileOpen = w.windowTitle();
+            modal->close();
+        });
+        poll.start();
+        action(w, QStringLiteral("mnuTegevusVahemik"))->trigger();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(captionWhileOpen, QStringLiteral("Leia päevade arv"));
+        QCOMPARE(w.windowTitle(), ownTitle);
     }
 
     void escCloses()

@@ -51,6 +51,7 @@ private slots:
     void enterOnSeaAfterFullChange();
     void escChangesNothing();
     void seaIsTheDefaultWhileEnabled();
+    void enterOnLoobuCancels();
     void refusalKeepsDialog_data();
     void refusalKeepsDialog();
     void clockLabelTicksOncePerSecond();
@@ -185,6 +186,24 @@ void tst_frmSeaKell::seaIsTheDefaultWhileEnabled()
     pressKeyInFocus(Qt::Key_Backspace);
     QVERIFY(!sea(dialog)->isEnabled());
     QVERIFY(!sea(dialog)->isDefault());
+    QVERIFY(m_setter.requests.isEmpty());
+}
+
+// Enter with the focus on "&Loobu" closes the dialog without a change, though
+// "&Sea" is the default button.
+void tst_frmSeaKell::enterOnLoobuCancels()
+{
+    frmSeaKell dialog(m_clock, m_setter);
+    QVERIFY(open(dialog));
+    typeIntoFocus(QStringLiteral("123059"));
+    QVERIFY(sea(dialog)->isDefault());
+    auto *loobu = dialog.findChild<QPushButton *>(QStringLiteral("cmdLoobu"));
+    loobu->setFocus(Qt::TabFocusReason);
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    QTest::keyClick(loobu, Qt::Key_Return);
+    QCOMPARE(rejected.size(), 1);
+    QCOMPARE(accepted.size(), 0);
     QVERIFY(m_setter.requests.isEmpty());
 }
 
