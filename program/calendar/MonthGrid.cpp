@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MonthGrid.h"
 
+#include "monthgridaccessible.h"
+#include "modArvutused.h"
+#include "readoutTexts.h"
+
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QItemSelectionModel>
@@ -30,13 +34,14 @@ protected:
 } // namespace
 
 MonthGrid::MonthGrid(QWidget *parent)
-    : QWidget(parent), m_calendar(new RangeCalendar(this))
+    : QWidget(parent), m_calendar((monthgridaccessible::install(), new RangeCalendar(this)))
 {
     setObjectName(QStringLiteral("clnKalender"));
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
     m_calendar->setDateEditEnabled(false);
+    m_calendar->setAccessibleName(QStringLiteral("Kuu kalender"));
     m_calendar->setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     m_calendar->setGeometry(rect());
     if (auto *view = m_calendar->findChild<QTableView *>())
@@ -90,6 +95,72 @@ void MonthGrid::setSelectionVisible(bool visible)
     apply();
 }
 
+QTableView *MonthGrid::dayView() const
+{
+    return m_calendar->findChild<QTableView *>();
+}
+
+int MonthGrid::cellMonthOffset(int row, int column) const
+{
+    const QTableView *view = dayView();
+    if (!view)
+        return 0;
+    // Six rows of days: a large day number in the first two rows belongs to
+    // the month before, a small one in the last two to the month after.
+    const int day = view->model()->index(row, column).data(Qt::DisplayRole).toInt();
+    if (row <= 1 && day > 14)
+        return -1;
+    if (row >= 4 && day < 15)
+        return 1;
+    return 0;
+}
+
+QDate MonthGrid::cellDate(int row, int column) const
+{
+    const QTableView *view = dayView();
+    if (!view || row < 0 || row > 5 || column < 0 || column > 6)
+        return {};
+    const int day = view->model()->index(row, column).data(Qt::DisplayRole).toInt();
+    const QDate first = QDate(m_year, m_month, 1).addMonths(cellMonthOffset(row, column));
+    const QDate date(first.year(), first.month(), day);
+    if (!date.isValid() || date < QDate(kMinYear, 1, 1) || date > QDate(kMaxYear, 12, 31))
+        return {};
+    return date;
+}
+
+QString MonthGrid::cellName(int row, int column) const
+{
+    const QDate date = cellDate(row, column);
+    if (!date.isValid())
+        return {};
+    static const QStringList months = readouttexts::monthNames();
+    QString name = modArvutused::WeekdayNames().at(date.dayOfWeek() % 7) + QStringLiteral(", ")
+        + QString::number(date.day()) + QStringLiteral(". ") + months.at(date.month() - 1)
+        + QLatin1Char(' ') + QString::number(date.year());
+    if (m_weekOf)
+        name += QStringLiteral(", ") + QString::number(m_weekOf(date)) + QStringLiteral(". nädal");
+    const int offset = cellMonthOffset(row, column);
+    if (offset < 0)
+        name += QStringLiteral(", eelmine kuu");
+    else if (offset > 0)
+        name += QStringLiteral(", järgmine kuu");
+    return name;
+}
+
+void MonthGrid::setWeekNumbering(std::function<int(QDate)> weekOf)
+{
+    m_weekOf = std::move(weekOf);
+}
+
+void MonthGrid::chooseDay(int day)
+{
+    if (day < 1 || day > QDate(m_year, m_month, 1).daysInMonth())
+        return;
+    m_day = day;
+    m_selectionVisible = true;
+    apply();
+}
+
 void MonthGrid::setCellsRect(const QRect &rect)
 {
     m_calendar->setGeometry(rect);
@@ -134,13 +205,7 @@ bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
         if (!view || watched != view->viewport())
             break;
         const QModelIndex index = view->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
-        if (!index.isValid())
-            return true;
-        // Six rows of days: a large day number in the first two rows belongs
-        // to the month before, a small one in the last two to the month after.
-        const int day = index.data(Qt::DisplayRole).toInt();
-        const bool neighbour = (index.row() <= 1 && day > 14) || (index.row() >= 4 && day < 15);
-        if (neighbour)
+        if (!index.isValid() || cellMonthOffset(index.row(), index.column()) != 0)
             return true;
         break;
     }

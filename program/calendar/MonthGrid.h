@@ -14,7 +14,10 @@
 #include <QDate>
 #include <QWidget>
 
+#include <functional>
+
 class QCalendarWidget;
+class QTableView;
 
 class MonthGrid : public QWidget {
     Q_OBJECT
@@ -53,6 +56,23 @@ public:
     void setCellsRect(const QRect &rect);
 
     QCalendarWidget *calendarWidget() const { return m_calendar; }
+    // The table of day cells inside the calendar widget.
+    QTableView *dayView() const;
+
+    // The cells of the day grid, row 0..5 and column 0..6. The date is
+    // invalid for a blank cell (before 1.1.100 or after 31.12.9999); the
+    // month offset is -1 for a greyed day of the month before, +1 for one of
+    // the month after and 0 inside the shown month.
+    QDate cellDate(int row, int column) const;
+    int cellMonthOffset(int row, int column) const;
+    // What a screen reader says for a cell: "Esmaspäev, 5. jaanuar 2004",
+    // the week number when one is set, and whether the day belongs to a
+    // neighbouring month; empty for a blank cell.
+    QString cellName(int row, int column) const;
+    void setWeekNumbering(std::function<int(QDate)> weekOf);
+
+    // Chooses a day of the shown month, as a click on its cell does.
+    void chooseDay(int day);
 
 public slots:
     void nextMonth();
@@ -76,4 +96,5 @@ private:
     int m_day = 1;
     bool m_selectionVisible = true;
     bool m_applying = false;
+    std::function<int(QDate)> m_weekOf;
 };

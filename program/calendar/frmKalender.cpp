@@ -6,6 +6,7 @@
 
 #include "clock.h"
 #include "forms.h"
+#include "modArvutused.h"
 #include "programstate.h"
 #include "ticker.h"
 #include "weekRows.h"
@@ -108,6 +109,12 @@ void frmKalender::buildLayout()
     m_clnKalender = forms::widget<MonthGrid>(fraKalender, QStringLiteral("clnKalender"),
                                              QRect(600, 960, 3855, 2775));
     m_clnKalender->setFont(forms::sans(9.75));
+    // A screen reader names each day with its week under the settings in force.
+    m_clnKalender->setWeekNumbering([this](QDate date) {
+        return modArvutused::WeekNumberOf(datevalue::DateSerial(date.year(), date.month(), date.day()),
+                                          m_host.programState().FirstDayOfWeek(),
+                                          m_host.programState().FirstWeekOfYear());
+    });
     // Seven columns under the weekday headers (525 twips apart, the first
     // centred at 945) and six rows beside the week labels (420 apart, the
     // first centred at 1327), relative to the grid's corner.

@@ -306,6 +306,21 @@ def calendar_checks(nodes):
     for name in ["Sule kalender", "Järgmine aasta", "Järgmine kuu", "Tänane kuu", "Eelmine kuu",
                  "Eelmine aasta", "Jaanuari pühad", "Olgu"]:
         check(has(nodes, name, "push button"), "push button %r" % name)
+    # The day grid: a table of six weeks, each cell named by its whole date.
+    table = next((node for _, r, n, s, node in nodes if r == "table" and n == "Kuu päevad" and s), None)
+    check(table is not None, "table 'Kuu päevad'")
+    if table is not None:
+        cells = [table.getChildAtIndex(i) for i in range(table.childCount)]
+        names = [spaced(c.name) for c in cells if c is not None]
+        check(len(names) == 42 and all(c.getRoleName() == "table cell" for c in cells),
+              "42 day cells: %d" % len(names))
+        today = [c for c in cells if spaced(c.name).startswith("Neljapäev, 15. jaanuar 2004, ")]
+        check(len(today) == 1 and today[0].getState().contains(pyatspi.STATE_SELECTED),
+              "the chosen day is told with its date and as selected: %r" % names[:3])
+        check(any(n.startswith("Teisipäev, 30. detsember 2003, ") and n.endswith(", eelmine kuu")
+                  for n in names), "a day of December says it belongs to the month before")
+        check(any(n.endswith(", järgmine kuu") for n in names),
+              "a day of February says it belongs to the month after")
     flags = [n for r, n in shown_names(nodes) if n.startswith("Püha, ") and n.endswith("lipupäev")]
     check(len(flags) == 3, "three holiday rows of June carry the flag: %r" % flags)
 

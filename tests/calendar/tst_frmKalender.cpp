@@ -2,6 +2,7 @@
 #include "calendartestsupport.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QItemSelectionModel>
@@ -38,6 +39,7 @@ private slots:
     void choosingADayKeepsTheMonth();
     void heldKeyStepsOnce();
     void greyedDaysIgnoreClicks();
+    void daysNamedForScreenReaders();
     void clock();
     void closeButtonOfOwner();
     void weekSettingsChangeFollowed();
@@ -419,6 +421,90 @@ void tst_frmKalender::greyedDaysIgnoreClicks()
     const QPoint july14 = cellOf(2, 14);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, july14);
     QCOMPARE(w->grid()->selectedDate(), QDate(2004, 7, 14));
+}
+
+// Each cell of the grid is named by its whole date and ISO week (Monday and
+// the first four-day week); the greyed days of the neighbouring months say
+// so and cannot be chosen. Checked against QDate's own weeks over 31 years of
+// months, and at the edges of the years the grid can show.
+void tst_frmKalender::daysNamedForScreenReaders()
+{
+    static const char *const weekdays[] = {"Esmaspäev", "Teisipäev", "Kolmapäev", "Neljapäev",
+                                           "Reede", "Laupäev", "Pühapäev"};
+    static const char *const months[] = {"jaanuar", "veebruar", "märts", "aprill", "mai", "juuni",
+                                         "juuli", "august", "september", "oktoober", "november",
+                                         "detsember"};
+    setWeekSettings(m_host, 2, 2, QDate(2004, 1, 5));
+    auto w = open(2004, 1, 5);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    MonthGrid *grid = w->grid();
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid->dayView());
+    QVERIFY(table);
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->childCount(), 42);
+    QVERIFY(table->tableInterface());
+    QCOMPARE(table->tableInterface()->cellAt(0, 1)->text(QAccessible::Name),
+             QStringLiteral("Teisipäev, 30. detsember 2003, 1. nädal, eelmine kuu"));
+    QCOMPARE(table->tableInterface()->cellAt(1, 0)->text(QAccessible::Name),
+             QStringLiteral("Esmaspäev, 5. jaanuar 2004, 2. nädal"));
+
+    auto check = [&](int year, int month) {
+        grid->setYear(year);
+        grid->setMonth(month);
+        const QDate first(year, month, 1);
+        // The 1st is never in the first column's first row: a whole week before it.
+        const int lead = (first.dayOfWeek() - 1) == 0 ? 7 : first.dayOfWeek() - 1;
+        for (int i = 0; i < 42; ++i) {
+            const QDate date = first.addDays(i - lead);
+            QAccessibleInterface *cell = table->child(i);
+            QString expected;
+            if (date >= QDate(100, 1, 1) && date <= QDate(9999, 12, 31)) {
+                expected = QString::fromUtf8(weekdays[date.dayOfWeek() - 1]) + QStringLiteral(", ")
+                    + QString::number(date.day()) + QStringLiteral(". ")
+                    + QString::fromUtf8(months[date.month() - 1]) + QLatin1Char(' ')
+                    + QString::number(date.year()) + QStringLiteral(", ")
+                    + QString::number(date.weekNumber()) + QStringLiteral(". nädal");
+                if (date < first)
+                    expected += QStringLiteral(", eelmine kuu");
+                else if (date.month() != month)
+                    expected += QStringLiteral(", järgmine kuu");
+            }
+            if (cell->text(QAccessible::Name) != expected)
+                return QStringLiteral("%1-%2 cell %3: %4, expected %5")
+                    .arg(year).arg(month).arg(i).arg(cell->text(QAccessible::Name), expected);
+            const bool choosable = !expected.isEmpty() && date.month() == month;
+            if (cell->state().disabled == choosable || cell->tableCellInterface()->rowIndex() != i / 7)
+                return QStringLiteral("%1-%2 cell %3: state").arg(year).arg(month).arg(i);
+        }
+        return QString();
+    };
+    for (int year = 2000; year <= 2030; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const QString fault = check(year, month);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
+    }
+    for (const QDate &edge : {QDate(100, 1, 1), QDate(100, 2, 1), QDate(9999, 12, 1)}) {
+        const QString fault = check(edge.year(), edge.month());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Press on a day of the shown month chooses it; on a greyed day, nothing.
+    grid->setYear(2004);
+    grid->setMonth(7);
+    grid->setDay(2);
+    QAccessibleInterface *june28 = table->tableInterface()->cellAt(0, 0);
+    QVERIFY(june28->actionInterface()->actionNames().isEmpty());
+    june28->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(grid->selectedDate(), QDate(2004, 7, 2));
+    QAccessibleInterface *july14 = table->tableInterface()->cellAt(2, 2);
+    QCOMPARE(july14->text(QAccessible::Name), QStringLiteral("Kolmapäev, 14. juuli 2004, 29. nädal"));
+    QVERIFY(!july14->state().selected);
+    july14->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(grid->selectedDate(), QDate(2004, 7, 14));
+    QVERIFY(july14->state().selected);
+    QCOMPARE(table->tableInterface()->selectedCellCount(), 1);
 }
 
 void tst_frmKalender::clock()
