@@ -446,6 +446,59 @@ def escape_closes(command, app_name):
         finish(proc)
 
 
+def answer_told(command, app_name):
+    """A new answer reaches a screen reader: opened with Ctrl+L and typed on
+    the keyboard (XTest through the registry), the leap-year check puts its
+    answer in the description of the focused button."""
+    proc = launch(command)
+    try:
+        app = find_app(app_name)
+        check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
+        if app is None:
+            return
+        time.sleep(1.0)
+        clock = next((node for _, role, name, shown, node in walk(app)
+                      if role == "label" and name.startswith("Kell, ") and shown), None)
+        if clock is None:
+            check(False, "the clock readout is shown")
+            return
+        box = clock.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                            pyatspi.MOUSE_B1C)
+        time.sleep(0.5)
+        control_l = 37  # the keycode of Control_L in the X server's default map
+        pyatspi.Registry.generateKeyboardEvent(control_l, None, pyatspi.KEY_PRESS)
+        pyatspi.Registry.generateKeyboardEvent(ord("l"), None, pyatspi.KEY_SYM)
+        pyatspi.Registry.generateKeyboardEvent(control_l, None, pyatspi.KEY_RELEASE)
+        end = time.time() + STEP_TIMEOUT
+        while time.time() < end and not any(
+                r == "push button" and n == "Kontrolli" and s for _, r, n, s, _ in walk(app)):
+            time.sleep(0.2)
+        time.sleep(0.5)
+        for digit in "2000":
+            pyatspi.Registry.generateKeyboardEvent(ord(digit), None, pyatspi.KEY_SYM)
+            time.sleep(0.1)
+        pyatspi.Registry.generateKeyboardEvent(0xff0d, None, pyatspi.KEY_SYM)  # Return
+        end = time.time() + STEP_TIMEOUT
+        while True:
+            nodes = walk(app)
+            told = [(n, node.description) for _, r, n, s, node in nodes
+                    if r == "push button" and s and (node.description or "").startswith("Vastus: ")]
+            if told or time.time() > end:
+                break
+            time.sleep(0.2)
+        time.sleep(0.3)
+        nodes = walk(app)
+        check(len(told) == 1 and told[0][1] == "Vastus: Jah, on liigaasta",
+              "the answer is the description of a shown button: %r" % told)
+        focused = [n for _, r, n, s, node in nodes
+                   if s and node.getState().contains(pyatspi.STATE_FOCUSED)]
+        check(bool(told) and focused == [told[0][0]],
+              "the button that tells it has the focus: %r" % focused)
+    finally:
+        finish(proc)
+
+
 def main(argv):
     host = argv[1] if len(argv) > 1 else "build/tests/accessibility/a11y_host"
     program = argv[2] if len(argv) > 2 else None
@@ -461,6 +514,7 @@ def main(argv):
     if program:
         run([program], os.path.basename(program), program_checks)
         escape_closes([program], os.path.basename(program))
+        answer_told([program], os.path.basename(program))
         # Again while a screen reader listens, so every key goes through the registry.
         start_key_listener()
         escape_closes([program], os.path.basename(program))
