@@ -3,15 +3,16 @@
 // instants, the midnight sequence, the week settings, the help pop-up, the
 // minimised title, closing, and the window's own title for the UTC offset.
 #include "accessibility.h"
-#include <QDialog>
-#include <QClipboard>
 #include "forms.h"
 #include "frmAeg.h"
 #include "frmJuuliusePaev.h"
 #include "programstate.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
@@ -666,6 +667,25 @@ private slots:
             QVERIFY2(line.contains(QStringLiteral(": ")) && line == line.trimmed()
                          && !line.contains(QStringLiteral(":  ")),
                      qPrintable(line));
+    }
+
+    // The explained readouts carry their help text for a screen reader and for
+    // What's This, which Shift+F1 starts.
+    void helpFromTheKeyboard()
+    {
+        frmAeg w(m_clock);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QLabel *unix = label(w, QStringLiteral("lblUnix"));
+        QVERIFY(!unix->accessibleDescription().isEmpty());
+        QCOMPARE(unix->accessibleDescription(), unix->whatsThis());
+        QCOMPARE(QAccessible::queryAccessibleInterface(unix)->text(QAccessible::Description),
+                 unix->whatsThis());
+        QVERIFY(label(w, QStringLiteral("lblKell"))->whatsThis().isEmpty());
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
+        QTest::keyClick(&w, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QWhatsThis::leaveWhatsThisMode();
     }
 
     // A menu command reached while its window is open (as an assistive tool
