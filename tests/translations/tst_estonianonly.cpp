@@ -97,8 +97,8 @@ QWidget *focusTarget()
                 window = w;
         if (window) {
             window->activateWindow();
-            if (!QTest::qWaitForWindowActive(window))
-                return nullptr;
+            // On a loaded machine the focus can come back late.
+            (void)QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 10000);
         }
     }
     return QApplication::focusWidget();
