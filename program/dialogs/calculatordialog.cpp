@@ -126,9 +126,6 @@ void CalculatorDialog::buildCommon(const CommonLayout &layout)
     });
     auto *copyKey = new QShortcut(QKeySequence::Copy, this);
     connect(copyKey, &QShortcut::activated, this, &CalculatorDialog::copyAnswer);
-    // Shift+F1 asks what a control is, as the "Appi" pop-up does.
-    auto *whatsThisKey = new QShortcut(QKeySequence::WhatsThis, this);
-    connect(whatsThisKey, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
 void CalculatorDialog::copyAnswer()
@@ -184,8 +181,7 @@ FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QS
     box->setText(caption);
     box->setFont(forms::sans(9.75));
     box->setProperty("helpContext", helpContext);
-    box->setWhatsThis(forms::helpTopic(helpContext));
-    box->setAccessibleDescription(box->whatsThis());
+    forms::setHelpTopic(box, helpContext);
     if (startLocked) {
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);

@@ -74,6 +74,11 @@ void FrameCheckBox::nextCheckState()
         activate();
         return;
     }
+    toggleByUser();
+}
+
+void FrameCheckBox::toggleByUser()
+{
     m_userToggling = true;
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     m_userToggling = false;
@@ -88,11 +93,8 @@ void FrameCheckBox::activate()
     emit mousePressed(Qt::LeftButton, centre);
     if (!self)
         return;
-    if (!locked() && !m_refuseClicks) {
-        m_userToggling = true;
-        setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-        m_userToggling = false;
-    }
+    if (!locked() && !m_refuseClicks)
+        toggleByUser();
     emit mouseReleased(Qt::LeftButton, centre);
 }
 

@@ -52,6 +52,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Unchecked <-> checked, marked as the user's doing.
+    void toggleByUser();
+
     QString m_tag;
     bool m_refuseClicks = false;
     bool m_refused = false; // the current press was kept from the box

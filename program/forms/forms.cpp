@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWhatsThis>
 #include <QWidget>
 
 #include <cmath>
@@ -258,8 +259,16 @@ void onDragOff(QAbstractButton *button, std::function<void()> then)
 
 // ---- Help ------------------------------------------------------------------
 
+void setHelpTopic(QWidget *w, int context)
+{
+    w->setWhatsThis(helpTopic(context));
+    w->setAccessibleDescription(w->whatsThis());
+}
+
 QMenu *helpMenu(QWidget *window, std::function<void()> whatIsThis)
 {
+    auto *whatsThisKey = new QShortcut(QKeySequence::WhatsThis, window);
+    QObject::connect(whatsThisKey, &QShortcut::activated, window, [] { QWhatsThis::enterWhatsThisMode(); });
     auto *menu = new QMenu(QStringLiteral("Appi"), window);
     menu->setObjectName(QStringLiteral("mnuAbi"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuAbi"));

@@ -146,8 +146,13 @@ void onDragOff(QAbstractButton *button, std::function<void()> then);
 // calendar, the date of a day number, a date shifted by days).
 QString helpTopic(int context);
 
+// Gives w the help text of a context number as its What's This text and,
+// for a screen reader, as its accessible description.
+void setHelpTopic(QWidget *w, int context);
+
 // The pop-up menu "Appi" (mnuAbi) with its one item "&Mis see on?"
-// (mnuAbiM), owned by the window; choosing the item runs whatIsThis.
+// (mnuAbiM), owned by the window; choosing the item runs whatIsThis. The
+// window also gets Shift+F1, which starts What's This from the keyboard.
 QMenu *helpMenu(QWidget *window, std::function<void()> whatIsThis);
 
 } // namespace forms

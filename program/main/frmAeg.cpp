@@ -116,8 +116,6 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     buildForm();
     buildMenus();
-    auto *whatsThisKey = new QShortcut(QKeySequence::WhatsThis, this);
-    connect(whatsThisKey, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
     auto *copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this,
             [this] { QGuiApplication::clipboard()->setText(boardText()); });
@@ -280,10 +278,7 @@ void frmAeg::buildForm()
     for (const auto &[w, context] : helpGroups) {
         d->helpContexts.insert(w, context);
         w->installEventFilter(this);
-        // The same text from the keyboard (Shift+F1, then the readout) and
-        // for a screen reader, as the readout's description.
-        w->setWhatsThis(forms::helpTopic(context));
-        w->setAccessibleDescription(w->whatsThis());
+        forms::setHelpTopic(w, context);
     }
 }
 

@@ -411,26 +411,34 @@ def start_key_listener():
     return proc
 
 
+def main_window_with_keyboard(app_name):
+    """The program's application node once its main window has the keyboard:
+    a click on a readout gives it, as a user does. None when that fails."""
+    app = find_app(app_name)
+    check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
+    if app is None:
+        return None
+    time.sleep(1.0)
+    clock = next((node for _, role, name, shown, node in walk(app)
+                  if role == "label" and name.startswith("Kell, ") and shown), None)
+    check(clock is not None, "the clock readout is shown")
+    if clock is None:
+        return None
+    box = clock.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                        pyatspi.MOUSE_B1C)
+    time.sleep(0.5)
+    return app
+
+
 def escape_closes(command, app_name):
     """The program's main window closes with one Esc, pressed as on a keyboard
     (XTest through the registry)."""
     proc = launch(command)
     try:
-        app = find_app(app_name)
-        check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
+        app = main_window_with_keyboard(app_name)
         if app is None:
             return
-        time.sleep(1.0)
-        # A click on a readout gives the window the keyboard, as a user does.
-        clock = next((node for _, role, name, shown, node in walk(app)
-                      if role == "label" and name.startswith("Kell, ") and shown), None)
-        check(clock is not None, "the clock readout is shown")
-        if clock is None:
-            return
-        box = clock.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
-                                            pyatspi.MOUSE_B1C)
-        time.sleep(0.5)
         presses = 0
         while proc.poll() is None and presses < 3:
             press_escape()
@@ -452,20 +460,9 @@ def answer_told(command, app_name):
     answer in the description of the focused button."""
     proc = launch(command)
     try:
-        app = find_app(app_name)
-        check(app is not None, "the application %r is in the AT-SPI tree" % app_name)
+        app = main_window_with_keyboard(app_name)
         if app is None:
             return
-        time.sleep(1.0)
-        clock = next((node for _, role, name, shown, node in walk(app)
-                      if role == "label" and name.startswith("Kell, ") and shown), None)
-        if clock is None:
-            check(False, "the clock readout is shown")
-            return
-        box = clock.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
-                                            pyatspi.MOUSE_B1C)
-        time.sleep(0.5)
         control_l = 37  # the keycode of Control_L in the X server's default map
         pyatspi.Registry.generateKeyboardEvent(control_l, None, pyatspi.KEY_PRESS)
         pyatspi.Registry.generateKeyboardEvent(ord("l"), None, pyatspi.KEY_SYM)
