@@ -27,8 +27,19 @@ class ControlAccessible : public QAccessibleWidget
 public:
     explicit ControlAccessible(QWidget *control) : QAccessibleWidget(control, QAccessible::Grouping) {}
 
+    // The control while it is whole: one being built or torn down is no
+    // control of ours (its class is then a base class).
+    QWidget *control() const
+    {
+        QObject *o = object();
+        return qobject_cast<TKControl *>(o) ? static_cast<QWidget *>(o) : nullptr;
+    }
+    bool isValid() const override { return control() != nullptr; }
+
     QString text(QAccessible::Text t) const override
     {
+        if (!isValid())
+            return {};
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const QString named = QAccessibleWidget::text(t);
@@ -41,11 +52,13 @@ public:
         return QStringLiteral("Arv");
     }
 
-    int childCount() const override { return int(fieldsOf(widget()).size()); }
+    int childCount() const override { return isValid() ? int(fieldsOf(control()).size()) : 0; }
 
     QAccessibleInterface *child(int index) const override
     {
-        const QList<TKField *> fields = fieldsOf(widget());
+        if (!isValid())
+            return nullptr;
+        const QList<TKField *> fields = fieldsOf(control());
         if (index < 0 || index >= fields.size())
             return nullptr;
         return QAccessible::queryAccessibleInterface(fields.at(index));
@@ -53,9 +66,9 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        if (!child)
+        if (!child || !isValid())
             return -1;
-        return int(fieldsOf(widget()).indexOf(qobject_cast<TKField *>(child->object())));
+        return int(fieldsOf(control()).indexOf(qobject_cast<TKField *>(child->object())));
     }
 };
 
@@ -67,10 +80,14 @@ class FieldAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
 public:
     explicit FieldAccessible(TKField *field) : QAccessibleWidget(field, QAccessible::EditableText) {}
 
-    TKField *field() const { return static_cast<TKField *>(widget()); }
+    // The field while it is whole: one being torn down is no field any more.
+    TKField *field() const { return qobject_cast<TKField *>(object()); }
+    bool isValid() const override { return field() != nullptr; }
 
     QString text(QAccessible::Text t) const override
     {
+        if (!isValid())
+            return {};
         if (t == QAccessible::Name) {
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
@@ -83,6 +100,8 @@ public:
 
     QAccessible::State state() const override
     {
+        if (!isValid())
+            return {};
         QAccessible::State s = QAccessibleWidget::state();
         s.editable = !field()->isReadOnly();
         s.readOnly = field()->isReadOnly();
@@ -100,31 +119,54 @@ public:
     void selection(int index, int *start, int *end) const override
     {
         *start = *end = 0;
-        if (index == 0 && field()->hasSelectedText()) {
-            *start = field()->selectionStart();
-            *end = *start + int(field()->selectedText().size());
+        const TKField *f = field();
+        if (f && index == 0 && f->hasSelectedText()) {
+            *start = f->selectionStart();
+            *end = *start + int(f->selectedText().size());
         }
     }
-    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    int selectionCount() const override
+    {
+        const TKField *f = field();
+        return f && f->hasSelectedText() ? 1 : 0;
+    }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int index) override
     {
-        if (index == 0)
-            field()->deselect();
+        if (TKField *f = field(); f && index == 0)
+            f->deselect();
     }
     void setSelection(int index, int start, int end) override
     {
-        if (index == 0)
-            field()->setSelection(start, end - start);
+        if (TKField *f = field(); f && index == 0)
+            f->setSelection(start, end - start);
     }
-    int cursorPosition() const override { return field()->cursorPosition(); }
-    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return field()->text().mid(start, end - start); }
-    int characterCount() const override { return int(field()->text().size()); }
+    int cursorPosition() const override
+    {
+        const TKField *f = field();
+        return f ? f->cursorPosition() : 0;
+    }
+    void setCursorPosition(int position) override
+    {
+        if (TKField *f = field())
+            f->setCursorPosition(position);
+    }
+    QString text(int start, int end) const override
+    {
+        const TKField *f = field();
+        return f ? f->text().mid(start, end - start) : QString();
+    }
+    int characterCount() const override
+    {
+        const TKField *f = field();
+        return f ? int(f->text().size()) : 0;
+    }
 
     QRect characterRect(int offset) const override
     {
         const QLineEdit *e = field();
+        if (!e)
+            return {};
         const QString t = e->text();
         if (offset < 0 || offset >= t.size())
             return {};
@@ -143,9 +185,10 @@ public:
     }
     int offsetAtPoint(const QPoint &point) const override
     {
-        return field()->cursorPositionAt(field()->mapFromGlobal(point));
+        TKField *f = field();
+        return f ? f->cursorPositionAt(f->mapFromGlobal(point)) : -1;
     }
-    void scrollToSubstring(int, int end) override { field()->setCursorPosition(end); }
+    void scrollToSubstring(int, int end) override { setCursorPosition(end); }
     QString attributes(int, int *start, int *end) const override
     {
         *start = 0;

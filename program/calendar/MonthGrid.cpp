@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -34,9 +35,13 @@ protected:
 } // namespace
 
 MonthGrid::MonthGrid(QWidget *parent)
-    : QWidget(parent), m_calendar((monthgridaccessible::install(), new RangeCalendar(this)))
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("clnKalender"));
+    monthgridaccessible::install();
+    // The calendar widget tells assistive technology of its selection while
+    // it is being built; until it is assigned, the grid answers for no cell.
+    m_calendar = new RangeCalendar(this);
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
@@ -49,6 +54,15 @@ MonthGrid::MonthGrid(QWidget *parent)
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &MonthGrid::onUserSelection);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &MonthGrid::onUserSelection);
     apply();
+}
+
+MonthGrid::~MonthGrid()
+{
+    // The calendar goes first, while the grid is whole: whatever it tells
+    // on its way out finds no cells and no week numbering.
+    m_weekOf = nullptr;
+    QCalendarWidget *calendar = std::exchange(m_calendar, nullptr);
+    delete calendar;
 }
 
 void MonthGrid::setYear(int year)
@@ -97,13 +111,13 @@ void MonthGrid::setSelectionVisible(bool visible)
 
 QTableView *MonthGrid::dayView() const
 {
-    return m_calendar->findChild<QTableView *>();
+    return m_calendar ? m_calendar->findChild<QTableView *>() : nullptr;
 }
 
 int MonthGrid::cellMonthOffset(int row, int column) const
 {
     const QTableView *view = dayView();
-    if (!view)
+    if (!view || !view->model())
         return 0;
     // Six rows of days: a large day number in the first two rows belongs to
     // the month before, a small one in the last two to the month after.
@@ -118,7 +132,7 @@ int MonthGrid::cellMonthOffset(int row, int column) const
 QDate MonthGrid::cellDate(int row, int column) const
 {
     const QTableView *view = dayView();
-    if (!view || row < 0 || row > 5 || column < 0 || column > 6)
+    if (!view || !view->model() || row < 0 || row > 5 || column < 0 || column > 6)
         return {};
     const int day = view->model()->index(row, column).data(Qt::DisplayRole).toInt();
     const QDate first = QDate(m_year, m_month, 1).addMonths(cellMonthOffset(row, column));
@@ -188,7 +202,7 @@ void MonthGrid::apply()
     m_calendar->setSelectedDate(selectedDate());
     m_calendar->setCurrentPage(m_year, m_month);
     if (!m_selectionVisible) {
-        if (auto *view = m_calendar->findChild<QTableView *>())
+        if (QTableView *view = dayView())
             view->selectionModel()->clear();
     }
     m_applying = false;
@@ -201,7 +215,7 @@ bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
-        auto *view = m_calendar->findChild<QTableView *>();
+        QTableView *view = dayView();
         if (!view || watched != view->viewport())
             break;
         const QModelIndex index = view->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
@@ -221,7 +235,7 @@ bool MonthGrid::eventFilter(QObject *watched, QEvent *event)
 // undone, so the grid stays on the month the window labels.
 void MonthGrid::onUserSelection()
 {
-    if (m_applying)
+    if (m_applying || !m_calendar)
         return;
     const QDate d = m_calendar->selectedDate();
     if (d.year() == m_year && d.month() == m_month && m_calendar->yearShown() == m_year

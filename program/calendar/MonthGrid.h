@@ -29,6 +29,7 @@ public:
     static constexpr int kMaxYear = 9999;
 
     explicit MonthGrid(QWidget *parent = nullptr);
+    ~MonthGrid() override;
 
     int year() const { return m_year; }
     int month() const { return m_month; }
@@ -90,7 +91,7 @@ private:
     void apply();
     void onUserSelection();
 
-    QCalendarWidget *m_calendar;
+    QCalendarWidget *m_calendar = nullptr;
     int m_year = 2000;
     int m_month = 1;
     int m_day = 1;

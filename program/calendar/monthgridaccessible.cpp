@@ -13,9 +13,13 @@ namespace {
 constexpr int kRows = 6;
 constexpr int kColumns = 7;
 
-MonthGrid *gridOf(const QWidget *view)
+// The grid a day view belongs to, while both are whole: a view or a grid
+// being built or torn down (no longer of its own class) has none.
+MonthGrid *gridOf(const QObject *view)
 {
-    for (QObject *o = view ? view->parent() : nullptr; o; o = o->parent()) {
+    if (!qobject_cast<const QTableView *>(view))
+        return nullptr;
+    for (QObject *o = view->parent(); o; o = o->parent()) {
         if (auto *grid = qobject_cast<MonthGrid *>(o))
             return grid;
     }
@@ -32,12 +36,12 @@ class DayCell : public QAccessibleInterface,
 public:
     DayCell(QTableView *view, int row, int column) : m_view(view), m_row(row), m_column(column) {}
 
-    bool isValid() const override { return m_view && gridOf(m_view); }
+    bool isValid() const override { return view() != nullptr; }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QWindow *window() const override { return isValid() ? m_view->window()->windowHandle() : nullptr; }
     QAccessibleInterface *parent() const override
     {
-        return m_view ? QAccessible::queryAccessibleInterface(m_view.data()) : nullptr;
+        return isValid() ? QAccessible::queryAccessibleInterface(m_view.data()) : nullptr;
     }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -62,10 +66,11 @@ public:
 
     QRect rect() const override
     {
-        if (!m_view)
+        QTableView *v = view();
+        if (!v || !v->model())
             return {};
-        const QRect r = m_view->visualRect(m_view->model()->index(m_row, m_column));
-        return QRect(m_view->viewport()->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = v->visualRect(v->model()->index(m_row, m_column));
+        return QRect(v->viewport()->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override
@@ -78,7 +83,7 @@ public:
         s.disabled = !date.isValid() || grid->cellMonthOffset(m_row, m_column) != 0;
         s.selectable = !s.disabled;
         s.selected = !s.disabled && grid->isSelectionVisible() && date == grid->selectedDate();
-        s.invisible = !m_view->isVisible();
+        s.invisible = !view()->isVisible();
         return s;
     }
 
@@ -116,6 +121,9 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
+    // The day view while it and its grid are whole, else nullptr.
+    QTableView *view() const { return gridOf(m_view.data()) ? m_view.data() : nullptr; }
+
     QPointer<QTableView> m_view;
     int m_row;
     int m_column;
@@ -131,19 +139,27 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    QTableView *view() const { return static_cast<QTableView *>(widget()); }
+    // The view while it and its grid are whole, else nullptr.
+    QTableView *view() const
+    {
+        QObject *o = object();
+        return gridOf(o) ? static_cast<QTableView *>(o) : nullptr;
+    }
+    bool isValid() const override { return view() != nullptr; }
 
     QString text(QAccessible::Text t) const override
     {
+        if (!isValid())
+            return {};
         if (t == QAccessible::Name)
             return QStringLiteral("Kuu päevad");
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return kRows * kColumns; }
+    int childCount() const override { return isValid() ? kRows * kColumns : 0; }
     QAccessibleInterface *child(int index) const override
     {
-        if (index < 0 || index >= kRows * kColumns)
+        if (!isValid() || index < 0 || index >= kRows * kColumns)
             return nullptr;
         return cellAt(index / kColumns, index % kColumns);
     }
@@ -159,8 +175,11 @@ public:
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        const QPoint p = view()->viewport()->mapFromGlobal(QPoint(x, y));
-        const QModelIndex index = view()->indexAt(p);
+        QTableView *v = view();
+        if (!v)
+            return nullptr;
+        const QPoint p = v->viewport()->mapFromGlobal(QPoint(x, y));
+        const QModelIndex index = v->indexAt(p);
         return index.isValid() ? cellAt(index.row(), index.column()) : nullptr;
     }
     QAccessibleInterface *focusChild() const override { return nullptr; }
@@ -177,7 +196,7 @@ public:
     QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int row, int column) const override
     {
-        if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
+        if (!isValid() || row < 0 || row >= kRows || column < 0 || column >= kColumns)
             return nullptr;
         const int index = row * kColumns + column;
         auto it = m_cells.constFind(index);
@@ -191,17 +210,17 @@ public:
     QList<QAccessibleInterface *> selectedCells() const override
     {
         QList<QAccessibleInterface *> cells;
-        for (int i = 0; i < kRows * kColumns; ++i) {
+        for (int i = 0; i < childCount(); ++i) {
             QAccessibleInterface *cell = child(i);
-            if (cell->state().selected)
+            if (cell && cell->state().selected)
                 cells << cell;
         }
         return cells;
     }
     QString columnDescription(int) const override { return {}; }
     QString rowDescription(int) const override { return {}; }
-    int columnCount() const override { return kColumns; }
-    int rowCount() const override { return kRows; }
+    int columnCount() const override { return isValid() ? kColumns : 0; }
+    int rowCount() const override { return isValid() ? kRows : 0; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     QList<int> selectedColumns() const override { return {}; }

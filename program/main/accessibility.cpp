@@ -256,18 +256,22 @@ class LabelInterface : public QAccessibleWidget, public QAccessibleImageInterfac
 public:
     explicit LabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+    // The label while it is whole: a widget being torn down is no label any more.
+    QLabel *label() const { return qobject_cast<QLabel *>(object()); }
+    bool isValid() const override { return label() != nullptr; }
 
     QAccessible::Role role() const override
     {
         const QLabel *l = label();
-        if (!l->pixmap().isNull() && l->text().isEmpty())
+        if (l && !l->pixmap().isNull() && l->text().isEmpty())
             return QAccessible::Graphic;
         return QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override
     {
+        if (!isValid())
+            return {};
         if (t == QAccessible::Name) {
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
@@ -278,6 +282,8 @@ public:
 
     QAccessible::State state() const override
     {
+        if (!isValid())
+            return {};
         QAccessible::State s = QAccessibleWidget::state();
         if (const Entry *e = lookup(widget())) {
             if (e->flags & Hidden)
@@ -293,6 +299,8 @@ public:
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {
+        if (!isValid())
+            return {};
         auto rels = QAccessibleWidget::relations(match);
         if (match & QAccessible::Labelled) {
             if (QWidget *buddy = label()->buddy()) {
@@ -313,6 +321,8 @@ public:
     QString imageDescription() const override { return text(QAccessible::Name); }
     QSize imageSize() const override
     {
+        if (!isValid())
+            return {};
         const QPixmap p = label()->pixmap();
         return p.isNull() ? QSize() : p.deviceIndependentSize().toSize();
     }
@@ -343,7 +353,9 @@ class ButtonInterface : public QAccessibleWidget {
 public:
     explicit ButtonInterface(QAbstractButton *button) : QAccessibleWidget(button, roleOf(button)) {}
 
-    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+    // The button while it is whole: a widget being torn down is no button any more.
+    QAbstractButton *button() const { return qobject_cast<QAbstractButton *>(object()); }
+    bool isValid() const override { return button() != nullptr; }
 
     static QAccessible::Role roleOf(const QAbstractButton *b)
     {
@@ -356,6 +368,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        if (!isValid())
+            return {};
         switch (t) {
         case QAccessible::Name: {
             if (!widget()->accessibleName().isEmpty())
@@ -379,6 +393,8 @@ public:
 
     QAccessible::State state() const override
     {
+        if (!isValid())
+            return {};
         QAccessible::State s = QAccessibleWidget::state();
         const QAbstractButton *b = button();
         if (b->isCheckable())
@@ -400,6 +416,8 @@ public:
 
     QStringList actionNames() const override
     {
+        if (!isValid())
+            return {};
         QStringList names;
         if (widget()->isEnabled())
             names << (button()->isCheckable() ? toggleAction() : pressAction());
@@ -408,7 +426,7 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (!widget()->isEnabled())
+        if (!isValid() || !widget()->isEnabled())
             return;
         if (action == pressAction() || action == toggleAction())
             button()->click();
@@ -418,6 +436,8 @@ public:
 
     QStringList keyBindingsForAction(const QString &action) const override
     {
+        if (!isValid())
+            return {};
         if (action == pressAction() || action == toggleAction()) {
             const QString key = text(QAccessible::Accelerator);
             if (!key.isEmpty())

@@ -13,138 +13,18 @@ python3-pyatspi; a missing piece is an error, never a skip. Exit status 0
 when every check holds.
 """
 import os
-import shutil
-import signal
 import subprocess
 import sys
 import time
 
-# Every wait has an end; a hung step fails the check instead of the run.
-STEP_TIMEOUT = 30.0
-
-failures = []
-children = []
-
-
-def fatal(message):
-    print("ERROR: " + message, flush=True)
-    stop_children()
-    sys.exit(2)
-
-
-def end_with_parent():
-    """In a child before exec: it gets SIGTERM when the check dies."""
-    import ctypes
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
-
-
-def adopted():
-    """Processes whose parent is this check (what it started, and what they
-    left behind once this check became their reaper)."""
-    pids = []
-    for entry in os.listdir("/proc"):
-        if entry.isdigit():
-            try:
-                with open("/proc/%s/stat" % entry) as f:
-                    fields = f.read().rsplit(")", 1)[1].split()
-            except OSError:
-                continue
-            if int(fields[1]) == os.getpid():
-                pids.append(int(entry))
-    return pids
-
-
-def stop_children():
-    for proc in reversed(children):
-        if proc.poll() is None:
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait(5)
-    children.clear()
-    # The accessibility bus daemon and registry the launcher started.
-    end = time.time() + 5
-    while time.time() < end:
-        left = adopted()
-        if not left:
-            break
-        for pid in left:
-            try:
-                os.kill(pid, signal.SIGTERM)
-                os.waitpid(pid, os.WNOHANG)
-            except (ProcessLookupError, ChildProcessError):
-                pass
-        time.sleep(0.1)
-
-
-def start_display():
-    """Xvfb on a display number it picks itself; DISPLAY is set for what follows."""
-    xvfb = shutil.which("Xvfb")
-    if not xvfb:
-        fatal("Xvfb not found (package xvfb)")
-    read_end, write_end = os.pipe()
-    proc = subprocess.Popen([xvfb, "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                            preexec_fn=end_with_parent)
-    children.append(proc)
-    os.close(write_end)
-    number = b""
-    end = time.time() + STEP_TIMEOUT
-    while not number.endswith(b"\n") and time.time() < end:
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            break
-        number += chunk
-    os.close(read_end)
-    if not number.strip():
-        fatal("Xvfb did not start")
-    os.environ["DISPLAY"] = ":" + number.decode().strip()
-    print("display " + os.environ["DISPLAY"], flush=True)
-
-
-def start_registry():
-    """The accessibility bus and its registry, on the session bus of this run."""
-    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-        fatal("no session bus: run under dbus-run-session")
-    launcher = next((p for p in ("/usr/libexec/at-spi-bus-launcher",
-                                 "/usr/lib/at-spi2-core/at-spi-bus-launcher") if os.path.exists(p)), None)
-    if not launcher:
-        fatal("at-spi-bus-launcher not found (package at-spi2-core)")
-    proc = subprocess.Popen([launcher, "--launch-immediately"], stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
-    children.append(proc)
-    from gi.repository import Gio, GLib
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-
-    def owned():
-        reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                              "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)),
-                              GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE, 5000, None)
-        return reply.unpack()[0]
-
-    end = time.time() + STEP_TIMEOUT
-    while not owned():
-        if proc.poll() is not None or time.time() > end:
-            fatal("the accessibility bus did not start")
-        time.sleep(0.1)
-
-
-# A check that is stopped (CTest's timeout) ends what it started.
-signal.signal(signal.SIGTERM, lambda *_: (stop_children(), sys.exit(3)))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from atspi_session import (STEP_TIMEOUT, children, end_with_parent, fatal, own_desktop,  # noqa: E402
+                           stop_children, without_clock_right)
 
 OWN_DISPLAY = "--own-display" in sys.argv
 if OWN_DISPLAY:
     sys.argv.remove("--own-display")
-    import ctypes
-    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: orphans come back here
-    try:
-        start_display()
-        start_registry()
-    except Exception as e:
-        fatal("cannot set up the display and the accessibility bus: %r" % e)
+    own_desktop()
 
 try:
     import pyatspi
@@ -199,11 +79,7 @@ def launch(command):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                TZ="Europe/Tallinn", LC_ALL="C.UTF-8",
                DBUS_SYSTEM_BUS_ADDRESS="unix:path=/nonexistent/tundrik-no-system-bus")
-    if os.geteuid() == 0:
-        setpriv = shutil.which("setpriv")
-        if not setpriv:
-            fatal("setpriv not found (package util-linux)")
-        command = [setpriv, "--inh-caps=-sys_time", "--bounding-set=-sys_time", "--"] + command
+    command = without_clock_right(command)
     print("$ " + " ".join(command), flush=True)
     import tempfile
     err = tempfile.TemporaryFile()

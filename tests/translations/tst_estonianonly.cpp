@@ -8,6 +8,8 @@
 // be in the catalog.
 #include "qttextsupport.h"
 
+#include "listeningreader.h"
+
 #include "../setup/privatebus.h"
 #include "../setup/setuptestsupport.h"
 
@@ -371,10 +373,12 @@ void tst_EstonianOnly::everyWindow_data()
 }
 
 // Each window opened from the main window as a user opens it, with its
-// answers, message boxes and pop-up menus shown, and every text collected.
+// answers, message boxes and pop-up menus shown, and every text collected,
+// while a screen reader listens to whatever the windows tell it.
 void tst_EstonianOnly::everyWindow()
 {
     QFETCH(QString, window);
+    const ListeningReader screenReader;
     m_clock.setNow(2004, 6, 23, 12, 0, 0, 0, 10800, true);
     frmAeg main(m_clock);
     QVERIFY(openMain(main));
@@ -504,6 +508,10 @@ void tst_EstonianOnly::everyWindow()
     // Esc closes the main window.
     press(Qt::Key_Escape);
     QVERIFY(!main.isVisible());
+    if (qEnvironmentVariableIsSet("TUNDRIK_SCREEN_READER_BUS")) {
+        QVERIFY2(ListeningReader::listening(), "accessibility is not active on the accessibility bus");
+        QVERIFY(ListeningReader::events() > 0);
+    }
 }
 
 void tst_EstonianOnly::refusals_data()
