@@ -2,6 +2,7 @@
 #include "MonthGrid.h"
 
 #include "monthgridaccessible.h"
+#include "forms.h"
 #include "modArvutused.h"
 #include "readoutTexts.h"
 
@@ -10,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QTextCharFormat>
 
 #include <algorithm>
 #include <utility>
@@ -53,7 +55,25 @@ MonthGrid::MonthGrid(QWidget *parent)
         view->viewport()->installEventFilter(this);
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &MonthGrid::onUserSelection);
     connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &MonthGrid::onUserSelection);
+    applyWeekendColour();
     apply();
+}
+
+void MonthGrid::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && m_calendar)
+        applyWeekendColour();
+    QWidget::changeEvent(event);
+}
+
+void MonthGrid::applyWeekendColour()
+{
+    const QPalette p = m_calendar->palette();
+    QTextCharFormat weekend;
+    weekend.setForeground(forms::textShade(QColor(Qt::red), p.color(QPalette::Active, QPalette::Base),
+                                           forms::isDark(p)));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
 }
 
 MonthGrid::~MonthGrid()

@@ -82,12 +82,16 @@ public slots:
     void previousYear();
 
 protected:
+    // A change of the desktop's palette shades the weekend red anew.
+    void changeEvent(QEvent *event) override;
     // Clicks on the greyed days of the neighbouring months are kept from the
     // calendar: they change nothing.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void stepMonths(int months);
+    // Saturday and Sunday in red, in the shade that reads on the grid's background.
+    void applyWeekendColour();
     void apply();
     void onUserSelection();
 

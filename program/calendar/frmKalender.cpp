@@ -176,7 +176,7 @@ void frmKalender::buildLayout()
     QFrame *fraKell = forms::frame(this, QStringLiteral("fraKell"), QRect(1440, 4455, 1455, 615));
     m_lblKell = label(fraKell, QStringLiteral("lblKell"), QRect(120, 225, 1215, 270),
                       forms::font("Arial", 12, true));
-    forms::setTextColour(m_lblKell, palette().color(QPalette::Highlight), WhenDisabled::StyleGrey);
+    forms::setTextColour(m_lblKell, QPalette::Highlight, WhenDisabled::StyleGrey);
 
     for (QPushButton *b : {m_cmdEelmineAasta, m_cmdEelmineKuu, m_cmdJargmineAasta, m_cmdJargmineKuu,
                            m_cmdKuuAasta, m_cmdLopeta, m_cmdPuhad})

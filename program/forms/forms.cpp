@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -15,7 +16,9 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace forms {
 
@@ -129,24 +132,187 @@ QFont sans(double points, bool bold)
 
 // ---- Colours ---------------------------------------------------------------
 
+namespace {
+
+// Relative luminance of WCAG 2 from the sRGB channels.
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF())
+        + 0.0722 * channel(rgb.blueF());
+}
+
+constexpr double readableContrast = 4.5;
+
+// The colours a widget was given, kept on the widget and applied again
+// whenever its palette or the palette it inherits changes.
+class PartColours : public QObject {
+public:
+    explicit PartColours(QWidget *w) : QObject(w), m_widget(w)
+    {
+        setObjectName(QStringLiteral("qt_partcolours"));
+        w->installEventFilter(this);
+    }
+
+    static PartColours *of(QWidget *w)
+    {
+        if (auto *p = find(w))
+            return p;
+        return new PartColours(w);
+    }
+    static PartColours *find(const QWidget *w)
+    {
+        return w->findChild<PartColours *>(QStringLiteral("qt_partcolours"), Qt::FindDirectChildrenOnly);
+    }
+
+    std::optional<QColor> text;
+    std::optional<QPalette::ColorRole> textRole;
+    WhenDisabled whenDisabled = WhenDisabled::SameColour;
+    std::optional<QColor> background;
+
+    void apply()
+    {
+        if (m_applying)
+            return;
+        m_applying = true;
+        QWidget *w = m_widget;
+        const QPalette inherited =
+            w->parentWidget() ? w->parentWidget()->palette() : QApplication::palette(w);
+        const bool dark = isDark(inherited);
+        QPalette p = w->palette();
+        if (background) {
+            p.setColor(QPalette::Window, backgroundShade(*background, dark));
+            w->setAutoFillBackground(true);
+        }
+        if (text || textRole) {
+            const QColor given = textRole ? inherited.color(QPalette::Active, *textRole) : *text;
+            const QColor drawnOn = background ? p.color(QPalette::Window) : drawnBackground(w);
+            const QColor shade = textShade(given, drawnOn, dark);
+            if (whenDisabled == WhenDisabled::SameColour) {
+                p.setColor(QPalette::WindowText, shade);
+            } else {
+                p.setColor(QPalette::Active, QPalette::WindowText, shade);
+                p.setColor(QPalette::Inactive, QPalette::WindowText, shade);
+            }
+        }
+        w->setPalette(p);
+        m_applying = false;
+    }
+
+    QColor givenText() const
+    {
+        if (textRole) {
+            const QWidget *w = m_widget;
+            const QPalette inherited =
+                w->parentWidget() ? w->parentWidget()->palette() : QApplication::palette(w);
+            return inherited.color(QPalette::Active, *textRole);
+        }
+        return text.value_or(QColor());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Polish:
+        case QEvent::PaletteChange:
+        case QEvent::ApplicationPaletteChange:
+        case QEvent::ParentChange:
+            if (watched == m_widget)
+                apply();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    bool m_applying = false;
+};
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDark(const QPalette &palette)
+{
+    return luminance(palette.color(QPalette::Active, QPalette::Window))
+        < luminance(palette.color(QPalette::Active, QPalette::WindowText));
+}
+
+QColor textShade(const QColor &colour, const QColor &background, bool dark)
+{
+    if (!dark || contrastRatio(colour, background) >= readableContrast)
+        return colour;
+    // Lighter in steps of HSL lightness, hue and saturation kept; white (the
+    // last step) reads on every background dark enough to be a dark palette's.
+    float h = 0, s = 0, l = 0, a = 0;
+    colour.toHsl().getHslF(&h, &s, &l, &a);
+    for (int step = int(std::ceil(l * 100)); step <= 100; ++step) {
+        const QColor shade = QColor::fromHslF(h, s, step / 100.0f, a).toRgb();
+        if (contrastRatio(shade, background) >= readableContrast)
+            return shade;
+    }
+    return QColor(Qt::white);
+}
+
+QColor backgroundShade(const QColor &colour, bool dark)
+{
+    if (!dark)
+        return colour;
+    float h = 0, s = 0, l = 0, a = 0;
+    colour.toHsl().getHslF(&h, &s, &l, &a);
+    return QColor::fromHslF(h, s, 1.0f - l, a).toRgb();
+}
+
+QColor drawnBackground(const QWidget *w)
+{
+    for (const QWidget *x = w; x; x = x->parentWidget()) {
+        if (x->autoFillBackground() || x->isWindow())
+            return x->palette().color(QPalette::Active, x->backgroundRole());
+    }
+    return QApplication::palette().color(QPalette::Active, QPalette::Window);
+}
+
 void setTextColour(QWidget *w, const QColor &colour, WhenDisabled disabled)
 {
-    QPalette p = w->palette();
-    if (disabled == WhenDisabled::SameColour) {
-        p.setColor(QPalette::WindowText, colour);
-    } else {
-        p.setColor(QPalette::Active, QPalette::WindowText, colour);
-        p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    }
-    w->setPalette(p);
+    PartColours *p = PartColours::of(w);
+    p->text = colour;
+    p->textRole.reset();
+    p->whenDisabled = disabled;
+    p->apply();
+}
+
+void setTextColour(QWidget *w, QPalette::ColorRole role, WhenDisabled disabled)
+{
+    PartColours *p = PartColours::of(w);
+    p->text.reset();
+    p->textRole = role;
+    p->whenDisabled = disabled;
+    p->apply();
+}
+
+QColor textColourOf(const QWidget *w)
+{
+    const PartColours *p = PartColours::find(w);
+    return p ? p->givenText() : QColor();
 }
 
 void setBackground(QWidget *w, const QColor &colour)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+    PartColours *p = PartColours::of(w);
+    p->background = colour;
+    p->apply();
 }
 
 QFrame *line(QWidget *parent, const QString &name, const QRect &pixels, QPalette::ColorRole role)
@@ -154,7 +320,9 @@ QFrame *line(QWidget *parent, const QString &name, const QRect &pixels, QPalette
     auto *l = new QFrame(parent);
     l->setObjectName(name);
     l->setGeometry(pixels);
-    setBackground(l, l->palette().color(role));
+    // The style's colour of the palette in force, light or dark.
+    l->setBackgroundRole(role);
+    l->setAutoFillBackground(true);
     return l;
 }
 

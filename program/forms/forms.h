@@ -88,11 +88,38 @@ inline const QColor red{255, 0, 0};
 inline const QColor silver{192, 192, 192};
 } // namespace colour
 
+// One rule for light and dark desktops. The colours of the forms hold as
+// they are on a light palette. On a dark palette (its window colour darker
+// than its text) each becomes the shade of its own hue that reads there: a
+// text colour the least lighter shade that reaches a contrast of 4.5 : 1
+// against the background it is drawn on, a background colour its mirror in
+// lightness, so that the window stays dark. Widgets given a colour here
+// follow a change of the desktop's palette while they live.
+
+// The contrast ratio of two colours (WCAG 2): 1 to 21.
+double contrastRatio(const QColor &a, const QColor &b);
+bool isDark(const QPalette &palette);
+// The shade of a text colour on a background of a light or dark palette.
+QColor textShade(const QColor &colour, const QColor &background, bool dark);
+// The shade of a background colour on a light or dark palette.
+QColor backgroundShade(const QColor &colour, bool dark);
+// The colour the widget's background is drawn in: its own when it fills
+// its background, else that of the nearest parent that does, else its window's.
+QColor drawnBackground(const QWidget *w);
+
 // Whether a disabled control keeps its colour or shows the style's grey.
 enum class WhenDisabled { SameColour, StyleGrey };
+// The widget's text in the colour (through the rule above).
 void setTextColour(QWidget *w, const QColor &colour,
                    WhenDisabled disabled = WhenDisabled::SameColour);
-// Fills the widget's background with the colour.
+// The widget's text in a colour of the palette it inherits (the system's
+// highlight colour, say), through the rule above.
+void setTextColour(QWidget *w, QPalette::ColorRole role,
+                   WhenDisabled disabled = WhenDisabled::SameColour);
+// The text colour given to the widget above, as given (before any shading);
+// invalid for a widget given none.
+QColor textColourOf(const QWidget *w);
+// Fills the widget's background with the colour (through the rule above).
 void setBackground(QWidget *w, const QColor &colour);
 // A line of the forms, a filled rectangle in pixels in a colour of the
 // style (QPalette::Dark for the shadow, QPalette::Light for the highlight).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
+#include "forms.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -238,7 +240,8 @@ QString labelName(const QLabel *label, const Entry *e)
     if (e->flags & TodayWhenItalic && label->font().italic())
         name += QStringLiteral(", tänane nädal");
     if (e->flags & HolidayMarks) {
-        if (label->palette().color(QPalette::WindowText) == QColor(255, 0, 0))
+        // The red of a day off, whatever shade a dark desktop draws it in.
+        if (forms::textColourOf(label) == forms::colour::red)
             name += QStringLiteral(", punane päev");
         // The flag cell of the row: lblKolmas -> imgKolmas.
         const auto *flag = label->parentWidget()

@@ -135,7 +135,7 @@ private slots:
         QFrame *line = forms::line(&parent, QStringLiteral("lneEraldaja"), QRect(16, 165, 304, 1),
                                    QPalette::Dark);
         QCOMPARE(line->geometry(), QRect(16, 165, 304, 1));
-        QCOMPARE(line->palette().color(QPalette::Window), parent.palette().color(QPalette::Dark));
+        QCOMPARE(line->palette().color(line->backgroundRole()), parent.palette().color(QPalette::Dark));
     }
 
     void fontSubstitutions_data()

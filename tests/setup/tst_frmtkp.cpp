@@ -199,7 +199,8 @@ void tst_frmTKp::controls()
     const QWidget *light = shadow == lines.at(0) ? lines.at(1) : lines.at(0);
     QCOMPARE(light->property("index").toInt(), 1);
     QVERIFY(light->y() > shadow->y());
-    QVERIFY(light->palette().color(QPalette::Window) != shadow->palette().color(QPalette::Window));
+    QVERIFY(light->palette().color(light->backgroundRole())
+            != shadow->palette().color(shadow->backgroundRole()));
 
     const auto *olgu = about.findChild<QPushButton *>(QStringLiteral("cmdOlgu"));
     QCOMPARE(olgu->text(), QStringLiteral("&Olgu"));
