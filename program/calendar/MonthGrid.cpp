@@ -68,7 +68,9 @@ void MonthGrid::changeEvent(QEvent *event)
 
 void MonthGrid::applyWeekendColour()
 {
-    const QPalette p = m_calendar->palette();
+    // The grid's palette, which the calendar inherits (its own may not have
+    // followed a change yet).
+    const QPalette p = palette();
     QTextCharFormat weekend;
     weekend.setForeground(forms::textShade(QColor(Qt::red), p.color(QPalette::Active, QPalette::Base),
                                            forms::isDark(p)));
