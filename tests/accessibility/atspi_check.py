@@ -18,8 +18,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import (STEP_TIMEOUT, end_with_parent, fatal, own_desktop,  # noqa: E402
-                           start_screen_reader, stop_children, without_clock_right)
+from atspi_session import (STEP_TIMEOUT, end_process, end_with_parent, fatal,  # noqa: E402
+                           own_desktop, start_screen_reader, stop_children, without_clock_right)
 
 OWN_DISPLAY = "--own-display" in sys.argv
 if OWN_DISPLAY:
@@ -90,13 +90,7 @@ def launch(command):
 
 
 def finish(proc):
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait(5)
+    end_process(proc)
     proc.err_file.seek(0)
     err = proc.err_file.read().decode(errors="replace")
     proc.err_file.close()

@@ -53,15 +53,20 @@ def adopted():
     return pids
 
 
+def end_process(proc):
+    """Asks the process to end, and ends it if it does not within 5 seconds."""
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait(5)
+
+
 def stop_children():
     for proc in reversed(children):
-        if proc.poll() is None:
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait(5)
+        end_process(proc)
     children.clear()
     # The accessibility bus daemon and registry the launcher started.
     end = time.time() + 5

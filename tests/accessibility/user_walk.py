@@ -34,8 +34,8 @@ import time
 import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import (STEP_TIMEOUT, children, end_with_parent, fatal, own_desktop,  # noqa: E402
-                           set_screen_reader, start_screen_reader, stop_children,
+from atspi_session import (STEP_TIMEOUT, children, end_process, end_with_parent, fatal,  # noqa: E402
+                           own_desktop, set_screen_reader, start_screen_reader, stop_children,
                            without_clock_right)
 
 MAIN_TITLE = "Tundrik {GMT +02:00  -  Ida-Euroopa aeg}"
@@ -387,13 +387,7 @@ class Walk:
         except ProgramEnded:
             pass
         finally:
-            if self.proc.poll() is None:
-                self.proc.terminate()
-                try:
-                    self.proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    self.proc.kill()
-                    self.proc.wait(5)
+            end_process(self.proc)
             err.seek(0)
             text = err.read().decode(errors="replace")
             err.close()
@@ -468,8 +462,7 @@ def start_window_manager():
 
 
 def stop_window_manager(proc):
-    proc.terminate()
-    proc.wait(5)
+    end_process(proc)
     children.remove(proc)
     subprocess.run(["xprop", "-root", "-remove", "_NET_SUPPORTING_WM_CHECK"], capture_output=True)
 
