@@ -3,32 +3,17 @@
 
 #include "numberlimits.h"
 #include "persisted.h"
+#include "tkcontrol_p.h"
 #include "tkfield.h"
 
 #include <QResizeEvent>
 
-namespace {
-
-// Signals each limit property whose value differs from before.
-void signalLimitChanges(TKArvuKast *box, const NumberLimits &before, const NumberLimits &now)
+class TUNDKAST_NO_EXPORT TKArvuKast::Private final : public TKControl::Private
 {
-    if (now.negativeAllowed != before.negativeAllowed)
-        emit box->TKNegArvLubatudChanged(now.negativeAllowed);
-    if (now.zeroAllowed != before.zeroAllowed)
-        emit box->TKNullLubatudChanged(now.zeroAllowed);
-    if (now.maximum != before.maximum)
-        emit box->TKMaksimaalneVaartusChanged(now.maximum);
-    if (now.minimum != before.minimum)
-        emit box->TKMinimaalneVaartusChanged(now.minimum);
-    if (now.digitLimit() != before.digitLimit())
-        emit box->TKMaksimaalnePikkusChanged(now.digitLimit());
-    if (now.characterLimit != before.characterLimit)
-        emit box->maxpikkusChanged(now.characterLimit);
-}
+public:
+    explicit Private(TKArvuKast *box) : TKControl::Private(box), q(box) {}
 
-} // namespace
-
-struct TKArvuKast::Private {
+    TKArvuKast *const q;
     TKField *field = nullptr;
     // The limits; every rule of the numbers is asked of them.
     NumberLimits limits;
@@ -52,18 +37,31 @@ struct TKArvuKast::Private {
             return {};
         return text;
     }
+
+    void publish(bool contentChanged, bool complete);
+    void limitsChanged(const NumberLimits &before, bool textChanged);
+    void replaceText(const QString &text) { setTextInternally(field, text); }
+
+    bool fieldKey(TKField *field, Qt::Key key) override;
+    void fieldChanged(TKField *field) override;
+    void controlEntered(TKField *field) override;
+    void controlLeft(TKField *field) override;
+    bool canPaste(TKField *field, const QString &text) const override;
+    void doPaste(TKField *field, const QString &text) override;
+    void updateState() override { publish(false, false); }
 };
 
 TKArvuKast::TKArvuKast(QWidget *parent)
-    : TKControl(parent), d(std::make_unique<Private>())
+    : TKControl(std::make_unique<Private>(this), parent)
+    , d(static_cast<Private *>(TKControl::Private::of(this)))
 {
     // The field itself cuts nothing: the box keeps its own character limit.
-    d->field = addField(QStringLiteral("txtArv"), 2, 96, 0);
+    d->field = d->addField(QStringLiteral("txtArv"), 2, 96, 0);
     d->field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setFixedHeight(px(22));
-    setMinimumWidth(px(24));
-    setMaximumWidth(px(175));
-    resize(px(100), px(22));
+    setFixedHeight(d->px(22));
+    setMinimumWidth(d->px(24));
+    setMaximumWidth(d->px(175));
+    resize(d->px(100), d->px(22));
     d->toldInLimits = d->toldFlag = d->inLimits();
 }
 
@@ -71,53 +69,61 @@ TKArvuKast::~TKArvuKast() = default;
 
 QSize TKArvuKast::sizeHint() const
 {
-    return {px(100), px(22)};
+    return {d->px(100), d->px(22)};
 }
 
 void TKArvuKast::resizeEvent(QResizeEvent *event)
 {
     TKControl::resizeEvent(event);
-    d->field->setGeometry(px(2), px(3), qMax(0, width() - px(4)), px(16));
+    d->field->setGeometry(d->px(2), d->px(3), qMax(0, width() - d->px(4)), d->px(16));
 }
 
 // Every change of the text or of the limits ends here: TKChange carries the
 // in-limits flag of the text shown when the content changed or the flag did,
 // then each property whose value changed signals it.
-void TKArvuKast::publish(bool contentChanged, bool complete)
+void TKArvuKast::Private::publish(bool contentChanged, bool complete)
 {
-    const bool inLimits = d->inLimits();
-    if (contentChanged || inLimits != d->toldInLimits) {
-        d->toldInLimits = inLimits;
-        emit TKChange(inLimits);
+    const bool now = inLimits();
+    if (contentChanged || now != toldInLimits) {
+        toldInLimits = now;
+        emit q->TKChange(now);
     }
     if (complete)
-        emit TKFullChange();
+        emit q->TKFullChange();
     // A handler may change the box again; then its own publish has told the
     // newest values, and what is left here is stale.
-    const quint64 round = ++d->round;
-    if (const bool flag = d->inLimits(); flag != d->toldFlag) {
-        d->toldFlag = flag;
-        emit TKArvPiiridesChanged(flag);
+    const quint64 thisRound = ++round;
+    if (const bool flag = inLimits(); flag != toldFlag) {
+        toldFlag = flag;
+        emit q->TKArvPiiridesChanged(flag);
     }
-    if (const QVariant text = d->arvText(); round == d->round && text != d->toldArvText) {
-        d->toldArvText = text;
-        emit TKArvChanged(text);
+    if (const QVariant text = arvText(); thisRound == round && text != toldArvText) {
+        toldArvText = text;
+        emit q->TKArvChanged(text);
     }
-    if (const qint64 value = d->limits.value(d->field->text()); round == d->round && value != d->toldValue) {
-        d->toldValue = value;
-        emit arvChanged(value);
+    if (const qint64 value = limits.value(field->text()); thisRound == round && value != toldValue) {
+        toldValue = value;
+        emit q->arvChanged(value);
     }
 }
 
-void TKArvuKast::updateState()
+// The end of every setter of a limit: each limit property that changed
+// signals it, then the flag and the values are told.
+void TKArvuKast::Private::limitsChanged(const NumberLimits &before, bool textChanged)
 {
-    publish(false, false);
-}
-
-
-void TKArvuKast::replaceText(const QString &text)
-{
-    setTextInternally(d->field, text);
+    if (limits.negativeAllowed != before.negativeAllowed)
+        emit q->TKNegArvLubatudChanged(limits.negativeAllowed);
+    if (limits.zeroAllowed != before.zeroAllowed)
+        emit q->TKNullLubatudChanged(limits.zeroAllowed);
+    if (limits.maximum != before.maximum)
+        emit q->TKMaksimaalneVaartusChanged(limits.maximum);
+    if (limits.minimum != before.minimum)
+        emit q->TKMinimaalneVaartusChanged(limits.minimum);
+    if (limits.digitLimit() != before.digitLimit())
+        emit q->TKMaksimaalnePikkusChanged(limits.digitLimit());
+    if (limits.characterLimit != before.characterLimit)
+        emit q->maxpikkusChanged(limits.characterLimit);
+    publish(textChanged, false);
 }
 
 QVariant TKArvuKast::TKArv() const
@@ -140,8 +146,8 @@ void TKArvuKast::setArv(qint64 value)
     const QString text = d->limits.written(value);
     const bool changed = text != d->field->text();
     if (changed)
-        replaceText(text);
-    publish(changed, false);
+        d->replaceText(text);
+    d->publish(changed, false);
 }
 
 bool TKArvuKast::TKNegArvLubatud() const
@@ -173,16 +179,14 @@ void TKArvuKast::setTKNegArvLubatud(bool allowed)
 {
     const NumberLimits before = d->limits;
     d->limits.setNegativeAllowed(allowed);
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setTKNullLubatud(bool allowed)
 {
     const NumberLimits before = d->limits;
     d->limits.setZeroAllowed(allowed);
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setTKMaksimaalnePikkus(int digits)
@@ -192,9 +196,8 @@ void TKArvuKast::setTKMaksimaalnePikkus(int digits)
     // Too long for the new limit: keep the leading digits that fit.
     const bool changed = d->limits.tooManyDigits(d->field->text());
     if (changed)
-        replaceText(d->limits.fitted(d->field->text()));
-    signalLimitChanges(this, before, d->limits);
-    publish(changed, false);
+        d->replaceText(d->limits.fitted(d->field->text()));
+    d->limitsChanged(before, changed);
 }
 
 void TKArvuKast::setTKMaksimaalneVaartus(int value)
@@ -205,9 +208,8 @@ void TKArvuKast::setTKMaksimaalneVaartus(int value)
     d->limits.setMaximum(value);
     const bool changed = d->limits.aboveMaximum(d->field->text());
     if (changed)
-        replaceText(d->limits.fitted(QString::number(d->limits.maximum)));
-    signalLimitChanges(this, before, d->limits);
-    publish(changed, false);
+        d->replaceText(d->limits.fitted(QString::number(d->limits.maximum)));
+    d->limitsChanged(before, changed);
 }
 
 void TKArvuKast::setTKMinimaalneVaartus(int value)
@@ -218,9 +220,8 @@ void TKArvuKast::setTKMinimaalneVaartus(int value)
     d->limits.setMinimum(value);
     const bool changed = d->limits.belowMinimum(d->field->text());
     if (changed)
-        replaceText(d->limits.fitted(QString::number(d->limits.minimum)));
-    signalLimitChanges(this, before, d->limits);
-    publish(changed, false);
+        d->replaceText(d->limits.fitted(QString::number(d->limits.minimum)));
+    d->limitsChanged(before, changed);
 }
 
 bool TKArvuKast::lubanegarv() const
@@ -252,40 +253,35 @@ void TKArvuKast::setLubanegarv(bool value)
 {
     const NumberLimits before = d->limits;
     d->limits.negativeAllowed = value;
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setLubanull(bool value)
 {
     const NumberLimits before = d->limits;
     d->limits.zeroAllowed = value;
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setMaksimaalnev(int value)
 {
     const NumberLimits before = d->limits;
     d->limits.maximum = value;
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setMinimaalnev(int value)
 {
     const NumberLimits before = d->limits;
     d->limits.minimum = value;
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::setMaxpikkus(int characters)
 {
     const NumberLimits before = d->limits;
     d->limits.characterLimit = qMax(characters, 0);
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 void TKArvuKast::loadPersisted(const QVariantMap &store)
@@ -296,8 +292,7 @@ void TKArvuKast::loadPersisted(const QVariantMap &store)
     d->limits.maximum = persistedValue(store, QStringLiteral("MaksimaalneV")).toInt();
     d->limits.minimum = persistedValue(store, QStringLiteral("MinimaalneV")).toInt();
     d->limits.characterLimit = qMax(persistedValue(store, QStringLiteral("MaxPikkus")).toInt(), 0);
-    signalLimitChanges(this, before, d->limits);
-    publish(false, false);
+    d->limitsChanged(before, false);
 }
 
 QVariantMap TKArvuKast::savePersisted() const
@@ -309,11 +304,11 @@ QVariantMap TKArvuKast::savePersisted() const
             {QStringLiteral("MaxPikkus"), d->limits.characterLimit}};
 }
 
-bool TKArvuKast::fieldKey(TKField *field, Qt::Key key)
+bool TKArvuKast::Private::fieldKey(TKField *field, Qt::Key key)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (d->inLimits())
-            emit TKEnterPress();
+        if (inLimits())
+            emit q->TKEnterPress();
         return false;
     }
     if (field->isReadOnly())
@@ -340,63 +335,63 @@ bool TKArvuKast::fieldKey(TKField *field, Qt::Key key)
                 field->setCursorPosition(int(text.size()));
             return false;
         }
-        return d->limits.mayType(QString(), character);
+        return limits.mayType(QString(), character);
     }
     // A typed digit always goes to the end (after a lone "-" too).
     if (character != u'-' && !text.isEmpty() && text != QLatin1String("0")
         && field->cursorPosition() != text.size())
         field->setCursorPosition(int(text.size()));
-    return d->limits.mayType(text, character);
+    return limits.mayType(text, character);
 }
 
-void TKArvuKast::fieldChanged(TKField *field)
+void TKArvuKast::Private::fieldChanged(TKField *field)
 {
     const QString text = field->text();
     bool complete = false;
     if (!text.isEmpty() && text != QLatin1String("-")) {
         // Re-formatting is itself a change: its processing runs nested.
-        const QString formatted = d->limits.canonical(text);
+        const QString formatted = limits.canonical(text);
         if (formatted != text) {
             field->setText(formatted);
             field->setCursorPosition(int(formatted.size()));
         }
-        complete = d->limits.complete(field->text());
+        complete = limits.complete(field->text());
     }
     publish(true, complete);
 }
 
-void TKArvuKast::controlEntered(TKField *field)
+void TKArvuKast::Private::controlEntered(TKField *field)
 {
     const QString text = field->text();
     if (text == QLatin1String("0") || text == QLatin1String("-"))
         field->setSelection(0, 1);
 }
 
-void TKArvuKast::controlLeft(TKField *field)
+void TKArvuKast::Private::controlLeft(TKField *field)
 {
     if (field->hasSelectedText())
         field->setCursorPosition(int(field->text().size()));
 }
 
-bool TKArvuKast::canPaste(TKField *field, const QString &text) const
+bool TKArvuKast::Private::canPaste(TKField *field, const QString &text) const
 {
-    return !d->limits.pasted(field->text(), text).isEmpty();
+    return !limits.pasted(field->text(), text).isEmpty();
 }
 
-void TKArvuKast::doPaste(TKField *field, const QString &text)
+void TKArvuKast::Private::doPaste(TKField *field, const QString &text)
 {
-    const QString number = d->limits.pasted(field->text(), text);
+    const QString number = limits.pasted(field->text(), text);
     if (!number.isEmpty())
         field->insert(number);
 }
 
 void TKArvuKast::TKClear()
 {
-    setTextInternally(d->field, QString());
-    publish(true, false);
+    d->replaceText(QString());
+    d->publish(true, false);
 }
 
 void TKArvuKast::TKFocusInValidation()
 {
-    focusField(d->field);
+    d->focusField(d->field);
 }

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(NumberLimits)
 
 namespace {

@@ -16,8 +16,6 @@
 #include <QVariant>
 #include <QVariantMap>
 
-#include <memory>
-
 class TUNDKAST_EXPORT TKArvuKast : public TKControl
 {
     Q_OBJECT
@@ -155,18 +153,9 @@ Q_SIGNALS:
     void arvChanged(qint64 value);
 
 protected:
-    bool fieldKey(TKField *field, Qt::Key key) override;
-    void fieldChanged(TKField *field) override;
-    void controlEntered(TKField *field) override;
-    void controlLeft(TKField *field) override;
-    bool canPaste(TKField *field, const QString &text) const override;
-    void doPaste(TKField *field, const QString &text) override;
-    void updateState() override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
-    void publish(bool contentChanged, bool complete);
-    void replaceText(const QString &text);
+    class Private;
+    Private *const d; // owned by TKControl
 };

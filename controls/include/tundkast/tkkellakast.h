@@ -12,8 +12,6 @@
 #include <QTime>
 #include <QVariant>
 
-#include <memory>
-
 class TUNDKAST_EXPORT TKKellaKast : public TKControl
 {
     Q_OBJECT
@@ -56,16 +54,7 @@ Q_SIGNALS:
     void TKKellChanged(const QVariant &time);
     void kellChanged(const QTime &time);
 
-protected:
-    bool fieldKey(TKField *field, Qt::Key key) override;
-    bool fieldTab(TKField *field) override;
-    void fieldChanged(TKField *field) override;
-    void fieldValidate(TKField *field) override;
-    void controlEntered(TKField *field) override;
-    void updateState() override;
-
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
-    void publish(bool contentChanged, bool complete);
+    class Private;
+    Private *const d; // owned by TKControl
 };

@@ -15,8 +15,6 @@
 #include <QDate>
 #include <QVariantMap>
 
-#include <memory>
-
 class TUNDKAST_EXPORT TKKuupKast : public TKControl
 {
     Q_OBJECT
@@ -129,19 +127,7 @@ Q_SIGNALS:
     void TKJuliuseKalenderChanged(bool julian);
     void kuupaevChanged(const QDate &date);
 
-protected:
-    bool fieldKey(TKField *field, Qt::Key key) override;
-    bool fieldTab(TKField *field) override;
-    void fieldChanged(TKField *field) override;
-    void fieldValidate(TKField *field) override;
-    void controlEntered(TKField *field) override;
-    bool fieldDoubleClicked(TKField *field) override;
-    void updateState() override;
-
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
-    void publish(bool contentChanged, bool complete);
-    void setYearMaximum(int year);
-    void setYearMinimum(int year);
+    class Private;
+    Private *const d; // owned by TKControl
 };
