@@ -37,6 +37,8 @@ public:
     TKField *month = nullptr;
     TKField *year = nullptr;
     bool julian = false;
+    // The box's own source of today; empty: the library's.
+    std::function<QDate()> todayProvider;
     int yearMaximum = 2299;
     int yearMinimum = 100;
 
@@ -449,13 +451,20 @@ bool TKKuupKast::Private::fieldDoubleClicked(TKField *field)
 {
     if (field->isReadOnly())
         return true;
-    const QDate today = Tundkast::today();
+    const QDate today = todayProvider ? todayProvider() : Tundkast::today();
+    if (!today.isValid())
+        return false;
     setTextInternally(day, twoDigits(today.day()), 2);
     setTextInternally(month, twoDigits(today.month()), 2);
     setTextInternally(year, QString::number(today.year()));
     // Today is checked like any date: it may lie outside the year limits.
     publish(true, valid());
     return true;
+}
+
+void TKKuupKast::setTodayProvider(std::function<QDate()> provider)
+{
+    d->todayProvider = std::move(provider);
 }
 
 void TKKuupKast::TKClear()

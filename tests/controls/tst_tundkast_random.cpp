@@ -17,7 +17,6 @@
 #include "testseed.h"
 #include "tkhelpers.h"
 
-#include <tundkast/tundkast.h>
 
 #include <QCalendar>
 #include <QClipboard>
@@ -309,7 +308,7 @@ private slots:
         QDate toldDate;
         connect(h.box, &TKKuupKast::kuupaevChanged, this, [&toldDate](const QDate &date) { toldDate = date; });
         hostClearsSometimes(h.box);
-        Tundkast::setTodayProvider([this] {
+        h.box->setTodayProvider([this] {
             return QDate(100 + pick(3900), 1 + pick(12), 1).addDays(pick(31));
         });
         const QList<QLineEdit *> fields{h.field("txtPäev"), h.field("txtKuu"), h.field("txtAasta")};
@@ -420,7 +419,6 @@ private slots:
                                                         toldDate.toString(Qt::ISODate), state))));
             validSteps += valid;
         });
-        Tundkast::setTodayProvider({});
         qInfo("valid after %d of %d actions", validSteps, m_actions);
         QVERIFY(validSteps > 0);
     }

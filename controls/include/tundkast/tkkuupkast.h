@@ -15,6 +15,8 @@
 #include <QDate>
 #include <QVariantMap>
 
+#include <functional>
+
 class TUNDKAST_EXPORT TKKuupKast : public TKControl
 {
     Q_OBJECT
@@ -100,6 +102,12 @@ public:
     void loadPersisted(const QVariantMap &store);
     /*! The year limits under the keys "Maksimum" and "Miinimum". */
     QVariantMap savePersisted() const;
+
+    /*! Gives the box its own source of the day that a double-click fills in,
+        so that a host takes it from its own clock. An empty function (the
+        default) returns to the library's source, Tundkast::today(). When the
+        source gives an invalid QDate a double-click fills in nothing. */
+    void setTodayProvider(std::function<QDate()> provider);
 
     QSize sizeHint() const override;
 

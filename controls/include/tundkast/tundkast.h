@@ -34,8 +34,10 @@ TUNDKAST_EXPORT QWidget *createControl(const QString &className, QWidget *parent
 /*! The Estonian description of a control's class name; empty for an unknown name. */
 TUNDKAST_EXPORT QString controlDescription(const QString &className);
 
-/*! Replaces the source of today's date (by default QDate::currentDate()).
-    An empty function restores the default. */
+/*! Replaces the process-wide source of today's date (by default
+    QDate::currentDate()), which every date box uses unless it was given
+    one of its own (TKKuupKast::setTodayProvider). An empty function restores
+    the default. */
 TUNDKAST_EXPORT void setTodayProvider(std::function<QDate()> provider);
 
 /*! Today's date from the current provider. */
