@@ -12,11 +12,11 @@
 // edit of the text, and the value property's last change signal must carry
 // its value. Whenever the integer box's limits have changed, numbers inside
 // them (by this test's arithmetic) must each be typeable digit by digit into
-// an empty box that went through the same setters. The seed is fixed and printed; TUNDRIK_SEED chooses another,
-// TUNDKAST_ACTIONS changes a session's length.
+// an empty box that went through the same setters. The seed is fixed and
+// printed; TUNDRIK_SEED chooses another, TUNDKAST_ACTIONS changes a
+// session's length.
 #include "testseed.h"
 #include "tkhelpers.h"
-
 
 #include <QCalendar>
 #include <QClipboard>
