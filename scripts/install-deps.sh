@@ -6,7 +6,9 @@
 # lrelease for the catalog of Qt's texts in Estonian; at-spi2-core,
 # gir1.2-atspi-2.0 and python3-pyatspi let the AT-SPI check read the windows
 # as a screen reader does; dpkg-dev and file let CPack compute the packages'
-# dependencies; lintian and groff check them.
+# dependencies and dpkg-gensymbols the library's symbols file; lintian and
+# groff check them; abigail-tools (abidw, abidiff) checks the control
+# library's binary interface against its baseline.
 set -euo pipefail
 
 packages=(
@@ -21,6 +23,7 @@ packages=(
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     appstream desktop-file-utils
     dpkg-dev file gzip lintian groff-base man-db util-linux
+    abigail-tools
 )
 
 missing=()
