@@ -68,7 +68,6 @@ public:
     // Sets a field's text and caret on the control's own account: no change
     // processing runs.
     void setTextInternally(TKField *field, const QString &text, int caret = -1);
-    bool updatingInternally() const { return internal > 0; }
     // Detaches the fields from this part as the control is destroyed, so
     // that focus moves during the destruction reach nothing half gone.
     void detachFields();
