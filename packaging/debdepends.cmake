@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack before it makes the Debian packages (CPACK_PROJECT_CONFIG_FILE).
-# Expects TUNDRIK_INSTALL_PREFIX, TUNDRIK_DEB_WORK_DIR, TUNDKAST_LIBRARY_FILE
-# and TUNDKAST_LIBRARY_DIR from the build tree.
+# Expects TUNDRIK_INSTALL_PREFIX, TUNDRIK_DEB_WORK_DIR, TUNDKAST_LIBRARY_FILE,
+# TUNDKAST_LIBRARY_DIR, TUNDKAST_SYMBOLS_TEMPLATE and TUNDKAST_DEB_VERSION
+# from the build tree.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
     return()
 endif()
@@ -39,3 +40,23 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "shlibs:Depends=(.+)")
 endif()
 set(CPACK_DEBIAN_TUNDKAST_PACKAGE_DEPENDS "${CMAKE_MATCH_1}")
 message(STATUS "libtundkast1 depends on ${CPACK_DEBIAN_TUNDKAST_PACKAGE_DEPENDS}")
+
+# The runtime library's symbols file, from the template in debian/ checked
+# against the library built: dpkg-gensymbols -c4 stops the packaging when a
+# symbol was added or lost without a line in the template.
+find_program(DPKG_GENSYMBOLS dpkg-gensymbols REQUIRED)
+set(work "${TUNDRIK_DEB_WORK_DIR}/libtundkast-gensymbols")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+execute_process(COMMAND "${DPKG_GENSYMBOLS}" -plibtundkast1 "-v${TUNDKAST_DEB_VERSION}"
+                        "-e${TUNDKAST_LIBRARY_FILE}" "-I${TUNDKAST_SYMBOLS_TEMPLATE}"
+                        "-O${TUNDRIK_DEB_WORK_DIR}/libtundkast1/symbols" -c4
+                WORKING_DIRECTORY "${work}"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(REMOVE_RECURSE "${work}")
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "The symbols of ${TUNDKAST_LIBRARY_FILE} differ from "
+                        "${TUNDKAST_SYMBOLS_TEMPLATE} (dpkg-gensymbols ${rc}); add or remove "
+                        "their lines there:\n${out}\n${err}")
+endif()
+message(STATUS "libtundkast1's symbols file matches ${TUNDKAST_SYMBOLS_TEMPLATE}")

@@ -6,9 +6,12 @@
 # lrelease for the catalog of Qt's texts in Estonian; at-spi2-core,
 # gir1.2-atspi-2.0 and python3-pyatspi let the AT-SPI check read the windows
 # as a screen reader does; dpkg-dev and file let CPack compute the packages'
-# dependencies; lintian and groff check them; qt6-gtk-platformtheme lets a
-# test read every window on a dark GTK theme; openbox, xdotool and xclip let
-# the walk through the program drive it on a desktop as a person does.
+# dependencies and dpkg-gensymbols the library's symbols file; lintian and
+# groff check them; abigail-tools (abidw, abidiff) checks the control
+# library's binary interface against its baseline; qt6-gtk-platformtheme
+# lets a test read every window on a dark GTK theme; openbox, xdotool and
+# xclip let the walk through the program drive it on a desktop as a person
+# does.
 set -euo pipefail
 
 packages=(
@@ -24,6 +27,7 @@ packages=(
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     appstream desktop-file-utils
     dpkg-dev file gzip lintian groff-base man-db util-linux
+    abigail-tools
 )
 
 missing=()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <tundkast/tkcontrol.h>
+#include "tkcontrol_p.h"
 
 #include "tkaccessible.h"
 #include "tkfield.h"
@@ -30,8 +30,15 @@ QFont fieldFont()
 
 } // namespace
 
-TKControl::TKControl(QWidget *parent)
-    : QWidget(parent)
+TKControl::Private::Private(TKControl *control)
+    : control(control)
+{
+}
+
+TKControl::Private::~Private() = default;
+
+TKControl::TKControl(std::unique_ptr<Private> d, QWidget *parent)
+    : QWidget(parent), d(std::move(d))
 {
     Tundkast::installAccessibility();
     setFocusPolicy(Qt::NoFocus);
@@ -41,34 +48,39 @@ TKControl::TKControl(QWidget *parent)
 
 TKControl::~TKControl()
 {
-    for (TKField *field : std::as_const(m_fields))
+    d->detachFields();
+}
+
+void TKControl::Private::detachFields()
+{
+    for (TKField *field : std::as_const(fields))
         field->detachOwner();
 }
 
-int TKControl::px(int pixels) const
+int TKControl::Private::px(int pixels) const
 {
-    const int dpi = logicalDpiX();
+    const int dpi = control->logicalDpiX();
     return dpi > 0 ? qRound(pixels * dpi / 96.0) : pixels;
 }
 
-TKField *TKControl::addField(const QString &objectName, int left, int width, int maxLength)
+TKField *TKControl::Private::addField(const QString &objectName, int left, int width, int maxLength)
 {
-    auto *field = new TKField(this, this);
+    auto *field = new TKField(this, control);
     field->setObjectName(objectName);
     field->setFont(fieldFont());
     field->setGeometry(px(left), px(3), px(width), px(16));
     field->setCharacterLimit(maxLength);
-    if (!m_fields.isEmpty())
-        setTabOrder(m_fields.last(), field);
+    if (!fields.isEmpty())
+        QWidget::setTabOrder(fields.last(), field);
     else
-        setFocusProxy(field);
-    m_fields.append(field);
+        control->setFocusProxy(field);
+    fields.append(field);
     return field;
 }
 
-QLabel *TKControl::addSeparator(const QString &objectName, const QString &text, int left)
+QLabel *TKControl::Private::addSeparator(const QString &objectName, const QString &text, int left)
 {
-    auto *label = new QLabel(text, this);
+    auto *label = new QLabel(text, control);
     label->setObjectName(objectName);
     label->setFont(fieldFont());
     label->setAlignment(Qt::AlignCenter);
@@ -79,55 +91,55 @@ QLabel *TKControl::addSeparator(const QString &objectName, const QString &text, 
 
 bool TKControl::TKLubatud() const
 {
-    return m_enabled;
+    return d->enabled;
 }
 
 void TKControl::setTKLubatud(bool enabled)
 {
-    for (TKField *field : std::as_const(m_fields))
+    for (TKField *field : std::as_const(d->fields))
         field->setEnabled(enabled);
-    if (m_enabled == enabled)
+    if (d->enabled == enabled)
         return;
-    m_enabled = enabled;
+    d->enabled = enabled;
     emit TKLubatudChanged(enabled);
 }
 
 bool TKControl::TKLukus() const
 {
-    return m_locked;
+    return d->locked;
 }
 
 void TKControl::setTKLukus(bool locked)
 {
-    for (TKField *field : std::as_const(m_fields))
+    for (TKField *field : std::as_const(d->fields))
         field->setReadOnly(locked);
-    if (m_locked == locked)
+    if (d->locked == locked)
         return;
-    m_locked = locked;
+    d->locked = locked;
     emit TKLukusChanged(locked);
 }
 
-bool TKControl::fieldTab(TKField *)
+bool TKControl::Private::fieldTab(TKField *)
 {
     return false;
 }
 
-void TKControl::fieldValidate(TKField *) {}
-void TKControl::controlEntered(TKField *) {}
-void TKControl::controlLeft(TKField *) {}
-bool TKControl::fieldDoubleClicked(TKField *)
+void TKControl::Private::fieldValidate(TKField *) {}
+void TKControl::Private::controlEntered(TKField *) {}
+void TKControl::Private::controlLeft(TKField *) {}
+bool TKControl::Private::fieldDoubleClicked(TKField *)
 {
     return false;
 }
 
-bool TKControl::canPaste(TKField *, const QString &) const
+bool TKControl::Private::canPaste(TKField *, const QString &) const
 {
     return false;
 }
 
-void TKControl::doPaste(TKField *, const QString &) {}
+void TKControl::Private::doPaste(TKField *, const QString &) {}
 
-int TKControl::characterCode(Qt::Key key)
+int TKControl::Private::characterCode(Qt::Key key)
 {
     if (key == Qt::Key_Backspace)
         return 8;
@@ -136,57 +148,57 @@ int TKControl::characterCode(Qt::Key key)
     return 0;
 }
 
-void TKControl::focusField(TKField *field)
+void TKControl::Private::focusField(TKField *field)
 {
     if (!field)
         return;
-    const bool was = m_movingFocus;
-    m_movingFocus = true; // no entry rules: the control chose the field itself
+    const bool was = movingFocus;
+    movingFocus = true; // no entry rules: the control chose the field itself
     field->setFocus(Qt::OtherFocusReason);
-    m_movingFocus = was;
+    movingFocus = was;
 }
 
-void TKControl::setTextInternally(TKField *field, const QString &text, int caret)
+void TKControl::Private::setTextInternally(TKField *field, const QString &text, int caret)
 {
-    ++m_internal;
+    ++internal;
     field->setText(text);
     field->setCursorPosition(caret < 0 ? int(field->text().size()) : caret);
-    --m_internal;
+    --internal;
 }
 
-void TKControl::onFieldTextChanged(TKField *field)
+void TKControl::Private::onFieldTextChanged(TKField *field)
 {
-    if (m_internal > 0)
+    if (internal > 0)
         return;
     fieldChanged(field);
 }
 
-void TKControl::fieldFocusIn(TKField *field, Qt::FocusReason reason)
+void TKControl::Private::fieldFocusIn(TKField *field, Qt::FocusReason reason)
 {
-    if (m_focusInside || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        m_focusInside = true;
+    if (focusInside || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        focusInside = true;
         return;
     }
-    m_focusInside = true;
-    if (!m_movingFocus) {
-        m_entering = true;
+    focusInside = true;
+    if (!movingFocus) {
+        entering = true;
         controlEntered(field);
-        m_entering = false;
+        entering = false;
     }
 }
 
-void TKControl::fieldFocusOut(TKField *field, Qt::FocusReason reason)
+void TKControl::Private::fieldFocusOut(TKField *field, Qt::FocusReason reason)
 {
     // A window switch or a popup menu takes the focus only for a while.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
     QWidget *next = QApplication::focusWidget();
-    const bool leaving = !(next && isAncestorOf(next));
+    const bool leaving = !(next && control->isAncestorOf(next));
     // A field the focus only passed through on its way in is left as it is.
-    if (!m_entering)
+    if (!entering)
         fieldValidate(field);
     if (leaving) {
-        m_focusInside = false;
+        focusInside = false;
         controlLeft(field);
     }
     updateState();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tkfield.h"
 
-#include <tundkast/tkcontrol.h>
+#include "tkcontrol_p.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 
-TKField::TKField(TKControl *owner, QWidget *parent)
+TKField::TKField(TKControl::Private *owner, QWidget *parent)
     : QLineEdit(parent), m_owner(owner)
 {
     setFrame(false);

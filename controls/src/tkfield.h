@@ -5,16 +5,18 @@
 // read, never changed except by Cut and Copy.
 #pragma once
 
-#include <QLineEdit>
+#include <tundkast/tkcontrol.h>
 
-class TKControl;
+#include <QLineEdit>
 
 class TKField final : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    TKField(TKControl *owner, QWidget *parent);
+    // The field of a control; owner is the control's private part, which
+    // the field hands every key, change, focus move, click and paste.
+    TKField(TKControl::Private *owner, QWidget *parent);
 
     // Offers text to the field as a paste; true when the control took it.
     bool tryPaste(const QString &text);
@@ -43,5 +45,5 @@ private:
     void applyKey(Qt::Key key);
     QString clipboardText(bool selection) const;
 
-    TKControl *m_owner;
+    TKControl::Private *m_owner;
 };

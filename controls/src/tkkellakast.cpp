@@ -3,6 +3,7 @@
 
 #include <tundkast/modtundkast.h>
 
+#include "tkcontrol_p.h"
 #include "tkfield.h"
 
 #include <utility>
@@ -16,7 +17,12 @@ QString twoDigits(const QString &text)
 
 } // namespace
 
-struct TKKellaKast::Private {
+class TUNDKAST_NO_EXPORT TKKellaKast::Private final : public TKControl::Private
+{
+public:
+    explicit Private(TKKellaKast *box) : TKControl::Private(box), q(box) {}
+
+    TKKellaKast *const q;
     TKField *hour = nullptr;
     TKField *minute = nullptr;
     TKField *second = nullptr;
@@ -46,56 +52,61 @@ struct TKKellaKast::Private {
             return {};
         return {hour->text().toInt(), minute->text().toInt(), second->text().toInt()};
     }
+
+    void publish(bool contentChanged, bool complete);
+
+    bool fieldKey(TKField *field, Qt::Key key) override;
+    bool fieldTab(TKField *field) override;
+    void fieldChanged(TKField *field) override;
+    void fieldValidate(TKField *field) override;
+    void controlEntered(TKField *field) override;
+    void updateState() override { publish(false, false); }
 };
 
 TKKellaKast::TKKellaKast(QWidget *parent)
-    : TKControl(parent), d(std::make_unique<Private>())
+    : TKControl(std::make_unique<Private>(this), parent)
+    , d(static_cast<Private *>(TKControl::Private::of(this)))
 {
-    d->hour = addField(QStringLiteral("txtTund"), 2, 20, 2);
-    addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 22);
-    d->minute = addField(QStringLiteral("txtMinut"), 25, 20, 2);
-    addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 45);
-    d->second = addField(QStringLiteral("txtSekund"), 48, 20, 2);
-    for (TKField *f : std::as_const(m_fields))
+    d->hour = d->addField(QStringLiteral("txtTund"), 2, 20, 2);
+    d->addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 22);
+    d->minute = d->addField(QStringLiteral("txtMinut"), 25, 20, 2);
+    d->addSeparator(QStringLiteral("lblKoolon"), QStringLiteral(":"), 45);
+    d->second = d->addField(QStringLiteral("txtSekund"), 48, 20, 2);
+    for (TKField *f : std::as_const(d->fields))
         f->setAlignment(Qt::AlignCenter);
-    setFixedSize(px(70), px(22));
+    setFixedSize(d->px(70), d->px(22));
 }
 
 TKKellaKast::~TKKellaKast() = default;
 
 QSize TKKellaKast::sizeHint() const
 {
-    return {px(70), px(22)};
+    return {d->px(70), d->px(22)};
 }
 
 // Every change of the text ends here: TKChange carries the all-set flag when
 // the content changed or the flag did, then each property whose value
 // changed signals it.
-void TKKellaKast::publish(bool contentChanged, bool complete)
+void TKKellaKast::Private::publish(bool contentChanged, bool complete)
 {
-    const bool allSet = d->allSet();
-    if (contentChanged || allSet != d->toldAllSet) {
-        d->toldAllSet = allSet;
-        emit TKChange(allSet);
+    const bool now = allSet();
+    if (contentChanged || now != toldAllSet) {
+        toldAllSet = now;
+        emit q->TKChange(now);
     }
     if (complete)
-        emit TKFullChange();
+        emit q->TKFullChange();
     // A handler may change the box again; then its own publish has told the
     // newest values, and what is left here is stale.
-    const quint64 round = ++d->round;
-    if (const QVariant now = d->kell(); now != d->toldKell) {
-        d->toldKell = now;
-        emit TKKellChanged(now);
+    const quint64 thisRound = ++round;
+    if (const QVariant text = kell(); text != toldKell) {
+        toldKell = text;
+        emit q->TKKellChanged(text);
     }
-    if (const QTime time = d->time(); round == d->round && time != d->toldTime) {
-        d->toldTime = time;
-        emit kellChanged(time);
+    if (const QTime t = time(); thisRound == round && t != toldTime) {
+        toldTime = t;
+        emit q->kellChanged(t);
     }
-}
-
-void TKKellaKast::updateState()
-{
-    publish(false, false);
 }
 
 QVariant TKKellaKast::TKKell() const
@@ -120,51 +131,51 @@ void TKKellaKast::setKell(const QTime &time)
     TKField *fields[3] = {d->hour, d->minute, d->second};
     for (int i = 0; i < 3; ++i) {
         if (fields[i]->text() != texts[i]) {
-            setTextInternally(fields[i], texts[i]);
+            d->setTextInternally(fields[i], texts[i]);
             changed = true;
         }
     }
-    publish(changed, false);
+    d->publish(changed, false);
 }
 
-bool TKKellaKast::fieldKey(TKField *field, Qt::Key key)
+bool TKKellaKast::Private::fieldKey(TKField *field, Qt::Key key)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (d->allSet())
-            emit TKEnterPress();
+        if (allSet())
+            emit q->TKEnterPress();
         return false;
     }
     if (field->isReadOnly())
         return false;
     int code = characterCode(key);
-    modTundkast::FilterDigitKey(code, field, 2, field == d->hour ? 23 : 59, true);
+    modTundkast::FilterDigitKey(code, field, 2, field == hour ? 23 : 59, true);
     return code != 0;
 }
 
-bool TKKellaKast::fieldTab(TKField *field)
+bool TKKellaKast::Private::fieldTab(TKField *field)
 {
-    if (field != d->second || d->allSet())
+    if (field != second || allSet())
         return false;
-    focusField(d->hour);
+    focusField(hour);
     return true;
 }
 
-void TKKellaKast::fieldChanged(TKField *field)
+void TKKellaKast::Private::fieldChanged(TKField *field)
 {
-    const bool hourSet = !d->hour->text().isEmpty();
-    const bool minuteSet = !d->minute->text().isEmpty();
-    const bool secondSet = !d->second->text().isEmpty();
+    const bool hourSet = !hour->text().isEmpty();
+    const bool minuteSet = !minute->text().isEmpty();
+    const bool secondSet = !second->text().isEmpty();
 
     bool complete = false;
     if (field->text().size() == 2) {
         // Auto-advance to the next field that still needs input.
         TKField *next = nullptr;
-        if (field == d->hour)
-            next = !minuteSet ? d->minute : !secondSet ? d->second : nullptr;
-        else if (field == d->minute)
-            next = !secondSet ? d->second : !hourSet ? d->hour : nullptr;
+        if (field == hour)
+            next = !minuteSet ? minute : !secondSet ? second : nullptr;
+        else if (field == minute)
+            next = !secondSet ? second : !hourSet ? hour : nullptr;
         else
-            next = !hourSet ? d->hour : !minuteSet ? d->minute : nullptr;
+            next = !hourSet ? hour : !minuteSet ? minute : nullptr;
         if (next)
             focusField(next);
         else
@@ -173,7 +184,7 @@ void TKKellaKast::fieldChanged(TKField *field)
     publish(true, complete);
 }
 
-void TKKellaKast::fieldValidate(TKField *field)
+void TKKellaKast::Private::fieldValidate(TKField *field)
 {
     const QString text = field->text();
     if (text.isEmpty())
@@ -184,9 +195,9 @@ void TKKellaKast::fieldValidate(TKField *field)
         setTextInternally(field, QStringLiteral("0") + text, 2);
 }
 
-void TKKellaKast::controlEntered(TKField *)
+void TKKellaKast::Private::controlEntered(TKField *)
 {
-    for (TKField *f : {d->hour, d->minute, d->second}) {
+    for (TKField *f : {hour, minute, second}) {
         if (f->text().isEmpty()) {
             focusField(f);
             return;
@@ -197,11 +208,11 @@ void TKKellaKast::controlEntered(TKField *)
 void TKKellaKast::TKClear()
 {
     for (TKField *f : {d->hour, d->minute, d->second})
-        setTextInternally(f, QString());
-    publish(true, false);
+        d->setTextInternally(f, QString());
+    d->publish(true, false);
 }
 
 void TKKellaKast::TKFocusInValidation()
 {
-    focusField(d->hour);
+    d->focusField(d->hour);
 }

@@ -6,6 +6,7 @@
 
 #include "daynumbers.h"
 #include "persisted.h"
+#include "tkcontrol_p.h"
 #include "tkfield.h"
 
 #include <utility>
@@ -26,11 +27,18 @@ QString twoDigits(int value)
 
 } // namespace
 
-struct TKKuupKast::Private {
+class TUNDKAST_NO_EXPORT TKKuupKast::Private final : public TKControl::Private
+{
+public:
+    explicit Private(TKKuupKast *box) : TKControl::Private(box), q(box) {}
+
+    TKKuupKast *const q;
     TKField *day = nullptr;
     TKField *month = nullptr;
     TKField *year = nullptr;
     bool julian = false;
+    // The box's own source of today; empty: the library's.
+    std::function<QDate()> todayProvider;
     int yearMaximum = 2299;
     int yearMinimum = 100;
 
@@ -106,19 +114,32 @@ struct TKKuupKast::Private {
         const Reading r = read();
         return {r.beforeReform, r.valid, gregorianValue(r), julianValue(r), date(r)};
     }
+
+    void publish(bool contentChanged, bool complete);
+    void setYearMaximum(int year);
+    void setYearMinimum(int year);
+
+    bool fieldKey(TKField *field, Qt::Key key) override;
+    bool fieldTab(TKField *field) override;
+    void fieldChanged(TKField *field) override;
+    void fieldValidate(TKField *field) override;
+    void controlEntered(TKField *field) override;
+    bool fieldDoubleClicked(TKField *field) override;
+    void updateState() override { publish(false, false); }
 };
 
 TKKuupKast::TKKuupKast(QWidget *parent)
-    : TKControl(parent), d(std::make_unique<Private>())
+    : TKControl(std::make_unique<Private>(this), parent)
+    , d(static_cast<Private *>(TKControl::Private::of(this)))
 {
-    d->day = addField(QStringLiteral("txtPäev"), 2, 20, 2);
-    addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 22);
-    d->month = addField(QStringLiteral("txtKuu"), 25, 20, 2);
-    addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 45);
-    d->year = addField(QStringLiteral("txtAasta"), 48, 34, 4);
-    for (TKField *f : std::as_const(m_fields))
+    d->day = d->addField(QStringLiteral("txtPäev"), 2, 20, 2);
+    d->addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 22);
+    d->month = d->addField(QStringLiteral("txtKuu"), 25, 20, 2);
+    d->addSeparator(QStringLiteral("lblPunkt"), QStringLiteral("."), 45);
+    d->year = d->addField(QStringLiteral("txtAasta"), 48, 34, 4);
+    for (TKField *f : std::as_const(d->fields))
         f->setAlignment(Qt::AlignCenter);
-    setFixedSize(px(84), px(22));
+    setFixedSize(d->px(84), d->px(22));
     d->told = d->values();
 }
 
@@ -126,52 +147,46 @@ TKKuupKast::~TKKuupKast() = default;
 
 QSize TKKuupKast::sizeHint() const
 {
-    return {px(84), px(22)};
+    return {d->px(84), d->px(22)};
 }
 
 // Every change of the text or of the limits ends here: the flags are
 // computed from the text shown, TKChange carries them when the content
 // changed or a flag did, and each property whose value changed signals it.
-void TKKuupKast::publish(bool contentChanged, bool complete)
+void TKKuupKast::Private::publish(bool contentChanged, bool complete)
 {
-    const Private::Reading f = d->read();
-    if (contentChanged || f.beforeReform != d->toldBeforeReform || f.valid != d->toldValid) {
-        d->toldBeforeReform = f.beforeReform;
-        d->toldValid = f.valid;
-        emit TKChange(f.beforeReform, f.valid);
+    const Reading f = read();
+    if (contentChanged || f.beforeReform != toldBeforeReform || f.valid != toldValid) {
+        toldBeforeReform = f.beforeReform;
+        toldValid = f.valid;
+        emit q->TKChange(f.beforeReform, f.valid);
     }
     if (complete)
-        emit TKFullChange();
+        emit q->TKFullChange();
     // A handler may change the box again; then its own publish has told the
     // newest values, and what is left here is stale.
-    const quint64 round = ++d->round;
-    const Private::Values now = d->values();
-    Private::Values &told = d->told;
+    const quint64 thisRound = ++round;
+    const Values now = values();
     if (now.beforeReform != told.beforeReform) {
         told.beforeReform = now.beforeReform;
-        emit TKEnneGregoriustChanged(now.beforeReform);
+        emit q->TKEnneGregoriustChanged(now.beforeReform);
     }
-    if (round == d->round && now.valid != told.valid) {
+    if (thisRound == round && now.valid != told.valid) {
         told.valid = now.valid;
-        emit TKKuupaevOigeChanged(now.valid);
+        emit q->TKKuupaevOigeChanged(now.valid);
     }
-    if (round == d->round && now.gregorian != told.gregorian) {
+    if (thisRound == round && now.gregorian != told.gregorian) {
         told.gregorian = now.gregorian;
-        emit TKKuupaevChanged(now.gregorian);
+        emit q->TKKuupaevChanged(now.gregorian);
     }
-    if (round == d->round && now.julian != told.julian) {
+    if (thisRound == round && now.julian != told.julian) {
         told.julian = now.julian;
-        emit TKKuupaevGrChanged(now.julian);
+        emit q->TKKuupaevGrChanged(now.julian);
     }
-    if (round == d->round && now.date != told.date) {
+    if (thisRound == round && now.date != told.date) {
         told.date = now.date;
-        emit kuupaevChanged(now.date);
+        emit q->kuupaevChanged(now.date);
     }
-}
-
-void TKKuupKast::updateState()
-{
-    publish(false, false);
 }
 
 int TKKuupKast::TKAastaMaksimum() const
@@ -179,31 +194,31 @@ int TKKuupKast::TKAastaMaksimum() const
     return d->yearMaximum;
 }
 
-void TKKuupKast::setYearMaximum(int year)
+void TKKuupKast::Private::setYearMaximum(int year)
 {
-    if (d->yearMaximum == year)
+    if (yearMaximum == year)
         return;
-    d->yearMaximum = year;
-    emit TKAastaMaksimumChanged(year);
+    yearMaximum = year;
+    emit q->TKAastaMaksimumChanged(year);
 }
 
-void TKKuupKast::setYearMinimum(int year)
+void TKKuupKast::Private::setYearMinimum(int year)
 {
-    if (d->yearMinimum == year)
+    if (yearMinimum == year)
         return;
-    d->yearMinimum = year;
-    emit TKAastaMiinimumChanged(year);
+    yearMinimum = year;
+    emit q->TKAastaMiinimumChanged(year);
 }
 
 void TKKuupKast::setTKAastaMaksimum(int year)
 {
-    setYearMaximum(qBound(2000, year, 3999));
+    d->setYearMaximum(qBound(2000, year, 3999));
     const QString text = d->year->text();
     if (!text.isEmpty() && valueOf(text) > d->yearMaximum) {
-        setTextInternally(d->year, QString::number(d->yearMaximum));
-        publish(true, false);
+        d->setTextInternally(d->year, QString::number(d->yearMaximum));
+        d->publish(true, false);
     } else {
-        publish(false, false);
+        d->publish(false, false);
     }
 }
 
@@ -214,13 +229,13 @@ int TKKuupKast::TKAastaMiinimum() const
 
 void TKKuupKast::setTKAastaMiinimum(int year)
 {
-    setYearMinimum(qBound(100, year, 1999));
+    d->setYearMinimum(qBound(100, year, 1999));
     const QString text = d->year->text();
     if (!text.isEmpty() && valueOf(text) < d->yearMinimum) {
-        setTextInternally(d->year, QString::number(d->yearMinimum));
-        publish(true, false);
+        d->setTextInternally(d->year, QString::number(d->yearMinimum));
+        d->publish(true, false);
     } else {
-        publish(false, false);
+        d->publish(false, false);
     }
 }
 
@@ -250,7 +265,7 @@ void TKKuupKast::setTKJuliuseKalender(bool julian)
         return;
     d->julian = julian;
     emit TKJuliuseKalenderChanged(julian);
-    publish(false, false);
+    d->publish(false, false);
 }
 
 double TKKuupKast::TKKuupaevGr()
@@ -261,8 +276,8 @@ double TKKuupKast::TKKuupaevGr()
     // The first two days of the year 100 lie before the first Gregorian date
     // a date value holds; they are read as 3 January.
     if (r.y == 100 && r.m == 1 && r.dd < 3) {
-        setTextInternally(d->day, QStringLiteral("03"), 2);
-        publish(false, false);
+        d->setTextInternally(d->day, QStringLiteral("03"), 2);
+        d->publish(false, false);
     }
     // Through the day number: a day offset added to the same day, month and
     // year read as Gregorian misses 29 February of the Julian-only leap years.
@@ -295,11 +310,11 @@ void TKKuupKast::setKuupaev(const QDate &date)
     const std::pair<TKField *, QString> texts[] = {{d->day, day}, {d->month, month}, {d->year, year}};
     for (const auto &[field, text] : texts) {
         if (field->text() != text) {
-            setTextInternally(field, text);
+            d->setTextInternally(field, text);
             changed = true;
         }
     }
-    publish(changed, false);
+    d->publish(changed, false);
 }
 
 int TKKuupKast::maksimum() const
@@ -309,8 +324,8 @@ int TKKuupKast::maksimum() const
 
 void TKKuupKast::setMaksimum(int year)
 {
-    setYearMaximum(year);
-    publish(false, false);
+    d->setYearMaximum(year);
+    d->publish(false, false);
 }
 
 int TKKuupKast::miinimum() const
@@ -320,15 +335,15 @@ int TKKuupKast::miinimum() const
 
 void TKKuupKast::setMiinimum(int year)
 {
-    setYearMinimum(year);
-    publish(false, false);
+    d->setYearMinimum(year);
+    d->publish(false, false);
 }
 
 void TKKuupKast::loadPersisted(const QVariantMap &store)
 {
-    setYearMaximum(persistedValue(store, QStringLiteral("Maksimum")).toInt());
-    setYearMinimum(persistedValue(store, QStringLiteral("Miinimum")).toInt());
-    publish(false, false);
+    d->setYearMaximum(persistedValue(store, QStringLiteral("Maksimum")).toInt());
+    d->setYearMinimum(persistedValue(store, QStringLiteral("Miinimum")).toInt());
+    d->publish(false, false);
 }
 
 QVariantMap TKKuupKast::savePersisted() const
@@ -337,56 +352,56 @@ QVariantMap TKKuupKast::savePersisted() const
             {QStringLiteral("Miinimum"), d->yearMinimum}};
 }
 
-bool TKKuupKast::fieldKey(TKField *field, Qt::Key key)
+bool TKKuupKast::Private::fieldKey(TKField *field, Qt::Key key)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (d->valid())
-            emit TKEnterPress();
+        if (valid())
+            emit q->TKEnterPress();
         return false;
     }
     if (field->isReadOnly())
         return false;
     int code = characterCode(key);
-    if (field == d->year)
-        modTundkast::FilterDigitKey(code, field, 4, d->yearMaximum, false);
+    if (field == year)
+        modTundkast::FilterDigitKey(code, field, 4, yearMaximum, false);
     else
-        modTundkast::FilterDigitKey(code, field, 2, field == d->day ? 31 : 12, true);
+        modTundkast::FilterDigitKey(code, field, 2, field == day ? 31 : 12, true);
     return code != 0;
 }
 
-bool TKKuupKast::fieldTab(TKField *field)
+bool TKKuupKast::Private::fieldTab(TKField *field)
 {
-    if (field != d->year || d->valid())
+    if (field != year || valid())
         return false;
-    focusField(d->day);
+    focusField(day);
     return true;
 }
 
-void TKKuupKast::fieldChanged(TKField *field)
+void TKKuupKast::Private::fieldChanged(TKField *field)
 {
-    if (field != d->year && field->text() == QLatin1String("00")) {
+    if (field != year && field->text() == QLatin1String("00")) {
         // The replacement runs its own change processing first.
         field->setText(QStringLiteral("01"));
         field->setCursorPosition(2);
     }
-    const bool valid = d->valid();
+    const bool isValid = valid();
     const QString text = field->text();
     bool complete = false;
-    const int full = field == d->year ? 4 : 2;
+    const int full = field == year ? 4 : 2;
     if (text.size() == full) {
-        const bool dayFilled = !d->day->text().isEmpty();
-        const bool monthFilled = !d->month->text().isEmpty();
-        const bool yearFilled = !d->year->text().isEmpty();
+        const bool dayFilled = !day->text().isEmpty();
+        const bool monthFilled = !month->text().isEmpty();
+        const bool yearFilled = !year->text().isEmpty();
         TKField *next = nullptr;
-        if (field == d->day) {
-            next = !monthFilled ? d->month : !yearFilled ? d->year : valid ? nullptr : d->year;
-            complete = monthFilled && yearFilled && valid;
-        } else if (field == d->month) {
-            next = !yearFilled ? d->year : !dayFilled ? d->day : valid ? nullptr : d->year;
-            complete = yearFilled && dayFilled && valid;
+        if (field == day) {
+            next = !monthFilled ? month : !yearFilled ? year : isValid ? nullptr : year;
+            complete = monthFilled && yearFilled && isValid;
+        } else if (field == month) {
+            next = !yearFilled ? year : !dayFilled ? day : isValid ? nullptr : year;
+            complete = yearFilled && dayFilled && isValid;
         } else {
-            next = !dayFilled ? d->day : !monthFilled ? d->month : nullptr;
-            complete = dayFilled && monthFilled && valid;
+            next = !dayFilled ? day : !monthFilled ? month : nullptr;
+            complete = dayFilled && monthFilled && isValid;
         }
         if (next)
             focusField(next);
@@ -397,15 +412,15 @@ void TKKuupKast::fieldChanged(TKField *field)
 // Zero-filling as the focus leaves a field; the base class then calls
 // updateState(), which tells the host when the filled text changed a flag
 // (a year 99 raised to the minimum 100 makes 01.01.100 valid).
-void TKKuupKast::fieldValidate(TKField *field)
+void TKKuupKast::Private::fieldValidate(TKField *field)
 {
     const QString text = field->text();
     if (text.isEmpty())
         return;
     const int value = valueOf(text);
-    if (field == d->year) {
-        if (value < d->yearMinimum)
-            setTextInternally(d->year, QString::number(d->yearMinimum));
+    if (field == year) {
+        if (value < yearMinimum)
+            setTextInternally(year, QString::number(yearMinimum));
         else if (field->hasSelectedText())
             field->setCursorPosition(int(text.size()));
         return;
@@ -420,39 +435,46 @@ void TKKuupKast::fieldValidate(TKField *field)
         setTextInternally(field, twoDigits(value), 2);
 }
 
-void TKKuupKast::controlEntered(TKField *)
+void TKKuupKast::Private::controlEntered(TKField *)
 {
-    for (TKField *f : {d->day, d->month, d->year}) {
+    for (TKField *f : {day, month, year}) {
         if (f->text().isEmpty()) {
             focusField(f);
             return;
         }
     }
-    if (d->valid() && d->year->text().size() < 4)
-        focusField(d->year);
+    if (valid() && year->text().size() < 4)
+        focusField(year);
 }
 
-bool TKKuupKast::fieldDoubleClicked(TKField *field)
+bool TKKuupKast::Private::fieldDoubleClicked(TKField *field)
 {
     if (field->isReadOnly())
         return true;
-    const QDate today = Tundkast::today();
-    setTextInternally(d->day, twoDigits(today.day()), 2);
-    setTextInternally(d->month, twoDigits(today.month()), 2);
-    setTextInternally(d->year, QString::number(today.year()));
+    const QDate today = todayProvider ? todayProvider() : Tundkast::today();
+    if (!today.isValid())
+        return false;
+    setTextInternally(day, twoDigits(today.day()), 2);
+    setTextInternally(month, twoDigits(today.month()), 2);
+    setTextInternally(year, QString::number(today.year()));
     // Today is checked like any date: it may lie outside the year limits.
-    publish(true, d->valid());
+    publish(true, valid());
     return true;
+}
+
+void TKKuupKast::setTodayProvider(std::function<QDate()> provider)
+{
+    d->todayProvider = std::move(provider);
 }
 
 void TKKuupKast::TKClear()
 {
     for (TKField *f : {d->day, d->month, d->year})
-        setTextInternally(f, QString());
-    publish(true, false);
+        d->setTextInternally(f, QString());
+    d->publish(true, false);
 }
 
 void TKKuupKast::TKFocusInValidation()
 {
-    focusField(d->day);
+    d->focusField(d->day);
 }

@@ -252,18 +252,6 @@ void CalculatorDialog::setFlag(bool shown)
     m_answerShown = shown;
 }
 
-qint64 CalculatorDialog::numberValue(const QVariant &tkArv)
-{
-    QString digits;
-    for (const QChar c : tkArv.toString()) {
-        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-'))
-            digits.append(c);
-    }
-    bool ok = false;
-    const qint64 value = digits.toLongLong(&ok);
-    return ok ? value : 0;
-}
-
 void CalculatorDialog::focusTo(QWidget *w)
 {
     if (!w || !w->isEnabled() || !w->isVisibleTo(w->window()))

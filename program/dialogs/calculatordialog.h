@@ -117,9 +117,6 @@ protected:
     virtual void julianBoxToggled(FrameCheckBox *) {}
 
     // ---- the frame's behaviour --------------------------------------------
-    // The value of an integer box's TKArv text, its group separators ignored;
-    // 0 for an empty box or a number outside the box's limits.
-    static qint64 numberValue(const QVariant &tkArv);
     // Moves the focus to w only if it is enabled (and visible), and only if
     // the focus is not inside w already.
     static void focusTo(QWidget *w);

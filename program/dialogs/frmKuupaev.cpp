@@ -62,7 +62,7 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
 
 qint32 frmKuupaev::dayNumber() const
 {
-    const qint64 n = numberValue(m_takJuliusePaev->TKArv());
+    const qint64 n = m_takJuliusePaev->arv();
     return n >= 1757600 && n <= 2561100 ? qint32(n) : 0;
 }
 

@@ -162,17 +162,17 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
 
 qint64 frmLiidaLahuta::years() const
 {
-    return numberValue(m_takAasta->TKArv());
+    return m_takAasta->arv();
 }
 
 qint64 frmLiidaLahuta::months() const
 {
-    return numberValue(m_takKuu->TKArv());
+    return m_takKuu->arv();
 }
 
 qint64 frmLiidaLahuta::days() const
 {
-    return numberValue(m_takPaev->TKArv());
+    return m_takPaev->arv();
 }
 
 void frmLiidaLahuta::UpdateLimits()

@@ -51,7 +51,7 @@ QWidget *frmLiigaasta::focusTarget() const
 
 void frmLiigaasta::showAnswer()
 {
-    const qint64 year = numberValue(m_takAasta->TKArv());
+    const qint64 year = m_takAasta->arv();
     m_lblVastus->setText(datevalue::IsValidDate(year, 2, 29) ? QStringLiteral("Jah, on liigaasta")
                                                            : QStringLiteral("Ei ole liigaasta"));
 }

@@ -94,7 +94,7 @@ void frmSeaKell::tick()
 
 void frmSeaKell::cmdSeaClick()
 {
-    const QTime time = QTime::fromString(m_tklKell->TKKell().toString(), QStringLiteral("HH:mm:ss"));
+    const QTime time = m_tklKell->kell();
     if (!time.isValid())
         return;
     // Today's local date stays; only the time of day changes.

@@ -15,16 +15,11 @@
 #include <QTime>
 #include <QVariantMap>
 
-#include <cmath>
-
 namespace {
 
 // The client area in twips: the border frame with equal margins.
 constexpr int clientWidth = 4095;
 constexpr int clientHeight = 2175;
-
-// Day 0 of the date value.
-const QDate dateValueEpoch(1899, 12, 30);
 
 } // namespace
 
@@ -91,11 +86,11 @@ void frmSeaKuup::placeOver(const QRect &mainFrame)
 
 void frmSeaKuup::cmdSeaClick()
 {
-    if (!m_tkpKuupaev->TKKuupaevOige())
-        return;
     // The date as the box holds it, also before the Gregorian reform; the
     // local time of day stays.
-    const QDate date = dateValueEpoch.addDays(qint64(std::floor(m_tkpKuupaev->TKKuupaev())));
+    const QDate date = m_tkpKuupaev->kuupaev();
+    if (!date.isValid())
+        return;
     const tundrik::ClockReading now = m_clock.now();
     const QTime time(now.hour, now.minute, now.second, now.millisecond);
     if (!applyLocalTime(this, m_setter, date, time, QStringLiteral("Kuupäeva")))

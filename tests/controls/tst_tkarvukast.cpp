@@ -82,6 +82,48 @@ private slots:
             QTEST(h.box->TKArvPiirides(), "inLimits");
     }
 
+    // Limits set one after another through the properties a program reaches
+    // by name: the number rules follow the limits as they stand at the end,
+    // whatever came before.
+    void limitsSetOneAfterAnother_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("inLimits");
+        QTest::newRow("maximum 500, minimum 100: 7 cannot start")
+            << "TKMaksimaalneVaartus=500 TKMinimaalneVaartus=100" << "7" << "" << false;
+        QTest::newRow("maximum 500, minimum 100, then zero allowed: 7")
+            << "TKMaksimaalneVaartus=500 TKMinimaalneVaartus=100 TKNullLubatud=true" << "7" << "7" << true;
+        QTest::newRow("maximum 500, minimum 100, then zero allowed: 0")
+            << "TKMaksimaalneVaartus=500 TKMinimaalneVaartus=100 TKNullLubatud=true" << "0" << "0" << true;
+        QTest::newRow("maximum 2790, minimum 2651: 940 cannot start")
+            << "TKMaksimaalneVaartus=2790 TKMinimaalneVaartus=2651" << "940" << "" << false;
+        QTest::newRow("maximum 2790, minimum 2651, then zero forbidden: 940")
+            << "TKMaksimaalneVaartus=2790 TKMinimaalneVaartus=2651 TKNullLubatud=false" << "940" << "940" << true;
+        QTest::newRow("maximum 2790, minimum 2651, then negatives allowed and forbidden: 940")
+            << "TKMaksimaalneVaartus=2790 TKMinimaalneVaartus=2651 TKNegArvLubatud=true TKNegArvLubatud=false"
+            << "940" << "940" << true;
+        QTest::newRow("loaded 500 and 100, then zero allowed: 7")
+            << "maksimaalnev=500 minimaalnev=100 TKNullLubatud=true" << "7" << "7" << true;
+        QTest::newRow("loaded minimum lowered to another width: 7")
+            << "maksimaalnev=500 minimaalnev=100 minimaalnev=5" << "7" << "7" << true;
+    }
+    void limitsSetOneAfterAnother()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, keys);
+        Host<TKArvuKast> h;
+        for (const QString &step : steps.split(u' ')) {
+            const QStringList nameAndValue = step.split(u'=');
+            QVERIFY(h.box->setProperty(qPrintable(nameAndValue.at(0)), nameAndValue.at(1)));
+        }
+        h.box->setFocus();
+        type(keys);
+        QTEST(h.field("txtArv")->text(), "text");
+        QTEST(h.box->TKArvPiirides(), "inLimits");
+    }
+
     void completion_data()
     {
         QTest::addColumn<int>("maximum");

@@ -606,6 +606,42 @@ private slots:
         Tundkast::setTodayProvider([] { return QDate(2004, 3, 15); });
     }
 
+    // A box given its own source of today fills in that day; the library's
+    // source (15.03.2004 here) stays the one of every other box.
+    void doubleClickFillsTheBoxsOwnToday_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::addColumn<QDate>("ownToday");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("events");
+        QTest::newRow("the box's own day") << true << QDate(1999, 12, 31) << "31.12.1999" << "C(0,1) F";
+        QTest::newRow("an own day before the reform") << true << QDate(1500, 2, 1) << "01.02.1500" << "C(1,1) F";
+        QTest::newRow("an empty function: the library's day") << false << QDate() << "15.03.2004" << "C(0,1) F";
+        QTest::newRow("an invalid day: nothing filled in") << true << QDate() << ".." << "";
+    }
+    void doubleClickFillsTheBoxsOwnToday()
+    {
+        QFETCH(bool, own);
+        QFETCH(QDate, ownToday);
+        Host<TKKuupKast> h;
+        auto *neighbour = new TKKuupKast(&h.window);
+        neighbour->move(10, 90);
+        neighbour->show();
+        h.box->setTodayProvider([] { return QDate(2222, 2, 22); });
+        if (own)
+            h.box->setTodayProvider([ownToday] { return ownToday; });
+        else
+            h.box->setTodayProvider({});
+        EventLog log(h.box);
+        QTest::mouseDClick(h.field("txtPäev"), Qt::LeftButton);
+        QTEST(h.field("txtPäev")->text() + u'.' + h.field("txtKuu")->text() + u'.' + h.field("txtAasta")->text(),
+              "shown");
+        QTEST(log.take(), "events");
+        // The neighbour keeps the library's day.
+        QTest::mouseDClick(neighbour->findChild<QLineEdit *>(QStringLiteral("txtPäev")), Qt::LeftButton);
+        QCOMPARE(neighbour->kuupaev(), QDate(2004, 3, 15));
+    }
+
     void wholeYearSelectedReplacedByZero()
     {
         Host<TKKuupKast> h;

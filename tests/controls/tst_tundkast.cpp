@@ -218,6 +218,45 @@ private slots:
         QVERIFY(user.isWritable());
     }
 
+    // A program can wire one box's value to another's by name, signal to
+    // slot, as with any Qt widget: the typed setters are slots. A value the
+    // box does not hold arrives as the box's own empty value.
+    void typedValueWiredBoxToBox_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QByteArray>("slot");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QVariant>("arrives");
+        QTest::newRow("integer box") << "Tundkast.TKArvuKast" << QByteArray(SIGNAL(arvChanged(qint64)))
+                                     << QByteArray(SLOT(setArv(qint64))) << QVariant(qint64(1234567))
+                                     << QVariant(qint64(1234567));
+        QTest::newRow("time box") << "Tundkast.TKKellaKast" << QByteArray(SIGNAL(kellChanged(QTime)))
+                                  << QByteArray(SLOT(setKell(QTime))) << QVariant(QTime(9, 30, 15, 500))
+                                  << QVariant(QTime(9, 30, 15));
+        QTest::newRow("date box") << "Tundkast.TKKuupKast" << QByteArray(SIGNAL(kuupaevChanged(QDate)))
+                                  << QByteArray(SLOT(setKuupaev(QDate))) << QVariant(QDate(2004, 3, 15))
+                                  << QVariant(QDate(2004, 3, 15));
+        QTest::newRow("date box, a year before the limits") << "Tundkast.TKKuupKast"
+                                  << QByteArray(SIGNAL(kuupaevChanged(QDate)))
+                                  << QByteArray(SLOT(setKuupaev(QDate))) << QVariant(QDate(50, 3, 15))
+                                  << QVariant(QDate(100, 1, 1));
+    }
+    void typedValueWiredBoxToBox()
+    {
+        QFETCH(QString, className);
+        QFETCH(QByteArray, signal);
+        QFETCH(QByteArray, slot);
+        QFETCH(QVariant, value);
+        QWidget form;
+        QWidget *from = Tundkast::createControl(className, &form);
+        QWidget *to = Tundkast::createControl(className, &form);
+        QVERIFY(QObject::connect(from, signal.constData(), to, slot.constData()));
+        const QByteArray name = from->metaObject()->userProperty().name();
+        QVERIFY(from->setProperty(name, value));
+        QTEST(to->property(name), "arrives");
+    }
+
     // After each action, every property whose value changed has signalled
     // the new value, and no property signalled without a change.
     void changeSignalsFollowTheValues_data()

@@ -10,12 +10,13 @@
 // library's routines), the last TKChange must have carried exactly those
 // flags, a TKChange must have come with every change of a flag and every
 // edit of the text, and the value property's last change signal must carry
-// its value. The seed is fixed and printed; TUNDRIK_SEED chooses another,
-// TUNDKAST_ACTIONS changes a session's length.
+// its value. Whenever the integer box's limits have changed, numbers inside
+// them (by this test's arithmetic) must each be typeable digit by digit into
+// an empty box that went through the same setters. The seed is fixed and
+// printed; TUNDRIK_SEED chooses another, TUNDKAST_ACTIONS changes a
+// session's length.
 #include "testseed.h"
 #include "tkhelpers.h"
-
-#include <tundkast/tundkast.h>
 
 #include <QCalendar>
 #include <QClipboard>
@@ -307,7 +308,7 @@ private slots:
         QDate toldDate;
         connect(h.box, &TKKuupKast::kuupaevChanged, this, [&toldDate](const QDate &date) { toldDate = date; });
         hostClearsSometimes(h.box);
-        Tundkast::setTodayProvider([this] {
+        h.box->setTodayProvider([this] {
             return QDate(100 + pick(3900), 1 + pick(12), 1).addDays(pick(31));
         });
         const QList<QLineEdit *> fields{h.field("txtPäev"), h.field("txtKuu"), h.field("txtAasta")};
@@ -418,7 +419,6 @@ private slots:
                                                         toldDate.toString(Qt::ISODate), state))));
             validSteps += valid;
         });
-        Tundkast::setTodayProvider({});
         qInfo("valid after %d of %d actions", validSteps, m_actions);
         QVERIFY(validSteps > 0);
     }
@@ -497,38 +497,102 @@ private slots:
             default: return -pick(100);
             }
         };
-        // The in-limits flag of the text shown, computed here from the limits.
-        const auto expectedFlags = [&]() -> QList<bool> {
-            const QString text = field->text();
+        // Whether a text is a number inside the box's limits, computed here
+        // from the limits.
+        const auto insideByTest = [&](const QString &text) -> bool {
             const int mn = h.box->TKMinimaalneVaartus(), mx = h.box->TKMaksimaalneVaartus();
             if (text.isEmpty())
-                return {mn == 0};
+                return mn == 0;
             if (!wellFormed.match(text).hasMatch())
-                return {false};
+                return false;
             const bool negative = text.startsWith(u'-');
             QString digits = text;
             digits.remove(u'-').remove(sep);
             if (negative && (digits == QLatin1String("0") || !h.box->TKNegArvLubatud()))
-                return {false};
+                return false;
             if (digits == QLatin1String("0") && !h.box->TKNullLubatud())
-                return {false};
+                return false;
             const int limit = h.box->maxpikkus();
             const int digitLimit = limit > 4 ? limit - limit / 4 : limit;
             if (digits.size() > 20 || (digitLimit > 0 && digits.size() > digitLimit))
-                return {false};
+                return false;
             // Limits are 32-bit numbers: a double holds every value that can
             // meet them exactly, and larger ones stay larger.
             const double value = (negative ? -1.0 : 1.0) * digits.toDouble();
             if (mx > 0)
-                return {value >= mn && value <= mx};
-            return {mn <= 0 || value >= mn};
+                return value >= mn && value <= mx;
+            return mn <= 0 || value >= mn;
         };
+        // The in-limits flag of the text shown.
+        const auto expectedFlags = [&]() -> QList<bool> { return {insideByTest(field->text())}; };
         const auto expectedValue = [&]() -> qint64 {
             if (!expectedFlags()[0] || field->text().isEmpty())
                 return 0;
             bool ok = false;
             const qint64 v = QString(field->text()).remove(sep).toLongLong(&ok);
             return ok ? v : 0;
+        };
+        // Numbers to try under the box's limits, written as typed: the bounds
+        // and their neighbours, small and round numbers, the longest ones
+        // the digit limit allows, and a few drawn at random.
+        const auto candidates = [&]() -> QStringList {
+            const qint64 mn = h.box->TKMinimaalneVaartus(), mx = h.box->TKMaksimaalneVaartus();
+            const int limit = h.box->maxpikkus();
+            const int digits = qMin(limit > 4 ? limit - limit / 4 : (limit > 0 ? limit : 20), 20);
+            QStringList out;
+            for (qint64 v : {mn, mn + 1, mx - 1, mx, (mn + mx) / 2, qint64(0), qint64(1), qint64(7), qint64(10),
+                             qint64(99), qint64(100), qint64(940), qint64(2004), qint64(-1), qint64(-7),
+                             qint64(-123)})
+                out << QString::number(v);
+            if (mx > 0 && mx >= mn) {
+                for (int i = 0; i < 3; ++i)
+                    out << QString::number(mn + qint64(m_rng.bounded(quint64(mx - mn + 1))));
+            }
+            out << QString(digits, u'9') << QStringLiteral("1") + QString(digits - 1, u'0')
+                << QStringLiteral("-") + QString(digits, u'9');
+            for (int i = 0; i < 3; ++i) {
+                QString random = QString::number(1 + pick(9));
+                for (int n = pick(digits); n > 0; --n)
+                    random += QChar(u'0' + pick(10));
+                out << random << QStringLiteral("-") + random;
+            }
+            return out;
+        };
+        // A second box, never shown, goes through the same setters of the
+        // limits as the first. Whenever they have changed, every candidate
+        // inside them is typed into it, key by key, after emptying it: each
+        // must end as that number, inside the limits.
+        TKArvuKast probe;
+        QLineEdit *probeField = probe.findChild<QLineEdit *>(QStringLiteral("txtArv"));
+        const auto bothBoxes = [&](const auto &setter) {
+            setter(h.box);
+            setter(&probe);
+        };
+        QVariantMap probedLimits = probe.savePersisted();
+        int probedNumbers = 0;
+        const auto everyNumberInsideCanBeTyped = [&](int step, const QString &state) -> bool {
+            const QVariantMap limits = h.box->savePersisted();
+            if (limits == probedLimits)
+                return true;
+            probedLimits = limits;
+            if (probe.savePersisted() != limits) {
+                qWarning().noquote() << failure(step, QStringLiteral("the same setters gave other limits: ") + state);
+                return false;
+            }
+            for (const QString &number : candidates()) {
+                if (!insideByTest(number))
+                    continue;
+                probe.TKClear();
+                for (QChar c : number)
+                    QTest::keyClick(probeField, c.toLatin1());
+                if (QString(probeField->text()).remove(sep) != number || !probe.TKArvPiirides()) {
+                    qWarning().noquote() << failure(step, QStringLiteral("%1 typed into an empty box gives '%2': %3")
+                                                              .arg(number, probeField->text(), state));
+                    return false;
+                }
+                ++probedNumbers;
+            }
+            return true;
         };
         told.flags = expectedFlags();
         bool enabled = true;
@@ -543,23 +607,23 @@ private slots:
                 if (r == 0) {
                     const bool v = chance(30);
                     note(QStringLiteral("negative %1").arg(v));
-                    h.box->setTKNegArvLubatud(v);
+                    bothBoxes([v](TKArvuKast *b) { b->setTKNegArvLubatud(v); });
                 } else if (r == 1) {
                     const bool v = chance(30);
                     note(QStringLiteral("zero %1").arg(v));
-                    h.box->setTKNullLubatud(v);
+                    bothBoxes([v](TKArvuKast *b) { b->setTKNullLubatud(v); });
                 } else if (r == 2) {
                     const int v = randomValue();
                     note(QStringLiteral("maximum %1").arg(v));
-                    h.box->setTKMaksimaalneVaartus(v);
+                    bothBoxes([v](TKArvuKast *b) { b->setTKMaksimaalneVaartus(v); });
                 } else if (r == 3) {
                     const int v = randomValue();
                     note(QStringLiteral("minimum %1").arg(v));
-                    h.box->setTKMinimaalneVaartus(v);
+                    bothBoxes([v](TKArvuKast *b) { b->setTKMinimaalneVaartus(v); });
                 } else if (r == 4) {
                     const int v = pick(28) - 3;
                     note(QStringLiteral("digits %1").arg(v));
-                    h.box->setTKMaksimaalnePikkus(v);
+                    bothBoxes([v](TKArvuKast *b) { b->setTKMaksimaalnePikkus(v); });
                 } else if (r == 5 && chance(20)) {
                     const QVariantMap store{{QStringLiteral("lubanegarv"), chance(30)},
                                             {QStringLiteral("LUBANULL"), chance(30)},
@@ -567,14 +631,14 @@ private slots:
                                             {QStringLiteral("minimaalnev"), randomValue()},
                                             {QStringLiteral("maxpikkus"), pick(30) - 2}};
                     note(QStringLiteral("load"));
-                    h.box->loadPersisted(store);
+                    bothBoxes([&store](TKArvuKast *b) { b->loadPersisted(store); });
                 } else if (r == 5) {
                     static const char *const names[] = {"lubanegarv", "lubanull", "maksimaalnev",
                                                         "minimaalnev", "maxpikkus"};
                     const int i = pick(5);
                     const QVariant v = i < 2 ? QVariant(chance(30)) : QVariant(i == 4 ? pick(30) - 2 : randomValue());
                     note(QStringLiteral("%1 %2").arg(QLatin1String(names[i]), v.toString()));
-                    h.box->setProperty(names[i], v);
+                    bothBoxes([&](TKArvuKast *b) { b->setProperty(names[i], v); });
                 } else if (r == 6) {
                     const qint64 v = chance(20) ? qint64(m_rng.generate64())
                                                 : qint64(pick(200000)) - (chance(30) ? 100000 : 0);
@@ -606,10 +670,14 @@ private slots:
             if (h.box->arv() != expectedValue() || toldValue != expectedValue())
                 QFAIL(qPrintable(failure(step, QStringLiteral("arv %1, told %2: ").arg(h.box->arv()).arg(toldValue)
                                                    + state)));
+            if (!everyNumberInsideCanBeTyped(step, state))
+                QFAIL("see the warning above");
             numberSteps += expected[0] && !text.isEmpty();
         });
         qInfo("a number in limits after %d of %d actions", numberSteps, m_actions);
+        qInfo("%d numbers inside changing limits typed into an empty box", probedNumbers);
         QVERIFY(numberSteps > 0);
+        QVERIFY(probedNumbers > 0);
     }
 };
 

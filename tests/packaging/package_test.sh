@@ -3,8 +3,8 @@
 # The Debian packages as a user gets them: built from a Release build and
 # checked by lintian (scripts/build-packages.sh), installed with apt-get from
 # the local files alone, the program started from its desktop entry under
-# Xvfb and asked for its version, the development package found by CMake,
-# and everything purged again.
+# Xvfb and asked for its version, a program built against the development
+# package and run, and everything purged again.
 #
 #   package_test.sh SOURCE_DIR WORK_DIR
 #
@@ -84,6 +84,12 @@ done
 made=$(find "$work/debs" -name '*.deb' | wc -l)
 [ "$made" -eq "${#packages[@]}" ] || fail "cpack made $made packages, expected ${#packages[@]}"
 
+step "the runtime library's symbols file"
+library_deb=$work/debs/libtundkast1_${version}_$(dpkg --print-architecture).deb
+symbols=$(dpkg-deb --info "$library_deb" symbols) || fail "libtundkast1 ships no symbols file"
+grep -q '^libtundkast\.so\.1 libtundkast1 #MINVER#$' <<<"$symbols" || fail "libtundkast1's symbols file: $symbols"
+echo "$(grep -c '@Base' <<<"$symbols") symbols"
+
 step "checking that apt needs nothing from the network"
 plan=$(apt-get install -s --no-install-recommends "${debs[@]}" 2>&1) || fail "apt-get cannot install the packages:
 $plan"
@@ -108,10 +114,14 @@ plugin=$qt_plugins/designer/libtundkastdesigner.so
 ! grep -q 'not found' <<<"$(ldd "$plugin")" || fail "the Designer plugin misses libraries: $(ldd "$plugin")"
 ! grep -q -E 'RPATH|RUNPATH' <<<"$(readelf -d /usr/bin/tundrik)" || fail "/usr/bin/tundrik carries a run path"
 
-step "the development package: find_package(Tundkast) from /usr"
+step "the development package: a program built against the packaged headers"
 rm -rf "$work/consumer"
 timeout 300 cmake -S "$source_dir/tests/controls/consumer" -B "$work/consumer" \
     || fail "a project does not find the installed Tundkast"
+timeout 600 cmake --build "$work/consumer" \
+    || fail "the consumer does not build against the packaged headers"
+QT_QPA_PLATFORM=offscreen timeout 60 "$work/consumer/tundkast_consumer" \
+    || fail "the consumer built against the packages does not work"
 
 step "tundrik --version without a display"
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)

@@ -33,11 +33,12 @@ TUNDKAST_EXPORT void CheckDateFields(const QString &day, const QString &month, c
 
 /*! The days to add to a date typed in the Julian calendar (given as the date
     value of the same day, month and year read as Gregorian) to reach its
-    Gregorian date; exact for every date value. */
+    Gregorian date; exact for every date value (a fraction is dropped). */
 TUNDKAST_EXPORT int JulianToGregorianOffset(double dateValue);
 
 /*! The date value (days from 30.12.1899) of a Gregorian year, month and day;
-    days outside the month carry into the neighbouring months. */
+    months outside 1..12 carry into the neighbouring years, and days outside
+    the month into the neighbouring months, so every triple gives a value. */
 TUNDKAST_EXPORT double DateValueOf(int year, int month, int day);
 
 } // namespace modTundkast

@@ -28,17 +28,22 @@ TUNDKAST_EXPORT QString libraryComment();
 TUNDKAST_EXPORT QStringList controlClassNames();
 
 /*! Creates the control of a class name (as listed by controlClassNames(),
-    matched exactly) as a child of parent; nullptr for any other name. */
+    matched exactly) as a child of parent (a window of its own when parent is
+    nullptr); nullptr for any other name. */
 TUNDKAST_EXPORT QWidget *createControl(const QString &className, QWidget *parent = nullptr);
 
 /*! The Estonian description of a control's class name; empty for an unknown name. */
 TUNDKAST_EXPORT QString controlDescription(const QString &className);
 
-/*! Replaces the source of today's date (by default QDate::currentDate()).
-    An empty function restores the default. */
+/*! Replaces the process-wide source of today's date (by default
+    QDate::currentDate()), which every date box uses unless it was given
+    one of its own (TKKuupKast::setTodayProvider). An empty function restores
+    the default; a function that gives an invalid QDate leaves a double-click
+    with nothing to fill in. */
 TUNDKAST_EXPORT void setTodayProvider(std::function<QDate()> provider);
 
-/*! Today's date from the current provider. */
+/*! Today's date from the current process-wide source; an invalid QDate only
+    when a source set by setTodayProvider gives one. */
 TUNDKAST_EXPORT QDate today();
 
 } // namespace Tundkast

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Creates the three controls by class name from the installed library and
 // enters a date and a time, as a host program does; watches them through
-// QSignalSpy and reads and writes their values through the user property.
+// QSignalSpy, reads and writes their values through the user property, wires
+// one box's value to another's setter, and gives a date box its own today.
 #include <tundkast/tkarvukast.h>
 #include <tundkast/tkkellakast.h>
 #include <tundkast/tkkuupkast.h>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <cstdio>
 
@@ -75,6 +77,21 @@ int main(int argc, char **argv)
         || number->TKArv().toString() != QStringLiteral("1") + QChar(0x00A0) + QStringLiteral("234")
                                              + QChar(0x00A0) + QStringLiteral("567"))
         return fail("the number written as a qint64");
+
+    // The typed setters are slots: a second box follows the first.
+    auto *copy = new TKArvuKast(&form);
+    QObject::connect(number, &TKArvuKast::arvChanged, copy, &TKArvuKast::setArv);
+    number->setArv(42);
+    if (copy->arv() != 42)
+        return fail("a box's value wired to another's setter");
+
+    // A double-click fills in the day from the box's own source.
+    auto *today = new TKKuupKast(&form);
+    today->setTodayProvider([] { return QDate(1999, 12, 31); });
+    form.show();
+    QTest::mouseDClick(today->findChild<QLineEdit *>(QStringLiteral("txtPäev")), Qt::LeftButton);
+    if (today->kuupaev() != QDate(1999, 12, 31))
+        return fail("today from the box's own source");
 
     std::printf("consumer: Tundkast %s works\n", qPrintable(Tundkast::version()));
     return 0;
