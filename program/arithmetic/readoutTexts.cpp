@@ -106,19 +106,25 @@ Countdown countdownAtNewDay(const tundrik::ClockReading &now)
 
 Countdown countdownTick(const tundrik::ClockReading &now)
 {
-    // At hh:mm:00 the row still shows the previous minute with 0 seconds, the
-    // exact remainder; the minute and hour move on at hh:mm:01.
+    // At hh:mm:00 the row still shows the previous second's minute and hour
+    // with 0 seconds, the exact remainder; the minute and hour move on at
+    // hh:mm:01. Each refresh gives all three from the reading alone, so the
+    // row is right at once after the clock is set or the window restored.
     Countdown c;
+    int hour = now.hour;
+    int minute = now.minute;
     if (now.second == 0) {
         c.seconds = QStringLiteral("0");
-    } else if (now.second == 1) {
-        c.seconds = QStringLiteral("59");
-        c.minutes = QString::number(59 - now.minute);
-        if (now.minute == 0)
-            c.hours = QString::number(23 - now.hour);
+        // The second before: the minute (and at hh:00:00 the hour) before.
+        if (--minute < 0) {
+            minute = 59;
+            hour = (hour + 23) % 24;
+        }
     } else {
         c.seconds = QString::number(60 - now.second);
     }
+    c.minutes = QString::number(59 - minute);
+    c.hours = QString::number(23 - hour);
     return c;
 }
 

@@ -56,8 +56,9 @@ struct Countdown {
 };
 Countdown countdownAtNewDay(const tundrik::ClockReading &now);
 
-// What a per-second refresh changes in the countdown: seconds always, minutes
-// and hours only at the turn of a minute (empty strings mean "unchanged").
+// What a per-second refresh shows in the countdown: seconds, minutes and
+// hours (days stay as the new day set them). At hh:mm:00 the minutes and
+// hours are still those of the second before.
 Countdown countdownTick(const tundrik::ClockReading &now);
 
 // "HH:mm:ss".

@@ -233,12 +233,17 @@ void frmKalender::RefreshMonth()
     }
 
     // Today's marking: the selection stays on today and today's week label
-    // is set in italic type.
+    // is set in italic type. The week is that of the date the marking is
+    // for, which the host's week number catches up with a second later at
+    // midnight.
     int italic = -1;
-    if (today() == m_clnKalender->selectedDate()) {
+    m_markedDay = today();
+    if (m_markedDay == m_clnKalender->selectedDate()) {
         m_todayShown = true;
         m_clnKalender->setSelectionVisible(true);
-        italic = weekrows::CurrentWeekRow(rows, m_host.WeekNumber());
+        const int week = modArvutused::WeekNumberOf(
+            datevalue::DateSerial(m_markedDay.year(), m_markedDay.month(), m_markedDay.day()), f, rule);
+        italic = weekrows::CurrentWeekRow(rows, week);
     } else {
         m_todayShown = false;
         m_clnKalender->setSelectionVisible(false);
@@ -269,6 +274,16 @@ void frmKalender::showTodaysMonth()
     m_cmdFookus->setFocus(Qt::OtherFocusReason);
 }
 
+// A new date (midnight, or the system clock set forward or back) moves
+// today's marking to it: the grid's day becomes today's, so the mark shows
+// if today lies in the shown month and returns when the user steps back to
+// it; the shown month stays.
+void frmKalender::followNewDay()
+{
+    m_clnKalender->setDay(today().day());
+    RefreshMonth();
+}
+
 void frmKalender::openHolidays()
 {
     {
@@ -281,6 +296,8 @@ void frmKalender::openHolidays()
 void frmKalender::tick()
 {
     const tundrik::ClockReading r = m_host.clock().now();
+    if (QDate(r.year, r.month, r.day) != m_markedDay)
+        followNewDay();
     if (r.second == m_lastClockSecond)
         return;
     m_lastClockSecond = r.second;

@@ -8,6 +8,7 @@
 // change of the week settings at once.
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 
 #include <array>
@@ -57,6 +58,7 @@ private:
     void writeWeekdayHeaders();
     void stepAndRefresh(void (MonthGrid::*step)());
     void showTodaysMonth();
+    void followNewDay();
     void openHolidays();
     QDate today() const;
 
@@ -81,6 +83,8 @@ private:
     forms::Ticker *m_tmrKell = nullptr;
 
     bool m_todayShown = false;
+    // The date today's marking was last made for.
+    QDate m_markedDay;
     int m_lastClockSecond = 0;
     // The last release of a key on the focus button, to tell repeats.
     int m_lastReleaseKey = 0;

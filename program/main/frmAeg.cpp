@@ -551,10 +551,8 @@ void frmAeg::refreshTimeReadouts(const tundrik::ClockReading &now)
 
     const readouttexts::Countdown c = readouttexts::countdownTick(now);
     d->lblSekund->setText(c.seconds);
-    if (!c.minutes.isEmpty())
-        d->lblMinut->setText(c.minutes);
-    if (!c.hours.isEmpty())
-        d->lblTund->setText(c.hours);
+    d->lblMinut->setText(c.minutes);
+    d->lblTund->setText(c.hours);
     placeCountdownRow();
 }
 

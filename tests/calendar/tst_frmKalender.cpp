@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -46,6 +47,8 @@ private slots:
     void firstAndLastMonths_data();
     void firstAndLastMonths();
     void gridShowsNoHolidays();
+    void clockJumps_data();
+    void clockJumps();
 
 private:
     std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
@@ -634,6 +637,88 @@ void tst_frmKalender::gridShowsNoHolidays()
     QCalendarWidget *cal = w->grid()->calendarWidget();
     QVERIFY(cal->dateTextFormat().isEmpty());
     QCOMPARE(cal->dateTextFormat(QDate(2026, 4, 3)), cal->dateTextFormat(QDate(2026, 4, 10)));
+}
+
+
+void tst_frmKalender::clockJumps_data()
+{
+    QTest::addColumn<QDateTime>("opened");
+    QTest::addColumn<QList<QDateTime>>("clock"); // the clock's readings at the ticks after opening
+    QTest::addColumn<QString>("title");           // the month shown after them
+    QTest::addColumn<QDate>("marked");            // the day marked, or none
+    QTest::addColumn<QString>("italicWeek");      // caption of the italic week label, or none
+    QTest::addColumn<QString>("todaysTitle");     // the month Home then shows
+    QTest::addColumn<QString>("todaysWeek");      // with the caption of its italic week label
+
+    const auto at = [](int y, int mo, int d, int h, int mi, int s) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi, s));
+    };
+    const QDateTime march28 = at(2026, 3, 28, 12, 0, 0);
+    QTest::newRow("forward from 28 March to 31 December 23:59:55")
+        << march28 << QList<QDateTime>{at(2026, 12, 31, 23, 59, 55)} << "Märts  2026" << QDate() << ""
+        << "Detsember  2026" << "53";
+    QList<QDateTime> acrossYearEnd{at(2026, 12, 31, 23, 59, 55)};
+    for (int s = 1; s <= 7; ++s)
+        acrossYearEnd << acrossYearEnd.first().addSecs(s);
+    QTest::newRow("then on across the year end")
+        << march28 << acrossYearEnd << "Märts  2026" << QDate() << "" << "Jaanuar  2027" << "53";
+    QTest::newRow("forward across midnight into a new week")
+        << at(2026, 4, 19, 23, 59, 58) << QList<QDateTime>{at(2026, 4, 19, 23, 59, 59), at(2026, 4, 20, 0, 0, 0)}
+        << "Aprill  2026" << QDate(2026, 4, 20) << "17" << "Aprill  2026" << "17";
+    QTest::newRow("forward into the next month")
+        << at(2026, 4, 30, 23, 59, 59) << QList<QDateTime>{at(2026, 5, 1, 0, 0, 1)} << "Aprill  2026" << QDate()
+        << "" << "Mai  2026" << "18";
+    QTest::newRow("back an hour, same day")
+        << at(2026, 4, 15, 12, 30, 0)
+        << QList<QDateTime>{at(2026, 4, 15, 11, 30, 0), at(2026, 4, 15, 11, 30, 1)} << "Aprill  2026"
+        << QDate(2026, 4, 15) << "16" << "Aprill  2026" << "16";
+    QTest::newRow("back across midnight")
+        << at(2026, 4, 20, 0, 0, 10) << QList<QDateTime>{at(2026, 4, 19, 23, 59, 50)} << "Aprill  2026"
+        << QDate(2026, 4, 19) << "16" << "Aprill  2026" << "16";
+    QTest::newRow("back across midnight into the month before")
+        << at(2027, 1, 1, 0, 0, 30)
+        << QList<QDateTime>{at(2026, 12, 31, 23, 30, 30), at(2026, 12, 31, 23, 30, 31)} << "Jaanuar  2027" << QDate()
+        << "" << "Detsember  2026" << "53";
+}
+
+// The clock moves on or is set while the calendar is open: today's marking
+// follows the date at the next tick, the shown month never changes by
+// itself, and Home shows today's month with today marked.
+void tst_frmKalender::clockJumps()
+{
+    QFETCH(QDateTime, opened);
+    QFETCH(QList<QDateTime>, clock);
+    QFETCH(QString, title);
+    QFETCH(QDate, marked);
+    QFETCH(QString, italicWeek);
+    QFETCH(QString, todaysTitle);
+    QFETCH(QString, todaysWeek);
+    setWeekSettings(m_host, 2, 2, opened.date());
+    auto w = open(opened.date().year(), opened.date().month(), opened.date().day(), opened.time().hour(),
+                  opened.time().minute(), opened.time().second());
+    QVERIFY(w->todayShown());
+
+    for (const QDateTime &t : clock) {
+        m_clock.setNow(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
+                       t.time().minute(), t.time().second());
+        w->tick();
+    }
+    const QDateTime now = clock.last();
+    QCOMPARE(label(w.get(), "lblKalender")->text(), title);
+    QCOMPARE(label(w.get(), "lblKell")->text(), now.time().toString(QStringLiteral("HH:mm:ss")));
+    QCOMPARE(w->todayShown(), marked.isValid());
+    QCOMPARE(w->grid()->isSelectionVisible(), marked.isValid());
+    const int italic = italicRow(w.get());
+    QCOMPARE(italic >= 0 ? weekLabel(w.get(), italic)->text() : QString(), italicWeek);
+    if (marked.isValid())
+        QCOMPARE(w->grid()->calendarWidget()->selectedDate(), marked);
+
+    QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Home);
+    QCOMPARE(label(w.get(), "lblKalender")->text(), todaysTitle);
+    QVERIFY(w->todayShown());
+    QCOMPARE(w->grid()->calendarWidget()->selectedDate(), now.date());
+    QVERIFY(italicRow(w.get()) >= 0);
+    QCOMPARE(weekLabel(w.get(), italicRow(w.get()))->text(), todaysWeek);
 }
 
 QTEST_MAIN(tst_frmKalender)

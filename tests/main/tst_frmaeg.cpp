@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QDateTime>
 #include <QTimer>
 #include <QWhatsThis>
 
@@ -849,6 +850,74 @@ private slots:
         QCOMPARE(text(w, QStringLiteral("lblKuupäev")), dateLine);
         QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), dayOfYear);
         QCOMPARE(text(w, QStringLiteral("lblPäev")), days);
+    }
+
+    void clockJumps_data()
+    {
+        QTest::addColumn<ClockReading>("start");
+        QTest::addColumn<QList<ClockReading>>("clock"); // readings at the refreshes after the start
+        QTest::addColumn<QString>("dateLine");
+        QTest::addColumn<QString>("dayOfYear");
+        QTest::addColumn<QString>("week");
+        QTest::addColumn<QStringList>("countdown"); // days, hours, minutes, seconds
+
+        const ClockReading march28 = at(2026, 3, 28, 12, 0, 0);
+        QTest::newRow("forward from 28 March to 31 December 23:59:55")
+            << march28 << QList<ClockReading>{at(2026, 12, 31, 23, 59, 55)} << " Neljapäev, 31. detsember "
+            << "365. päev" << "53. nädal" << QStringList{"0", "0", "0", "5"};
+        QList<ClockReading> acrossYearEnd{at(2026, 12, 31, 23, 59, 55)};
+        for (int s = 56; s <= 62; ++s) // 23:59:56 .. 00:00:02
+            acrossYearEnd << (s < 60 ? at(2026, 12, 31, 23, 59, s) : at(2027, 1, 1, 0, 0, s - 60));
+        QTest::newRow("then on across the year end")
+            << march28 << acrossYearEnd << " Reede, 01. jaanuar " << "1. päev" << "53. nädal"
+            << QStringList{"364", "23", "59", "58"};
+        QTest::newRow("back an hour")
+            << at(2026, 6, 15, 12, 30, 20) << QList<ClockReading>{at(2026, 6, 15, 11, 30, 21)}
+            << " Esmaspäev, 15. juuni " << "166. päev" << "25. nädal" << QStringList{"199", "12", "29", "39"};
+        QTest::newRow("back an hour to a whole minute")
+            << at(2026, 6, 15, 12, 0, 5) << QList<ClockReading>{at(2026, 6, 15, 11, 0, 0)}
+            << " Esmaspäev, 15. juuni " << "166. päev" << "25. nädal" << QStringList{"199", "13", "0", "0"};
+        QTest::newRow("back across midnight")
+            << at(2026, 6, 16, 0, 0, 10) << QList<ClockReading>{at(2026, 6, 15, 23, 59, 50)}
+            << " Esmaspäev, 15. juuni " << "166. päev" << "25. nädal" << QStringList{"199", "0", "0", "10"};
+        QTest::newRow("back across the year end")
+            << at(2027, 1, 1, 0, 0, 30) << QList<ClockReading>{at(2026, 12, 31, 23, 0, 31)}
+            << " Neljapäev, 31. detsember " << "365. päev" << "53. nädal" << QStringList{"0", "0", "59", "29"};
+    }
+
+    // The system clock is set forward or back while the program runs: the
+    // refresh after the jump shows the new instant on the whole board, and
+    // the board goes on from there.
+    void clockJumps()
+    {
+        QFETCH(ClockReading, start);
+        QFETCH(QList<ClockReading>, clock);
+        QFETCH(QString, dateLine);
+        QFETCH(QString, dayOfYear);
+        QFETCH(QString, week);
+        QFETCH(QStringList, countdown);
+        m_clock.setNow(start);
+        frmAeg w(m_clock);
+        w.tick();
+        for (const ClockReading &r : clock)
+            tickAt(w, r);
+
+        const ClockReading now = clock.last();
+        const QDateTime instant(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second),
+                                Qt::OffsetFromUTC, now.utcOffset);
+        QCOMPARE(text(w, QStringLiteral("lblKell")), instant.time().toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(text(w, QStringLiteral("lblUnix")).remove(nbsp).toLongLong(), instant.toSecsSinceEpoch());
+        QCOMPARE(text(w, QStringLiteral("lblKuupäev")), dateLine);
+        QCOMPARE(text(w, QStringLiteral("lblPäevaNr")), dayOfYear);
+        QCOMPARE(text(w, QStringLiteral("lblNädal")), week);
+        QCOMPARE(this->countdown(w), countdown);
+
+        // It keeps ticking from the new instant.
+        const QDateTime next = instant.addSecs(1);
+        tickAt(w, at(next.date().year(), next.date().month(), next.date().day(), next.time().hour(),
+                     next.time().minute(), next.time().second()));
+        QCOMPARE(text(w, QStringLiteral("lblKell")), next.time().toString(QStringLiteral("HH:mm:ss")));
+        QCOMPARE(text(w, QStringLiteral("lblUnix")).remove(nbsp).toLongLong(), next.toSecsSinceEpoch());
     }
 
     // Every readout at its longest texts lies whole inside its label, and every
