@@ -281,6 +281,7 @@ public:
         connect(cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
         for (TKArvuKast *box : {m_first, m_last}) {
             connect(box, &TKArvuKast::TKChange, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
+            connect(box, &TKArvuKast::arvChanged, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
             connect(box, &TKArvuKast::TKEnterPress, this, [this] {
                 if (valid())
                     m_cmdSalvesta->click();
