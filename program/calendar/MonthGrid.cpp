@@ -34,12 +34,12 @@ void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalet
     const int bandHeight = 2 * unit;
     const int width = 9 * unit;
     const int right = cell.right() - 2 * unit;
-    const int top = cell.top() + 2 * unit;
+    const int top = cell.top() + unit;
     const QRect flag(right - width + 1, top, width, 3 * bandHeight);
     painter->save();
     painter->setPen(Qt::NoPen);
-    // The pole on the left of the flag, one band longer.
-    painter->fillRect(QRect(flag.left() - unit, top, unit, flag.height() + bandHeight), shade(QColor(0x80, 0x80, 0x80)));
+    // The pole on the left of the flag, a little longer, clear of the day's number.
+    painter->fillRect(QRect(flag.left() - unit, top, unit, flag.height() + unit), shade(QColor(0x80, 0x80, 0x80)));
     painter->fillRect(QRect(flag.left(), top, width, bandHeight), shade(QColor(0x00, 0x72, 0xCE)));
     painter->fillRect(QRect(flag.left(), top + bandHeight, width, bandHeight), shade(QColor(Qt::black)));
     painter->fillRect(QRect(flag.left(), top + 2 * bandHeight, width, bandHeight), shade(QColor(Qt::white)));
@@ -48,7 +48,7 @@ void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalet
     painter->drawRect(flag.adjusted(0, 0, -1, -1));
     if (mourning) {
         // The ribbon hangs from the top of the pole, left of it.
-        painter->fillRect(QRect(flag.left() - 3 * unit, top, 2 * unit, flag.height() + bandHeight), shade(QColor(Qt::black)));
+        painter->fillRect(QRect(flag.left() - 3 * unit, top, 2 * unit, flag.height() + unit), shade(QColor(Qt::black)));
     }
     painter->restore();
 }
