@@ -5,9 +5,11 @@
 # Qt's Designer CMake package for the Designer plugin; qt6-l10n-tools brings
 # lrelease for the catalog of Qt's texts in Estonian; at-spi2-core,
 # gir1.2-atspi-2.0 and python3-pyatspi let the AT-SPI check read the windows
-# as a screen reader does; python3-icalendar reads the holidays'
-# iCalendar files back in their test; dpkg-dev and file let CPack compute the packages'
-# dependencies; lintian and groff check them.
+# as a screen reader does; python3-icalendar reads the holidays' iCalendar
+# files back in their test; dpkg-dev and file let CPack compute the packages'
+# dependencies; lintian and groff check them; qt6-gtk-platformtheme lets a
+# test read every window on a dark GTK theme; openbox, xdotool and xclip let
+# the walk through the program drive it on a desktop as a person does.
 set -euo pipefail
 
 packages=(
@@ -15,9 +17,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     libqt6opengl6-dev
     libqt6svg6 qt6-svg-dev
+    qt6-gtk-platformtheme
     fonts-liberation2 fonts-dejavu-core
     tzdata locales
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick openbox xdotool xclip
     python3-icalendar
     dbus dbus-daemon python3 python3-dbus python3-gi
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi

@@ -110,7 +110,9 @@ void MonthGrid::changeEvent(QEvent *event)
 
 void MonthGrid::applyWeekendColour()
 {
-    const QPalette p = m_calendar->palette();
+    // The grid's palette, which the calendar inherits (its own may not have
+    // followed a change yet).
+    const QPalette p = palette();
     QTextCharFormat weekend;
     weekend.setForeground(forms::textShade(QColor(Qt::red), p.color(QPalette::Active, QPalette::Base),
                                            forms::isDark(p)));
@@ -265,7 +267,8 @@ void MonthGrid::applyHolidays()
         m_calendar->update();
         return;
     }
-    const QPalette p = m_calendar->palette();
+    // The grid's palette, as for the weekend's red.
+    const QPalette p = palette();
     const QColor red = forms::textShade(forms::colour::red, p.color(QPalette::Active, QPalette::Base),
                                         forms::isDark(p));
     for (const holidays::NotableDay &d : std::as_const(m_holidays)) {

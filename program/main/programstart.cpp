@@ -80,6 +80,29 @@ private:
     bool m_seen = false;
 };
 
+// When a window that has the keyboard closes, the keyboard goes back to the
+// window that opened it. Window managers do this themselves; without one
+// (a kiosk session, a bare X server) the keys would otherwise go nowhere.
+class KeyboardBackToOwner : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(watched);
+            const bool ownWindow = w->windowType() == Qt::Dialog || w->windowType() == Qt::Window;
+            QWidget *owner = ownWindow && w->parentWidget() ? w->parentWidget()->window() : nullptr;
+            // The keyboard has left the closing window, and no other has it yet.
+            QWidget *active = QApplication::activeWindow();
+            if (owner && owner->isVisible() && (!active || active == w))
+                owner->activateWindow();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int runTundrik(int argc, char *argv[])
@@ -107,6 +130,7 @@ int runTundrik(int argc, char *argv[])
     QApplication::setWindowIcon(forms::programIcon());
     forms::installFontSubstitutions();
     accessibility::install();
+    app.installEventFilter(new KeyboardBackToOwner(&app));
 
     tundrik::Clock &clock = tundrik::systemClock();
     // The date boxes fill in "today" on a double-click from the program's clock.

@@ -70,7 +70,13 @@ frmSeaKell::frmSeaKell(tundrik::Clock &clock, SystemClockSetter &setter, QWidget
     m_tklKell->setFocus();
 }
 
-frmSeaKell::~frmSeaKell() = default;
+frmSeaKell::~frmSeaKell()
+{
+    // The box must not see its field lose the focus while the window is
+    // being torn down; let it go while every control is whole.
+    if (QWidget *f = focusWidget())
+        f->clearFocus();
+}
 
 void frmSeaKell::placeOver(const QRect &mainFrame)
 {

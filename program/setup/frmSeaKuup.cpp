@@ -76,7 +76,13 @@ frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
     m_tkpKuupaev->setFocus();
 }
 
-frmSeaKuup::~frmSeaKuup() = default;
+frmSeaKuup::~frmSeaKuup()
+{
+    // The box must not see its field lose the focus while the window is
+    // being torn down; let it go while every control is whole.
+    if (QWidget *f = focusWidget())
+        f->clearFocus();
+}
 
 void frmSeaKuup::placeOver(const QRect &mainFrame)
 {

@@ -18,8 +18,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import (STEP_TIMEOUT, children, end_with_parent, fatal, own_desktop,  # noqa: E402
-                           stop_children, without_clock_right)
+from atspi_session import (STEP_TIMEOUT, end_process, end_with_parent, fatal,  # noqa: E402
+                           own_desktop, start_screen_reader, stop_children, without_clock_right)
 
 OWN_DISPLAY = "--own-display" in sys.argv
 if OWN_DISPLAY:
@@ -90,13 +90,7 @@ def launch(command):
 
 
 def finish(proc):
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait(5)
+    end_process(proc)
     proc.err_file.seek(0)
     err = proc.err_file.read().decode(errors="replace")
     proc.err_file.close()
@@ -258,35 +252,6 @@ def press_escape():
     pyatspi.Registry.generateKeyboardEvent(0xff1b, None, pyatspi.KEY_SYM)
 
 
-def key_listener():
-    """Stands in for a screen reader that listens to every key (as Orca does):
-    the registry asks it about each key before the program may use it."""
-    def on_key(event):
-        return False  # not consumed: the program gets the key
-
-    # Like a screen reader it follows the focus too. With any listener of
-    # events registered, Qt's bridge holds each key of the program until the
-    # registry's device controller answers, then sends it on.
-    pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused",
-                                           "window:activate")
-    pyatspi.Registry.registerKeystrokeListener(
-        on_key, mask=pyatspi.allModifiers(),
-        kind=(pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT), synchronous=True,
-        preemptive=True)
-    print("listening", flush=True)
-    pyatspi.Registry.start()
-
-
-def start_key_listener():
-    proc = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--key-listener"],
-                            stdout=subprocess.PIPE, preexec_fn=end_with_parent)
-    children.append(proc)
-    line = proc.stdout.readline().decode().strip()
-    if line != "listening":
-        fatal("the key listener did not start: %r" % line)
-    return proc
-
-
 def main_window_with_keyboard(app_name):
     """The program's application node once its main window has the keyboard:
     a click on a readout gives it, as a user does. None when that fails."""
@@ -389,16 +354,13 @@ def main(argv):
         escape_closes([program], os.path.basename(program))
         answer_told([program], os.path.basename(program))
         # Again while a screen reader listens, so every key goes through the registry.
-        start_key_listener()
+        start_screen_reader()
         escape_closes([program], os.path.basename(program))
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
-    if "--key-listener" in sys.argv:
-        key_listener()
-        sys.exit(0)
     try:
         status = main(sys.argv)
     finally:

@@ -7,6 +7,8 @@ the session bus of the run, and the processes started for it ended again.
 Imported by the AT-SPI checks; run on its own it starts the desktop and runs
 one command in it with Qt's accessibility bridge switched on:
     dbus-run-session -- /usr/bin/python3 atspi_session.py --own-display -- COMMAND...
+or on the display alone, with no accessibility bus:
+    /usr/bin/python3 atspi_session.py --own-display --display-only -- COMMAND...
 A missing piece is an error, never a skip. Without --own-display it uses
 $DISPLAY.
 """
@@ -51,15 +53,20 @@ def adopted():
     return pids
 
 
+def end_process(proc):
+    """Asks the process to end, and ends it if it does not within 5 seconds."""
+    if proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait(5)
+
+
 def stop_children():
     for proc in reversed(children):
-        if proc.poll() is None:
-            proc.terminate()
-            try:
-                proc.wait(5)
-            except subprocess.TimeoutExpired:
-                proc.kill()
-                proc.wait(5)
+        end_process(proc)
     children.clear()
     # The accessibility bus daemon and registry the launcher started.
     end = time.time() + 5
@@ -145,7 +152,40 @@ def set_screen_reader(running):
                       None, Gio.DBusCallFlags.NONE, 5000, None)
 
 
-def own_desktop():
+def screen_reader():
+    """Stands in for a screen reader that listens to every key (as Orca does):
+    the registry asks it about each key before the program may use it. Runs
+    until it is ended."""
+    import pyatspi
+
+    def on_key(event):
+        return False  # not consumed: the program gets the key
+
+    # Like a screen reader it follows the focus too. With any listener of
+    # events registered, Qt's bridge holds each key of the program until the
+    # registry's device controller answers, then sends it on.
+    pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused",
+                                           "window:activate")
+    pyatspi.Registry.registerKeystrokeListener(
+        on_key, mask=pyatspi.allModifiers(),
+        kind=(pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT), synchronous=True,
+        preemptive=True)
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+
+
+def start_screen_reader():
+    """The stand-in screen reader in a process of its own, once it listens."""
+    proc = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--screen-reader"],
+                            stdout=subprocess.PIPE, preexec_fn=end_with_parent)
+    children.append(proc)
+    line = proc.stdout.readline().decode().strip()
+    if line != "listening":
+        fatal("the stand-in screen reader did not start: %r" % line)
+    return proc
+
+
+def own_desktop(display_only=False):
     """The display and the accessibility bus for this run; orphans of what it
     starts come back to this process, which ends them at exit."""
     import ctypes
@@ -154,7 +194,8 @@ def own_desktop():
     signal.signal(signal.SIGTERM, lambda *_: (stop_children(), sys.exit(3)))
     try:
         start_display()
-        start_registry()
+        if not display_only:
+            start_registry()
     except Exception as e:
         fatal("cannot set up the display and the accessibility bus: %r" % e)
 
@@ -170,17 +211,22 @@ def without_clock_right(command):
 
 
 def main(argv):
+    if argv == ["--screen-reader"]:
+        screen_reader()
+        return 0
     if "--" not in argv:
         print(__doc__)
         return 2
-    own = "--own-display" in argv[:argv.index("--")]
+    options = argv[:argv.index("--")]
+    display_only = "--display-only" in options
     command = argv[argv.index("--") + 1:]
-    if own:
-        own_desktop()
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               TUNDRIK_SCREEN_READER_BUS="1",
+    if "--own-display" in options:
+        own_desktop(display_only)
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb",
                DBUS_SYSTEM_BUS_ADDRESS=os.environ.get(
                    "DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/tundrik-no-system-bus"))
+    if not display_only:
+        env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", TUNDRIK_SCREEN_READER_BUS="1")
     command = without_clock_right(command)
     print("$ " + " ".join(command), flush=True)
     try:
