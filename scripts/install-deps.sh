@@ -5,7 +5,8 @@
 # Qt's Designer CMake package for the Designer plugin; qt6-l10n-tools brings
 # lrelease for the catalog of Qt's texts in Estonian; at-spi2-core,
 # gir1.2-atspi-2.0 and python3-pyatspi let the AT-SPI check read the windows
-# as a screen reader does; dpkg-dev and file let CPack compute the packages'
+# as a screen reader does; python3-icalendar reads the holidays' iCalendar
+# files back in their test; dpkg-dev and file let CPack compute the packages'
 # dependencies and dpkg-gensymbols the library's symbols file; lintian and
 # groff check them; abigail-tools (abidw, abidiff) checks the control
 # library's binary interface against its baseline; qt6-gtk-platformtheme
@@ -23,6 +24,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     tzdata locales
     xvfb xauth x11-utils imagemagick openbox xdotool xclip
+    python3-icalendar
     dbus dbus-daemon python3 python3-dbus python3-gi
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     appstream desktop-file-utils

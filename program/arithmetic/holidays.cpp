@@ -260,29 +260,121 @@ constexpr int kInForce = 9999;
 constexpr int kSunday = 1;
 constexpr int kSaturday = 7;
 using Rule = StatutoryDay::Rule;
+using Change = StatutoryDay::Change;
 
-// Public Holidays and Days of National Importance Act (Pühade ja tähtpäevade
-// seadus) with its amendments: the days it adds to the folk-calendar table
-// or whose marks it changes. A new amendment is one more line.
-constexpr StatutoryDay kStatutoryDays[] = {
-    // rule             mo  day wd  name                                          red    flag   from  to        act
-    {Rule::Easter,       0,  -2, 0, "Suur reede",                                 true,  false, 1998, kInForce, "RT I 1998, 13, 162"},
-    {Rule::Easter,       0,   0, 0, "Ülestõusmispühade 1. püha",                  true,  false, 1998, kInForce, "RT I 1998, 13, 162"},
-    {Rule::Easter,       0,  49, 0, "Nelipühade 1. püha",                         true,  false, 1998, kInForce, "RT I 1998, 13, 162"},
-    {Rule::Fixed,       12,  24, 0, "Jõululaupäev",                               true,  false, 2005, kInForce, "RT I 2005, 24, 185"},
-    {Rule::Fixed,        9,  22, 0, "Vastupanuvõitluse päev",                     false, false, 2007, kInForce, "RT I 2007, 22, 118"},
-    {Rule::Fixed,        8,  23, 0, "Kommunismi ja natsismi ohvrite mälestuspäev", false, false, 2009, kInForce, "RT I 2009, 34, 229"},
-    {Rule::NthWeekday,   9,   2, kSunday, "Vanavanemate päev",                    false, false, 2010, kInForce, "RT I 2010, 7, 27"},
-    {Rule::NthWeekday,  10,   3, kSaturday, "Hõimupäev",                          false, false, 2011, kInForce, "RT I, 09.03.2011, 2"},
-    {Rule::Fixed,       10,   1, 0, "Omavalitsuspäev",                            false, false, 2018, kInForce, "RT I, 12.06.2018, 2"},
-    {Rule::Fixed,        1,  30, 0, "Eesti kirjanduse päev",                      false, false, 2023, kInForce, "RT I, 20.12.2022, 1"},
+// The sources: the Public Holidays and Days of National Importance Act
+// (Pühade ja tähtpäevade seadus) of 1998 and its amendments, and the Flag
+// Act (Eesti lipu seadus) in force from 1 January 2006 with its amendments.
+constexpr const char *kAct1998 = "RT I 1998, 13, 162";
+constexpr const char *kAct2004 = "Pühade ja tähtpäevade seaduse muudatus, jõust. 24.04.2004";
+constexpr const char *kFlagAct = "RT I 2005, 20, 126";
+
+// Where a line's day falls.
+struct When {
+    Rule rule;
+    int month;
+    int day;
+    int weekday;
 };
+constexpr When on(int month, int day) { return {Rule::Fixed, month, day, 0}; }
+constexpr When easter(int offset) { return {Rule::Easter, 0, offset, 0}; }
+constexpr When nth(int n, int weekday, int month) { return {Rule::NthWeekday, month, n, weekday}; }
+
+constexpr Marks kNone{};
+constexpr Marks kRed{true, false, false};
+constexpr Marks kFlag{false, true, false};
+constexpr Marks kMourning{false, true, true};
+
+constexpr StatutoryDay adds(When w, const char *name, Marks marks, int from, int to, const char *source)
+{
+    return {w.rule, w.month, w.day, w.weekday, Change::Adds, name, nullptr, marks, kNone, from, to, source};
+}
+constexpr StatutoryDay sets(When w, Marks marks, int from, int to, const char *source)
+{
+    return {w.rule, w.month, w.day, w.weekday, Change::Marks, nullptr, nullptr, marks, kNone, from, to, source};
+}
+constexpr StatutoryDay clears(When w, Marks marks, int from, int to, const char *source)
+{
+    return {w.rule, w.month, w.day, w.weekday, Change::Marks, nullptr, nullptr, kNone, marks, from, to, source};
+}
+constexpr StatutoryDay renames(When w, const char *replaced, const char *name, int from, int to,
+                               const char *source)
+{
+    return {w.rule, w.month, w.day, w.weekday, Change::Renames, name, replaced, kNone, kNone, from, to, source};
+}
+
+// The law from 1998 over the folk-calendar table: the days it adds, the
+// marks it sets and takes away, the names it words anew. Song and dance
+// festival days and election days change from year to year and are not
+// here. A new amendment is one more line.
+constexpr StatutoryDay kStatutoryDays[] = {
+    // Days off of the act; the table's own ones are its days off from 1998.
+    adds(easter(-2), "Suur reede", kRed, 1998, kInForce, kAct1998),
+    adds(easter(0), "Ülestõusmispühade 1. püha", kRed, 1998, kInForce, kAct1998),
+    adds(easter(49), "Nelipühade 1. püha", kRed, 1998, kInForce, kAct1998),
+    sets(on(1, 1), kRed, 1998, kInForce, kAct1998),
+    sets(on(2, 24), kRed, 1998, kInForce, kAct1998),
+    sets(on(5, 1), kRed, 1998, kInForce, kAct1998),
+    sets(on(6, 23), kRed, 1998, kInForce, kAct1998),
+    sets(on(6, 24), kRed, 1998, kInForce, kAct1998),
+    sets(on(8, 20), kRed, 1998, kInForce, kAct1998),
+    sets(on(12, 25), kRed, 1998, kInForce, kAct1998),
+    sets(on(12, 26), kRed, 1998, kInForce, kAct1998),
+    adds(on(12, 24), "Jõululaupäev", kRed, 2005, kInForce, "RT I 2005, 24, 185"),
+    // 2 February is a day of national importance, no day off.
+    clears(on(2, 2), kRed, 1998, kInForce, kAct1998),
+    renames(on(2, 2), "Tartu rahu aastapäev", "Tartu rahulepingu aastapäev", 1998, kInForce, kAct1998),
+    renames(on(2, 24), "Iseseisvuspäev", "Iseseisvuspäev, Eesti Vabariigi aastapäev", 1998, kInForce, kAct1998),
+    renames(on(11, 16), "Taassünnipäev", "Taassünni päev", 1998, kInForce, kAct1998),
+    renames(on(12, 25), "1. jõulupüha", "Esimene jõulupüha", 1998, kInForce, kAct1998),
+    renames(on(12, 26), "2. jõulupüha", "Teine jõulupüha", 1998, kInForce, kAct1998),
+    sets(on(6, 14), kMourning, 1998, 2005, kAct1998),
+    // 2004: Europe Day and the day of the flag.
+    adds(on(5, 9), "Euroopa päev", kFlag, 2004, kInForce, kAct2004),
+    renames(on(6, 4), "Eesti lipu õnnistamise aastapäev", "Eesti lipu päev", 2004, kInForce, kAct2004),
+    sets(on(6, 4), kFlag, 2004, 2005, kAct2004),
+    // The flag days of the Flag Act; the regulation's other flag days end.
+    adds(on(1, 3), "Vabadussõjas võidelnute mälestuspäev", kFlag, 2006, kInForce, kFlagAct),
+    sets(on(2, 2), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(2, 24), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(3, 14), kFlag, 2006, kInForce, kFlagAct),
+    sets(nth(2, kSunday, 5), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(5, 9), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(6, 4), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(6, 14), kMourning, 2006, kInForce, kFlagAct),
+    sets(on(6, 23), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(6, 24), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(8, 20), kFlag, 2006, kInForce, kFlagAct),
+    sets(on(9, 1), kFlag, 2006, kInForce, kFlagAct),
+    sets(nth(2, kSunday, 11), kFlag, 2006, kInForce, kFlagAct),
+    clears(on(1, 1), kFlag, 2006, kInForce, kFlagAct),
+    clears(on(2, 16), kFlag, 2006, kInForce, kFlagAct),
+    clears(on(5, 1), kFlag, 2006, kInForce, kFlagAct),
+    clears(on(11, 16), kFlag, 2006, kInForce, kFlagAct),
+    clears(on(11, 18), kFlag, 2006, kInForce, kFlagAct),
+    // Days of national importance added later, some of them flag days.
+    adds(on(9, 22), "Vastupanuvõitluse päev", kNone, 2007, kInForce, "RT I 2007, 22, 118"),
+    adds(on(8, 23), "Kommunismi ja natsismi ohvrite mälestuspäev", kNone, 2009, kInForce, "RT I 2009, 34, 229"),
+    adds(nth(2, kSunday, 9), "Vanavanemate päev", kNone, 2010, kInForce, "RT I 2010, 7, 27"),
+    adds(nth(3, kSaturday, 10), "Hõimupäev", kFlag, 2011, kInForce, "RT I, 09.03.2011, 2"),
+    adds(on(4, 23), "Veteranipäev", kFlag, 2015, kInForce, "RT I, 04.06.2014, 1"),
+    adds(on(10, 1), "Omavalitsuspäev", kNone, 2018, kInForce, "RT I, 12.06.2018, 2"),
+    sets(on(6, 1), kFlag, 2021, kInForce, "RT I, 24.11.2020, 3"),
+    sets(nth(2, kSunday, 9), kFlag, 2021, kInForce, "RT I, 24.11.2020, 3"),
+    adds(on(1, 30), "Eesti kirjanduse päev", kFlag, 2023, kInForce, "RT I, 20.12.2022, 1"),
+};
+
+bool inForce(const StatutoryDay &line, int year)
+{
+    return year >= line.firstYear && year <= line.lastYear;
+}
 
 // Names that begin with a proper name keep their capital inside a row.
 bool startsWithProperName(const QString &name)
 {
     static const QStringList properNames{QStringLiteral("Eesti "), QStringLiteral("Tartu "),
-                                         QStringLiteral("Leedu "), QStringLiteral("Läti ")};
+                                         QStringLiteral("Leedu "), QStringLiteral("Läti "),
+                                         QStringLiteral("Euroopa ")};
     return std::any_of(properNames.begin(), properNames.end(),
                        [&](const QString &p) { return name.startsWith(p); });
 }
@@ -301,6 +393,7 @@ struct Row {
     QString tableName;       // the table's name text, as written
     bool red = false;
     bool flag = false;
+    bool mourning = false;
 
     bool empty() const { return actNames.isEmpty() && tableName.isEmpty(); }
 };
@@ -339,31 +432,78 @@ int DayInMonth(const StatutoryDay &day, int month, int year)
     return 0;
 }
 
-HolidayList BuildHolidayList(int month, int year)
-{
-    const HolidayList table = FolkCalendarRows(month, year);
+namespace {
 
-    // The act's days of this month, in date order (the act's order on one day).
-    struct Dated {
-        int day;
-        const StatutoryDay *entry;
-    };
-    std::vector<Dated> act;
+// A line of the law that falls on a day of this month.
+struct Dated {
+    int day;
+    const StatutoryDay *line;
+};
+
+// The lines in force in the year whose day lies in the month, in date order
+// (the table's order on one day).
+std::vector<Dated> linesOfMonth(int month, int year)
+{
+    std::vector<Dated> lines;
     for (const StatutoryDay &s : kStatutoryDays) {
-        if (year < s.firstYear || year > s.lastYear)
+        if (!inForce(s, year))
             continue;
         if (const int d = DayInMonth(s, month, year))
-            act.push_back({d, &s});
+            lines.push_back({d, &s});
     }
-    if (act.empty())
+    std::stable_sort(lines.begin(), lines.end(), [](const Dated &a, const Dated &b) { return a.day < b.day; });
+    return lines;
+}
+
+// A name of a row's text (the parts between "; ") replaced by another; a
+// part that ends the row's first line keeps its ";".
+QString renamed(const QString &text, const QString &replaced, const QString &name)
+{
+    QStringList parts = text.split(QStringLiteral("; "));
+    for (QString &part : parts) {
+        const bool semicolon = part.endsWith(QLatin1Char(';'));
+        if ((semicolon ? part.chopped(1) : part) == replaced)
+            part = name + (semicolon ? QStringLiteral(";") : QString());
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+void applyRenames(HolidayList &rows, const std::vector<Dated> &lines)
+{
+    for (const auto &[day, line] : lines) {
+        if (line->change != Change::Renames)
+            continue;
+        for (HolidayRow &r : rows) {
+            if (dayOfText(r.dayText) == day)
+                r.nameText = renamed(r.nameText, QString::fromUtf8(line->replaced), QString::fromUtf8(line->name));
+        }
+    }
+}
+
+} // namespace
+
+HolidayList TableRowsInForce(int month, int year)
+{
+    HolidayList table = FolkCalendarRows(month, year);
+    applyRenames(table, linesOfMonth(month, year));
+    return table;
+}
+
+HolidayList BuildHolidayList(int month, int year)
+{
+    const std::vector<Dated> lines = linesOfMonth(month, year);
+    HolidayList table = FolkCalendarRows(month, year);
+    if (lines.empty())
         return table;
-    std::stable_sort(act.begin(), act.end(), [](const Dated &a, const Dated &b) { return a.day < b.day; });
+    applyRenames(table, lines);
 
     std::vector<Row> rows;
     for (const HolidayRow &r : table)
-        rows.push_back(Row{dayOfText(r.dayText), {}, r.nameText, r.red, r.flag});
+        rows.push_back(Row{dayOfText(r.dayText), {}, r.nameText, r.red, r.flag, r.mourning});
 
-    for (const auto &[day, entry] : act) {
+    for (const auto &[day, line] : lines) {
+        if (line->change != Change::Adds)
+            continue;
         auto sameDay = std::find_if(rows.begin(), rows.end(), [&](const Row &r) { return r.day == day; });
         if (sameDay == rows.end()) {
             // Before the first row of a later day, or after the last filled row.
@@ -379,9 +519,24 @@ HolidayList BuildHolidayList(int month, int year)
                 sameDay = rows.insert(later, Row{});
             sameDay->day = day;
         }
-        sameDay->actNames << QString::fromUtf8(entry->name);
-        sameDay->red = sameDay->red || entry->red;
-        sameDay->flag = sameDay->flag || entry->flag;
+        sameDay->actNames << QString::fromUtf8(line->name);
+        sameDay->red = sameDay->red || line->set.red;
+        sameDay->flag = sameDay->flag || line->set.flag;
+        sameDay->mourning = sameDay->mourning || line->set.mourning;
+    }
+
+    // The marks the law sets on a day and takes away from it, whatever
+    // names the day carries.
+    for (const auto &[day, line] : lines) {
+        if (line->change != Change::Marks)
+            continue;
+        for (Row &r : rows) {
+            if (r.day != day)
+                continue;
+            r.red = (r.red && !line->cleared.red) || line->set.red;
+            r.flag = (r.flag && !line->cleared.flag) || line->set.flag;
+            r.mourning = (r.mourning && !line->cleared.mourning) || line->set.mourning;
+        }
     }
 
     // More than eight rows: the empty ones go, from the bottom up, as long
@@ -418,10 +573,178 @@ HolidayList BuildHolidayList(int month, int year)
             names << (names.isEmpty() ? r.tableName : joinedName(r.tableName));
         out.nameText = names.join(QStringLiteral("; "));
         out.red = out.red || r.red;
-        out.flag = r.flag;
+        out.flag = r.flag || r.mourning;
+        out.mourning = r.mourning;
         list.push_back(out);
     }
     return list;
+}
+
+namespace {
+
+enum class Kind { PublicHoliday, NationalDay, Folk, Other };
+
+// The kind of a name of the folk-calendar table (month 0: in any month).
+// Names not here are folk-calendar days.
+struct TableKind {
+    int month;
+    const char *name;
+    Kind kind;
+};
+constexpr TableKind kTableKinds[] = {
+    {0, "Uusaasta", Kind::PublicHoliday},
+    {0, "Tartu rahu aastapäev", Kind::PublicHoliday},
+    {0, "Iseseisvuspäev", Kind::PublicHoliday},
+    {0, "Iseseisvuspäev, Eesti Vabariigi aastapäev", Kind::PublicHoliday},
+    {0, "Kevadpüha", Kind::PublicHoliday},
+    {0, "Võidupüha", Kind::PublicHoliday},
+    {0, "Jaanipäev", Kind::PublicHoliday},
+    {0, "Taasiseseisvumispäev", Kind::PublicHoliday},
+    {0, "1. jõulupüha", Kind::PublicHoliday},
+    {0, "2. jõulupüha", Kind::PublicHoliday},
+    {0, "Esimene jõulupüha", Kind::PublicHoliday},
+    {0, "Teine jõulupüha", Kind::PublicHoliday},
+    {0, "Kolmekuningapäev", Kind::NationalDay},
+    {0, "Tartu rahulepingu aastapäev", Kind::NationalDay},
+    {0, "Emakeelepäev", Kind::NationalDay},
+    {0, "Emadepäev", Kind::NationalDay},
+    {6, "Leinapäev", Kind::NationalDay},
+    {0, "Eesti lipu õnnistamise aastapäev", Kind::NationalDay},
+    {0, "Eesti lipu päev", Kind::NationalDay},
+    {0, "Hingedepäev", Kind::NationalDay},
+    {0, "Isadepäev", Kind::NationalDay},
+    {0, "Taassünnipäev", Kind::NationalDay},
+    {0, "Taassünni päev", Kind::NationalDay},
+    {0, "Naistepäev", Kind::Other},
+    {0, "Valentinipäev", Kind::Other},
+    {0, "Leedu iseseisvuspäev", Kind::Other},
+    {0, "Läti iseseisvuspäev", Kind::Other},
+    {0, "Lastekaitsepäev", Kind::Other},
+    {0, "Teadmistepäev", Kind::Other},
+    {0, "Usupuhastuspüha", Kind::Other},
+    {0, "Halloween", Kind::Other},
+    {0, "Üleminek suveajale kell 3.00", Kind::Other},
+    {0, "Üleminek talveajale kell 4.00", Kind::Other},
+};
+
+QString capitalised(const QString &name)
+{
+    return name.isEmpty() ? name : name.front().toUpper() + name.mid(1);
+}
+
+Kind tableKind(int month, const QString &name)
+{
+    for (const TableKind &k : kTableKinds) {
+        if ((k.month == 0 || k.month == month) && name == QString::fromUtf8(k.name))
+            return k.kind;
+    }
+    return Kind::Folk;
+}
+
+QString categoryOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::PublicHoliday:
+        return QStringLiteral("riigipüha");
+    case Kind::NationalDay:
+        return QStringLiteral("tähtpäev");
+    case Kind::Folk:
+        return QStringLiteral("rahvakalender");
+    case Kind::Other:
+        break;
+    }
+    return QStringLiteral("muu");
+}
+
+bool isStateDay(Kind kind)
+{
+    return kind == Kind::PublicHoliday || kind == Kind::NationalDay;
+}
+
+} // namespace
+
+std::vector<NotableDay> NotableDays(int month, int year)
+{
+    const HolidayList list = BuildHolidayList(month, year);
+    const std::vector<Dated> lines = linesOfMonth(month, year);
+    std::vector<NotableDay> days;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const HolidayRow &row = list[i];
+        if (row.dayText.isEmpty())
+            continue;
+        NotableDay d;
+        d.day = dayOfText(row.dayText);
+        d.names = row.nameText;
+        for (std::size_t j = i + 1; j < list.size() && list[j].dayText.isEmpty() && !list[j].nameText.isEmpty(); ++j)
+            d.names += QLatin1Char(' ') + list[j].nameText;
+        d.red = row.red;
+        d.flag = row.flag;
+        d.mourning = row.mourning;
+
+        std::vector<Kind> kinds;
+        for (const QString &part : d.names.split(QLatin1Char(';'))) {
+            const QString name = capitalised(part.trimmed());
+            if (name.isEmpty())
+                continue;
+            DayName n{name, {}, {}};
+            Kind kind = tableKind(month, name);
+            for (const auto &[day, line] : lines) {
+                if (day != d.day || !line->name || name.compare(QString::fromUtf8(line->name), Qt::CaseInsensitive) != 0)
+                    continue;
+                if (line->change == Change::Adds)
+                    kind = line->set.red ? Kind::PublicHoliday : Kind::NationalDay;
+                n.sources << QString::fromUtf8(line->source);
+            }
+            kinds.push_back(kind);
+            n.categories << categoryOf(kind);
+            d.dayOff = d.dayOff || kind == Kind::PublicHoliday;
+            d.parts.push_back(n);
+        }
+        if (d.parts.empty())
+            continue;
+
+        // The marks of the day belong to its state days, or to its first name.
+        const bool anyStateDay = std::any_of(kinds.begin(), kinds.end(), isStateDay);
+        for (std::size_t k = 0; k < d.parts.size(); ++k) {
+            if (anyStateDay ? !isStateDay(kinds[k]) : k != 0)
+                continue;
+            DayName &n = d.parts[k];
+            if (d.flag)
+                n.categories << QStringLiteral("lipupäev");
+            if (d.mourning)
+                n.categories << QStringLiteral("leinalipp");
+            for (const auto &[day, line] : lines) {
+                const Marks &m = line->set;
+                if (day == d.day && line->change == Change::Marks && (m.red || m.flag || m.mourning)
+                    && !n.sources.contains(QString::fromUtf8(line->source)))
+                    n.sources << QString::fromUtf8(line->source);
+            }
+        }
+        days.push_back(std::move(d));
+    }
+    return days;
+}
+
+std::vector<icalendar::Event> CalendarEvents(int firstYear, int lastYear)
+{
+    std::vector<icalendar::Event> events;
+    if (firstYear < 100 || lastYear > 9999 || firstYear > lastYear || lastYear - firstYear >= 100)
+        return events;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const NotableDay &d : NotableDays(month, year)) {
+                for (const DayName &n : d.parts) {
+                    icalendar::Event e;
+                    e.date = QDate(year, month, d.day);
+                    e.summary = n.name;
+                    e.categories = n.categories;
+                    e.description = n.sources.join(QStringLiteral("; "));
+                    events.push_back(std::move(e));
+                }
+            }
+        }
+    }
+    return events;
 }
 
 } // namespace holidays

@@ -10,20 +10,55 @@
 #include <QCalendarWidget>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTableView>
 #include <QTextCharFormat>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
 
+// The small flag of a flag day in the top right corner of a day's cell:
+// three bands, blue, black and white, in a grey outline on a grey pole; a
+// mourning flag has a black ribbon down the pole. Colours as they read on
+// the cell's background.
+void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalette &palette)
+{
+    const bool dark = forms::isDark(palette);
+    const QColor background = palette.color(QPalette::Active, QPalette::Base);
+    auto shade = [&](const QColor &c) { return forms::textShade(c, background, dark); };
+    // 9 x 6 pixels of flag at 96 DPI, larger on a denser screen.
+    const int unit = std::max(1, int(std::lround(painter->device()->logicalDpiY() / 96.0)));
+    const int bandHeight = 2 * unit;
+    const int width = 9 * unit;
+    const int right = cell.right() - 2 * unit;
+    const int top = cell.top() + unit;
+    const QRect flag(right - width + 1, top, width, 3 * bandHeight);
+    painter->save();
+    painter->setPen(Qt::NoPen);
+    // The pole on the left of the flag, a little longer, clear of the day's number.
+    painter->fillRect(QRect(flag.left() - unit, top, unit, flag.height() + unit), shade(QColor(0x80, 0x80, 0x80)));
+    painter->fillRect(QRect(flag.left(), top, width, bandHeight), shade(QColor(0x00, 0x72, 0xCE)));
+    painter->fillRect(QRect(flag.left(), top + bandHeight, width, bandHeight), shade(QColor(Qt::black)));
+    painter->fillRect(QRect(flag.left(), top + 2 * bandHeight, width, bandHeight), shade(QColor(Qt::white)));
+    painter->setPen(QPen(shade(QColor(0x80, 0x80, 0x80)), 0));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(flag.adjusted(0, 0, -1, -1));
+    if (mourning) {
+        // The ribbon hangs from the top of the pole, left of it.
+        painter->fillRect(QRect(flag.left() - 3 * unit, top, 2 * unit, flag.height() + unit), shade(QColor(Qt::black)));
+    }
+    painter->restore();
+}
+
 // The calendar widget with the days outside its date range left blank
 // (it would grey them), so that no day before 1.1.100 or after 31.12.9999
-// is shown.
+// is shown, and with the flag of a flag day of the grid's holidays.
 class RangeCalendar : public QCalendarWidget {
 public:
-    using QCalendarWidget::QCalendarWidget;
+    RangeCalendar(const MonthGrid *grid, QWidget *parent) : QCalendarWidget(parent), m_grid(grid) {}
 
 protected:
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override
@@ -31,7 +66,12 @@ protected:
         if (date < minimumDate() || date > maximumDate())
             return;
         QCalendarWidget::paintCell(painter, rect, date);
+        if (const holidays::NotableDay *day = m_grid->holidayOf(date); day && day->flag)
+            paintFlag(painter, rect, day->mourning, palette());
     }
+
+private:
+    const MonthGrid *m_grid;
 };
 
 } // namespace
@@ -43,7 +83,7 @@ MonthGrid::MonthGrid(QWidget *parent)
     monthgridaccessible::install();
     // The calendar widget tells assistive technology of its selection while
     // it is being built; until it is assigned, the grid answers for no cell.
-    m_calendar = new RangeCalendar(this);
+    m_calendar = new RangeCalendar(this, this);
     m_calendar->setNavigationBarVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
@@ -61,8 +101,10 @@ MonthGrid::MonthGrid(QWidget *parent)
 
 void MonthGrid::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange && m_calendar)
+    if (event->type() == QEvent::PaletteChange && m_calendar) {
         applyWeekendColour();
+        applyHolidays();
+    }
     QWidget::changeEvent(event);
 }
 
@@ -180,7 +222,62 @@ QString MonthGrid::cellName(int row, int column) const
         name += QStringLiteral(", eelmine kuu");
     else if (offset > 0)
         name += QStringLiteral(", järgmine kuu");
+    else if (const holidays::NotableDay *day = holidayOf(date)) {
+        name += QStringLiteral(", ") + day->names;
+        if (day->dayOff)
+            name += QStringLiteral(", riigipüha");
+        if (day->mourning)
+            name += QStringLiteral(", leinalipp");
+        else if (day->flag)
+            name += QStringLiteral(", lipupäev");
+    }
     return name;
+}
+
+void MonthGrid::setHolidaysShown(bool shown)
+{
+    if (shown == m_holidaysShown)
+        return;
+    m_holidaysShown = shown;
+    applyHolidays();
+}
+
+const holidays::NotableDay *MonthGrid::holidayOf(const QDate &date) const
+{
+    if (!m_holidaysShown || date.year() != m_year || date.month() != m_month)
+        return nullptr;
+    const auto it = m_holidays.constFind(date.day());
+    return it == m_holidays.cend() ? nullptr : &it.value();
+}
+
+void MonthGrid::applyHolidays()
+{
+    if (!m_calendar)
+        return;
+    const int month = m_year * 12 + m_month - 1;
+    if (month != m_holidayMonth) {
+        m_holidayMonth = month;
+        m_holidays.clear();
+        for (holidays::NotableDay &d : holidays::NotableDays(m_month, m_year))
+            m_holidays.insert(d.day, std::move(d));
+    }
+    // The formats of another month go: its days may be on this page too.
+    m_calendar->setDateTextFormat(QDate(), QTextCharFormat());
+    if (!m_holidaysShown) {
+        m_calendar->update();
+        return;
+    }
+    // The grid's palette, as for the weekend's red.
+    const QPalette p = palette();
+    const QColor red = forms::textShade(forms::colour::red, p.color(QPalette::Active, QPalette::Base),
+                                        forms::isDark(p));
+    for (const holidays::NotableDay &d : std::as_const(m_holidays)) {
+        QTextCharFormat format;
+        if (d.dayOff)
+            format.setForeground(red);
+        format.setToolTip(d.names);
+        m_calendar->setDateTextFormat(QDate(m_year, m_month, d.day), format);
+    }
 }
 
 void MonthGrid::setWeekNumbering(std::function<int(QDate)> weekOf)
@@ -223,6 +320,8 @@ void MonthGrid::apply()
     m_applying = true;
     m_calendar->setSelectedDate(selectedDate());
     m_calendar->setCurrentPage(m_year, m_month);
+    if (m_holidaysShown && m_year * 12 + m_month - 1 != m_holidayMonth)
+        applyHolidays();
     if (!m_selectionVisible) {
         if (QTableView *view = dayView())
             view->selectionModel()->clear();

@@ -9,9 +9,18 @@
 // year keeps the day of the month (clamped only for display), so the selected
 // date returns to the same day when the user steps back. The user may choose
 // a day of the shown month; the grid does not move to another month by itself.
+//
+// With its holidays shown, the days of the shown month that the holidays
+// listing names carry their names as a tooltip, a public holiday is drawn
+// red, a flag day has a small flag in its cell's corner (a mourning flag on
+// a day of mourning), and a screen reader is told all of it. The days of
+// the neighbouring months stay as they are.
 #pragma once
 
+#include "holidays.h"
+
 #include <QDate>
+#include <QMap>
 #include <QWidget>
 
 #include <functional>
@@ -75,6 +84,13 @@ public:
     // Chooses a day of the shown month, as a click on its cell does.
     void chooseDay(int day);
 
+    // Whether the shown month's holidays are marked; off at construction.
+    void setHolidaysShown(bool shown);
+    bool holidaysShown() const { return m_holidaysShown; }
+    // The notable day of a date of the shown month while holidays are
+    // shown, else nullptr.
+    const holidays::NotableDay *holidayOf(const QDate &date) const;
+
 public slots:
     void nextMonth();
     void previousMonth();
@@ -92,6 +108,9 @@ private:
     void stepMonths(int months);
     // Saturday and Sunday in red, in the shade that reads on the grid's background.
     void applyWeekendColour();
+    // The shown month's holidays as the calendar's date formats (colour and
+    // tooltip), or none.
+    void applyHolidays();
     void apply();
     void onUserSelection();
 
@@ -102,4 +121,8 @@ private:
     bool m_selectionVisible = true;
     bool m_applying = false;
     std::function<int(QDate)> m_weekOf;
+    bool m_holidaysShown = false;
+    // The notable days by day of the month, for m_holidayMonth (year * 12 + month - 1).
+    QMap<int, holidays::NotableDay> m_holidays;
+    int m_holidayMonth = -1;
 };

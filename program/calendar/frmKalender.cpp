@@ -52,6 +52,9 @@ frmKalender::frmKalender(tundrik::WindowHost &host)
     writeWeekdayHeaders();
     connect(&m_host.programState(), &tundrik::ProgramState::weekSettingsChanged, this,
             &frmKalender::applyWeekSettings);
+    m_clnKalender->setHolidaysShown(m_host.programState().HolidaysInCalendar());
+    connect(&m_host.programState(), &tundrik::ProgramState::holidaysInCalendarChanged, m_clnKalender,
+            &MonthGrid::setHolidaysShown);
 
     m_tmrKell = new forms::Ticker(m_host.clock(), QStringLiteral("tmrKell"), this);
     connect(m_tmrKell, &forms::Ticker::tick, this, &frmKalender::tick);

@@ -5,7 +5,8 @@
 // Shown modally over the window that opened it (its host, the main window),
 // whose close button it disables while it is open. It reads the clock, the
 // week settings and the current week number from the host, and follows a
-// change of the week settings at once.
+// change of the week settings, or of whether the grid marks the holidays,
+// at once.
 #pragma once
 
 #include <QDate>

@@ -2,12 +2,22 @@
 #include "frmPuhad.h"
 
 #include "forms.h"
+#include "icalendar.h"
 
+#include <tundkast/tkarvukast.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <iterator>
@@ -65,6 +75,7 @@ holidays::HolidayList linesOf(const holidays::HolidayList &rows, const QFontMetr
             out.nameText = texts[i];
             out.red = row.red;
             out.flag = i == 0 && row.flag;
+            out.mourning = i == 0 && row.mourning;
             lines.push_back(out);
         }
     }
@@ -76,10 +87,22 @@ holidays::HolidayList linesOf(const holidays::HolidayList &rows, const QFontMetr
     return lines;
 }
 
+// The flag picture with a black mourning ribbon down its left edge.
+QPixmap mourningFlag(const QPixmap &flag)
+{
+    QPixmap out = flag;
+    QPainter painter(&out);
+    const qreal unit = flag.width() / flag.devicePixelRatio() / 32.0;
+    painter.scale(unit, unit);
+    painter.fillRect(QRectF(0, 0, 3, 20), Qt::black);
+    painter.fillRect(QRectF(3, 13, 3, 5), Qt::black);
+    return out;
+}
+
 } // namespace
 
 frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
-    : QDialog(calendarWindow)
+    : QDialog(calendarWindow), m_year(CalendarYear), m_saveFolder(QDir::homePath())
 {
     setObjectName(QStringLiteral("frmPühad"));
     setWindowTitle(QStringLiteral("Tundrik {Kalender  -  Pühad}"));
@@ -127,7 +150,8 @@ void frmPuhad::buildLayout()
     // A month of more than eight rows moves everything below them down.
     const int count = std::max<int>(8, int(m_rows.size()));
     const int extra = 240 * (count - 8);
-    forms::setClientSize(this, 5775, 3705 + extra);
+    // The save button has a strip of its own below the listing.
+    forms::setClientSize(this, 5775, 4305 + extra);
     forms::setBackground(this, silver);
 
     QFrame *fraPuhad = forms::frame(this, QStringLiteral("fraPühad"), QRect(360, 120, 5055, 3255 + extra));
@@ -169,16 +193,24 @@ void frmPuhad::buildLayout()
     m_cmdOlgu->setFont(forms::sans(9.75, true));
     connect(m_cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
 
+    m_cmdSalvesta = forms::button(this, QStringLiteral("cmdSalvesta"), QRect(360, 3630 + extra, 2895, 495),
+                                  QStringLiteral("Salvesta &iCalendar…"),
+                                  QStringLiteral(" Salvesta aasta pühad teise kalendri jaoks (Alt + I) "));
+    m_cmdSalvesta->setFont(forms::sans(9.75, true));
+    m_cmdSalvesta->setAutoDefault(false);
+    connect(m_cmdSalvesta, &QPushButton::clicked, this, &frmPuhad::saveICalendar);
+
     // Holds the flag picture; it lies below the visible client area.
-    m_imgLipp = forms::label(this, QStringLiteral("imgLipp"), QRect(240, 3840 + extra, 480, 480));
+    m_imgLipp = forms::label(this, QStringLiteral("imgLipp"), QRect(240, 4440 + extra, 480, 480));
     // Through QIcon so that a high-density screen gets the doubled picture.
     m_imgLipp->setPixmap(QIcon(QStringLiteral(":/calendar/lipp.png"))
                              .pixmap(QSize(32, 32), devicePixelRatioF()));
 
-    // Only the button takes the focus.
+    // Only the buttons take the focus, "Olgu" first.
     for (QWidget *w : findChildren<QWidget *>())
-        if (w != m_cmdOlgu)
+        if (w != m_cmdOlgu && w != m_cmdSalvesta)
             w->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(m_cmdOlgu, m_cmdSalvesta);
 }
 
 void frmPuhad::placeOver(const QWidget *calendarWindow)
@@ -203,8 +235,133 @@ void frmPuhad::fillRows()
             forms::setTextColour(m_nameLabels[i], forms::colour::red);
         }
         if (row.flag) {
-            m_flagCells[i]->setPixmap(m_imgLipp->pixmap());
+            m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_imgLipp->pixmap()) : m_imgLipp->pixmap());
+            m_flagCells[i]->setToolTip(row.mourning ? QStringLiteral("Leinalipp") : QStringLiteral("Lipupäev"));
+            m_flagCells[i]->setAccessibleName(row.mourning ? QStringLiteral("leinalipp") : QStringLiteral("lipupäev"));
             m_nameLabels[i]->move(t.x(88 * p), m_nameLabels[i]->y());
         }
     }
+}
+
+namespace {
+
+// The years to save: from one year to another, at most a hundred of them,
+// both the shown year at first. Enter saves, Esc gives up.
+class YearRangeDialog : public QDialog {
+public:
+    YearRangeDialog(int year, QWidget *parent) : QDialog(parent)
+    {
+        setObjectName(QStringLiteral("frmSalvestaPühad"));
+        setWindowTitle(QStringLiteral("Tundrik {Pühad  -  iCalendar}"));
+        setWindowIcon(forms::programIcon());
+        setFont(forms::sans(9.75));
+        forms::setClientSize(this, 4695, 1815);
+        QLabel *lblAlates = forms::label(this, QStringLiteral("lblAlates"), QRect(240, 300, 1815, 255),
+                                         QStringLiteral("&Alates aastast"));
+        QLabel *lblKuni = forms::label(this, QStringLiteral("lblKuni"), QRect(240, 780, 1815, 255),
+                                       QStringLiteral("&Kuni aastani"));
+        m_first = yearBox(QStringLiteral("takAlates"), QRect(2160, 240, 615, 330), year);
+        m_last = yearBox(QStringLiteral("takKuni"), QRect(2160, 720, 615, 330), year);
+        m_first->setAccessibleName(QStringLiteral("Alates aastast"));
+        m_last->setAccessibleName(QStringLiteral("Kuni aastani"));
+        lblAlates->setBuddy(m_first->focusProxy() ? m_first->focusProxy() : m_first);
+        lblKuni->setBuddy(m_last->focusProxy() ? m_last->focusProxy() : m_last);
+        QLabel *lblVihje = forms::label(this, QStringLiteral("lblVihje"), QRect(240, 1260, 2535, 255),
+                                        QStringLiteral("(100 - 9999, kuni 100 aastat)"));
+        forms::setTextColour(lblVihje, forms::colour::darkBlue);
+
+        m_cmdSalvesta = forms::button(this, QStringLiteral("cmdSalvesta"), QRect(3120, 240, 1335, 435),
+                                      QStringLiteral("&Salvesta…"));
+        QPushButton *cmdLoobu = forms::button(this, QStringLiteral("cmdLoobu"), QRect(3120, 780, 1335, 435),
+                                              QStringLiteral("&Loobu"), QStringLiteral(" Ära salvesta (Esc) "));
+        m_cmdSalvesta->setFont(forms::sans(9.75, true));
+        cmdLoobu->setFont(forms::sans(9.75, true));
+        m_cmdSalvesta->setDefault(true);
+        connect(m_cmdSalvesta, &QPushButton::clicked, this, &QDialog::accept);
+        connect(cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
+        for (TKArvuKast *box : {m_first, m_last}) {
+            connect(box, &TKArvuKast::TKChange, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
+            connect(box, &TKArvuKast::arvChanged, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
+            connect(box, &TKArvuKast::TKEnterPress, this, [this] {
+                if (valid())
+                    m_cmdSalvesta->click();
+            });
+        }
+        setTabOrder(m_first, m_last);
+        setTabOrder(m_last, m_cmdSalvesta);
+        setTabOrder(m_cmdSalvesta, cmdLoobu);
+        m_first->setFocus(Qt::OtherFocusReason);
+    }
+
+    int first() const { return int(m_first->arv()); }
+    int last() const { return int(m_last->arv()); }
+
+private:
+    TKArvuKast *yearBox(const QString &name, const QRect &twips, int year)
+    {
+        auto *box = forms::widget<TKArvuKast>(this, name, twips);
+        box->loadPersisted({{QStringLiteral("lubanegarv"), false},
+                            {QStringLiteral("lubanull"), false},
+                            {QStringLiteral("maksimaalnev"), 9999},
+                            {QStringLiteral("minimaalnev"), 100},
+                            {QStringLiteral("maxpikkus"), 4}});
+        box->setArv(year);
+        return box;
+    }
+    bool valid() const
+    {
+        return m_first->TKArvPiirides() && m_last->TKArvPiirides() && first() <= last()
+               && last() - first() < 100;
+    }
+
+    TKArvuKast *m_first = nullptr;
+    TKArvuKast *m_last = nullptr;
+    QPushButton *m_cmdSalvesta = nullptr;
+};
+
+} // namespace
+
+void frmPuhad::saveICalendar()
+{
+    YearRangeDialog years(m_year, this);
+    if (years.exec() != QDialog::Accepted)
+        return;
+    const int first = years.first();
+    const int last = years.last();
+    const QString name = first == last ? QStringLiteral("pühad-%1.ics").arg(first)
+                                       : QStringLiteral("pühad-%1-%2.ics").arg(first).arg(last);
+    // Qt's own dialog, in the program's Estonian, on every desktop.
+    QFileDialog dialog(this, QStringLiteral("Salvesta iCalendar"), m_saveFolder,
+                       QStringLiteral("iCalendari fail (*.ics)"));
+    dialog.setObjectName(QStringLiteral("dlgSalvesta"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("ics"));
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    m_saveFolder = QFileInfo(path).absolutePath();
+    writeICalendar(path, first, last);
+}
+
+bool frmPuhad::writeICalendar(const QString &path, int firstYear, int lastYear)
+{
+    const QByteArray ics = icalendar::Calendar(holidays::CalendarEvents(firstYear, lastYear),
+                                               QDateTime::currentDateTimeUtc());
+    // A temporary file beside the target, renamed over it only when whole.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(ics) == ics.size() && file.commit())
+        return true;
+    file.cancelWriting();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tundrik"),
+                    QStringLiteral("Faili ei saanud salvestada:\n%1").arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("msgEiSalvestatud"));
+    box.setInformativeText(QFileInfo::exists(path)
+                               ? QStringLiteral("Sinna ei saa kirjutada. Olemasolev fail jäi muutmata.")
+                               : QStringLiteral("Sinna ei saa kirjutada. Vali teine kaust."));
+    box.exec();
+    return false;
 }

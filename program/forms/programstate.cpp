@@ -24,4 +24,12 @@ void ProgramState::setFirstWeekOfYear(int rule)
     emit weekSettingsChanged();
 }
 
+void ProgramState::setHolidaysInCalendar(bool shown)
+{
+    if (shown == m_holidaysInCalendar)
+        return;
+    m_holidaysInCalendar = shown;
+    emit holidaysInCalendarChanged(shown);
+}
+
 } // namespace tundrik

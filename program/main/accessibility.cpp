@@ -248,8 +248,10 @@ QString labelName(const QLabel *label, const Entry *e)
             ? label->parentWidget()->findChild<QLabel *>(QStringLiteral("img") + label->objectName().mid(3),
                                                          Qt::FindDirectChildrenOnly)
             : nullptr;
+        // "lipupäev", or "leinalipp" for a mourning flag, as the cell names it.
         if (flag && !flag->pixmap().isNull())
-            name += QStringLiteral(", lipupäev");
+            name += QStringLiteral(", ")
+                + (flag->accessibleName().isEmpty() ? QStringLiteral("lipupäev") : flag->accessibleName());
     }
     return name;
 }

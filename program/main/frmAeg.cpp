@@ -401,6 +401,13 @@ void frmAeg::buildMenus()
             CheckFirstDayItem();
         });
     }
+    // The month calendar's holidays: on at every start, followed at once by
+    // an open calendar.
+    QAction *holidaysItem = item(seaded, QStringLiteral("mnuSeadedPühadKalendris"), QStringLiteral("&Pühad kalendris"));
+    holidaysItem->setCheckable(true);
+    holidaysItem->setChecked(d->state.HolidaysInCalendar());
+    connect(holidaysItem, &QAction::toggled, &d->state, &tundrik::ProgramState::setHolidaysInCalendar);
+    connect(&d->state, &tundrik::ProgramState::holidaysInCalendarChanged, holidaysItem, &QAction::setChecked);
     separator(seaded, QStringLiteral("mnuSeadedEraldaja"));
     a = item(seaded, QStringLiteral("mnuSeadedSeaKell"), QStringLiteral("Sea kellaaeg"),
              QKeySequence(Qt::Key_F8));

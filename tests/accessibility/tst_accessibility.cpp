@@ -473,7 +473,8 @@ void tst_accessibility::calendarWindow()
                  QString::fromUtf16(expected));
 }
 
-// June: rows 3, 5 and 6 carry the flag, rows 5 and 6 are red, all eight filled.
+// June: rows 2, 5 and 6 carry the flag and row 3 the mourning flag, rows 5
+// and 6 are red, all eight filled.
 void tst_accessibility::holidayRows()
 {
     frmPuhad holidays(6, 2004, nullptr);
@@ -484,7 +485,8 @@ void tst_accessibility::holidayRows()
         auto *l = holidays.findChild<QLabel *>(QString::fromUtf16(names[row]));
         const QString name = nameOf(l);
         QVERIFY2(name.startsWith(QStringLiteral("Püha, ") + l->text()), qPrintable(name));
-        QCOMPARE(name.endsWith(QStringLiteral(", lipupäev")), row == 2 || row == 4 || row == 5);
+        QCOMPARE(name.endsWith(QStringLiteral(", lipupäev")), row == 1 || row == 4 || row == 5);
+        QCOMPARE(name.endsWith(QStringLiteral(", leinalipp")), row == 2);
         QCOMPARE(name.contains(QStringLiteral(", punane päev")), row == 4 || row == 5);
     }
     QVERIFY(iface(holidays.findChild<QLabel *>(QStringLiteral("imgKolmas")))->state().invisible);

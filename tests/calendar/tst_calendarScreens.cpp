@@ -55,6 +55,23 @@ void tst_calendarScreens::screens()
         QVERIFY(last.grab().save(dir.filePath(QStringLiteral("kalender-9999-12.png"))));
     }
 
+    // The holidays in the grid: April 2026 with Easter and veterans' day,
+    // June 2004 with the flag days and the mourning flag.
+    for (const QDate &today : {QDate(2026, 4, 28), QDate(2004, 6, 28)}) {
+        tundrik::FakeClock when;
+        when.setNow(today.year(), today.month(), today.day(), 10, 0, 0);
+        TestHost host(when);
+        host.setGeometry(100, 100, 460, 420);
+        setWeekSettings(host, 2, 2, today);
+        frmKalender month(host);
+        month.tick();
+        month.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&month));
+        QTest::qWait(300);
+        QVERIFY(month.grab().save(dir.filePath(
+            QStringLiteral("kalender-%1-%2.png").arg(today.year()).arg(today.month(), 2, 10, QLatin1Char('0')))));
+    }
+
     // June 2004 as the table has it; April 2026 with Easter; March 2005 with
     // names longer than a line; June 2011 with nine rows.
     const std::pair<int, int> months[] = {{2004, 6}, {2026, 4}, {2005, 3}, {2011, 6}};

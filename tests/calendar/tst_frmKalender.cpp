@@ -65,6 +65,7 @@ void tst_frmKalender::initTestCase()
 void tst_frmKalender::init()
 {
     m_host.closeButton.clear();
+    m_host.state.setHolidaysInCalendar(true);
 }
 
 std::unique_ptr<frmKalender> tst_frmKalender::open(int year, int month, int day, int hour, int minute,
@@ -438,6 +439,8 @@ void tst_frmKalender::daysNamedForScreenReaders()
                                          "juuli", "august", "september", "oktoober", "november",
                                          "detsember"};
     setWeekSettings(m_host, 2, 2, QDate(2004, 1, 5));
+    // With the holidays off the names are those of the days alone.
+    m_host.state.setHolidaysInCalendar(false);
     auto w = open(2004, 1, 5);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -628,11 +631,12 @@ void tst_frmKalender::firstAndLastMonths()
     QCOMPARE(w->grid()->calendarWidget()->monthShown(), w->grid()->month());
 }
 
-// Good Friday and Easter stand in the holidays listing only; the grid draws
-// their days as any other.
+// With the holidays off, Good Friday and Easter stand in the holidays
+// listing only; the grid draws their days as any other.
 void tst_frmKalender::gridShowsNoHolidays()
 {
     setWeekSettings(m_host, 2, 2, QDate(2026, 4, 5));
+    m_host.state.setHolidaysInCalendar(false);
     auto w = open(2026, 4, 5);
     QCalendarWidget *cal = w->grid()->calendarWidget();
     QVERIFY(cal->dateTextFormat().isEmpty());

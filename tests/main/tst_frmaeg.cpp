@@ -377,7 +377,7 @@ private slots:
                 checked << a->objectName();
         checked.sort();
         QCOMPARE(checked, (QStringList{"mnuSeadedEsimeneNädalEsimesedNeliPäeva",
-                                       "mnuSeadedEsimenePäevEsmasp"}));
+                                       "mnuSeadedEsimenePäevEsmasp", "mnuSeadedPühadKalendris"}));
     }
 
     void readouts_data()

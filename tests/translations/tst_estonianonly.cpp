@@ -470,6 +470,22 @@ void tst_EstonianOnly::everyWindow()
             whenModal("frmPühad", [&](QWidget *holidays) {
                 opened << holidays->objectName();
                 shown += collectTexts(holidays);
+                // "Salvesta &iCalendar…": the years, then Qt's own file
+                // dialog, given up with Esc.
+                whenModal("frmSalvestaPühad", [&](QWidget *years) {
+                    opened << years->objectName();
+                    shown += collectTexts(years);
+                    whenModal("dlgSalvesta", [&](QWidget *files) {
+                        opened << files->objectName();
+                        shown += collectTexts(files);
+                        press(Qt::Key_Escape);
+                    });
+                    press(Qt::Key_Return);
+                });
+                press(Qt::Key_I, Qt::AltModifier);
+                // The access key clicks a moment later; the dialogs come and go.
+                QTRY_VERIFY_WITH_TIMEOUT(opened.contains(QStringLiteral("dlgSalvesta"))
+                                             && QApplication::activeModalWidget() == holidays, 20000);
                 press(Qt::Key_Escape);
             });
             QTest::mouseClick(child(calendar, "cmdPühad"), Qt::LeftButton);
@@ -495,7 +511,8 @@ void tst_EstonianOnly::everyWindow()
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY2(!opened.isEmpty(), "no window was opened");
     const QStringList expected = window == QLatin1String("frmKalender")
-        ? QStringList{QStringLiteral("frmKalender"), QStringLiteral("frmPühad")}
+        ? QStringList{QStringLiteral("frmKalender"), QStringLiteral("frmPühad"),
+                      QStringLiteral("frmSalvestaPühad"), QStringLiteral("dlgSalvesta")}
         : window == QLatin1String("frmSeaKell") || window == QLatin1String("frmSeaKuup")
         ? QStringList{window, QStringLiteral("msgEiSeatud")}
         : window.startsWith(QStringLiteral("frmJuuliusePäev")) || window == QStringLiteral("frmKuupäev")
