@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <tundkast/modtundkast.h>
 
+#include "datefields.h"
 #include "daynumbers.h"
 
 #include <QLineEdit>
@@ -82,24 +83,10 @@ void FilterDigitKey(int &key, QLineEdit *field, int maxLength, int maxValue, boo
 void CheckDateFields(const QString &day, const QString &month, const QString &year,
                      int minimumYear, bool &valid, bool &beforeReform, bool julian)
 {
-    valid = false;
-    beforeReform = true;
-    const std::int64_t d = wholeNumber(day);
-    const std::int64_t m = wholeNumber(month);
-    const std::int64_t y = wholeNumber(year);
-    if (d <= 0 || m <= 0 || m > 12 || y < 0 || y < minimumYear)
-        return;
-    // A date value holds the years 100 to 9999 only.
-    if (y < 100 || y > 9999)
-        return;
-    const int length = julian ? daynumbers::julianMonthLength(y, int(m))
-                              : daynumbers::gregorianMonthLength(y, int(m));
-    if (d > length)
-        return;
-    valid = true;
-    // The date as written, compared field by field: 29.02.1700 of the Julian
-    // calendar lies after the reform although no Gregorian date is written so.
-    beforeReform = y < 1582 || (y == 1582 && (m < 10 || (m == 10 && d < 15)));
+    const datefields::Check c = datefields::check(wholeNumber(day), wholeNumber(month),
+                                                  wholeNumber(year), minimumYear, julian);
+    valid = c.valid;
+    beforeReform = c.beforeReform;
 }
 
 int JulianToGregorianOffset(double dateValue)
