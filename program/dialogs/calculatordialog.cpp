@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculatordialog.h"
 
+#include "calculatorRules.h"
 #include "errors.h"
 #include "forms.h"
 #include "framewidgets.h"
@@ -407,7 +408,7 @@ bool CalculatorDialog::validOnlyInJulianReading(TKKuupKast *date)
     if (!date->TKKuupaevOige() || !date->TKJuliuseKalender() || date->TKKuupaev() != 0.0)
         return false;
     const datevalue::Ymd j = modArvutused::ToJulianCalendar(date->TKKuupaevGr());
-    return !datevalue::IsValidDate(j.year, j.month, j.day);
+    return calculators::OnlyJulianDate(j.year, j.month, j.day);
 }
 
 bool CalculatorDialog::julianReading(const FrameCheckBox *box)

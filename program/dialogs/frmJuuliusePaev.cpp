@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmJuuliusePaev.h"
 
+#include "calculatorRules.h"
 #include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
@@ -30,11 +31,11 @@ frmJuuliusePaev::frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDe
     m_tkpKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpKuupäev"),
                                              QRect(2520, 360, 1260, 330));
     m_tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
-    m_tkpKuupaev->setMaksimum(2299);
-    m_tkpKuupaev->setMiinimum(100);
+    m_tkpKuupaev->setMaksimum(calculators::kDayDates.last.year);
+    m_tkpKuupaev->setMiinimum(calculators::kDayDates.first.year);
     setBuddy(lblSisesta, m_tkpKuupaev);
     addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1935, 255),
-                  QStringLiteral("{03.01.100 - 31.12.2299}"));
+                  calculators::kDayDates.labelText());
 
     buildButtons(layout);
 

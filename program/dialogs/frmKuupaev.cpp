@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmKuupaev.h"
 
+#include "calculatorRules.h"
 #include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
@@ -9,13 +10,6 @@
 
 #include <QFrame>
 #include <QLabel>
-
-namespace {
-
-// 15.10.1582, the first day of the Gregorian calendar.
-constexpr qint32 kReformDay = 2299161;
-
-} // namespace
 
 frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
     : CalculatorDialog(host, QStringLiteral("frmKuupäev"), QSize(5535, 3495),
@@ -36,12 +30,12 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
     m_takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
     m_takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
                                    {QStringLiteral("lubanull"), false},
-                                   {QStringLiteral("maksimaalnev"), 2561100},
-                                   {QStringLiteral("minimaalnev"), 1757600},
+                                   {QStringLiteral("maksimaalnev"), int(calculators::kDayNumbers.maximum)},
+                                   {QStringLiteral("minimaalnev"), int(calculators::kDayNumbers.minimum)},
                                    {QStringLiteral("maxpikkus"), 0}});
     setBuddy(lblSisesta, m_takJuliusePaev);
     addRangeLabel(m_fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
-                  QStringLiteral("{1 757 600 - 2 561 100}"));
+                  calculators::kDayNumbers.labelText());
 
     buildButtons(layout);
 
@@ -54,7 +48,7 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
 
     connect(m_takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
         m_cmdArvuta->setEnabled(arvPiirides);
-        lockJulianBox(m_chkJuliuseKal, dayNumber() < kReformDay);
+        lockJulianBox(m_chkJuliuseKal, dayNumber() < calculators::kReformDayNumber);
     });
     connect(m_takJuliusePaev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
     connect(m_takJuliusePaev, &TKArvuKast::TKFullChange, this, [this] { focusTo(m_cmdArvuta); });
@@ -63,7 +57,7 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
 qint32 frmKuupaev::dayNumber() const
 {
     const qint64 n = m_takJuliusePaev->arv();
-    return n >= 1757600 && n <= 2561100 ? qint32(n) : 0;
+    return calculators::kDayNumbers.contains(n) ? qint32(n) : 0;
 }
 
 QWidget *frmKuupaev::focusTarget() const
@@ -75,7 +69,7 @@ QWidget *frmKuupaev::focusTarget() const
 
 bool frmKuupaev::inputBeforeReform() const
 {
-    return dayNumber() < kReformDay;
+    return dayNumber() < calculators::kReformDayNumber;
 }
 
 void frmKuupaev::showAnswer()

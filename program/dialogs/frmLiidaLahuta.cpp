@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmLiidaLahuta.h"
 
-#include "datevalue.h"
+#include "calculatorRules.h"
 #include "forms.h"
 #include "framewidgets.h"
 #include "modArvutused.h"
@@ -30,11 +30,11 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
     m_tkpKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpKuupäev"),
                                              QRect(2640, 360, 1260, 330));
     m_tkpKuupaev->setAccessibleName(QStringLiteral("Kuupäev"));
-    m_tkpKuupaev->setMaksimum(2079);
-    m_tkpKuupaev->setMiinimum(320);
+    m_tkpKuupaev->setMaksimum(calculators::kShiftDates.last.year);
+    m_tkpKuupaev->setMiinimum(calculators::kShiftDates.first.year);
     setBuddy(lblSisesta, m_tkpKuupaev);
     addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1905, 195),
-                  QStringLiteral("{01.01.320 - 31.12.2079}"));
+                  calculators::kShiftDates.labelText());
     QLabel *lblLiidaLahuta = addLabel(m_fraSisesta, QStringLiteral("lblLiidaLahuta"),
                                       QRect(240, 1260, 2790, 240),
                                       QStringLiteral("&Aastate, kuude ja päevade arv:"));
@@ -50,12 +50,13 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
                             {QStringLiteral("maxpikkus"), 0}});
         return box;
     };
+    const calculators::ShiftLimits limits = calculators::ShiftLimitsFor(0, 0);
     m_takAasta = numberBox(QStringLiteral("takAasta"), QStringLiteral("Aastate arv"),
-                           QRect(240, 1680, 495, 330), 219);
+                           QRect(240, 1680, 495, 330), int(limits.years));
     m_takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"),
-                         QRect(1110, 1680, 615, 330), 2639);
+                         QRect(1110, 1680, 615, 330), int(limits.months));
     m_takPaev = numberBox(QStringLiteral("takPäev"), QStringLiteral("Päevade arv"),
-                          QRect(2100, 1680, 735, 330), 79999);
+                          QRect(2100, 1680, 735, 330), int(limits.days));
     setBuddy(lblLiidaLahuta, m_takAasta);
 
     auto limitLabel = [this](const QString &name, QRect twips, const QString &text) {
@@ -63,10 +64,9 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return l;
     };
-    limitLabel(QStringLiteral("lblAasta"), QRect(240, 2100, 495, 255), QStringLiteral("< 220"));
-    m_lblKuu = limitLabel(QStringLiteral("lblKuu"), QRect(1110, 2100, 615, 255), QStringLiteral("< 2640"));
-    m_lblPaev = limitLabel(QStringLiteral("lblPäev"), QRect(2100, 2100, 735, 255),
-                           QStringLiteral("< 80 000"));
+    limitLabel(QStringLiteral("lblAasta"), QRect(240, 2100, 495, 255), limits.yearsLabel);
+    m_lblKuu = limitLabel(QStringLiteral("lblKuu"), QRect(1110, 2100, 615, 255), limits.monthsLabel);
+    m_lblPaev = limitLabel(QStringLiteral("lblPäev"), QRect(2100, 2100, 735, 255), limits.daysLabel);
 
     buildButtons(layout);
 
@@ -177,34 +177,23 @@ qint64 frmLiidaLahuta::days() const
 
 void frmLiidaLahuta::UpdateLimits()
 {
+    // The months are read first: a new maximum of the months may change them.
     const qint64 m = months();
-    if (years() == 0) {
-        m_takKuu->setTKMaksimaalneVaartus(2639);
-        m_lblKuu->setText(QStringLiteral("< 2640"));
-        m_takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 79999);
-        m_lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 80 000"));
-    } else {
-        m_takKuu->setTKMaksimaalneVaartus(11);
-        m_lblKuu->setText(QStringLiteral("< 12"));
-        m_takPaev->setTKMaksimaalneVaartus(m != 0 ? 30 : 365);
-        m_lblPaev->setText(m != 0 ? QStringLiteral("< 31") : QStringLiteral("< 366"));
-    }
+    const calculators::ShiftLimits limits = calculators::ShiftLimitsFor(years(), m);
+    m_takKuu->setTKMaksimaalneVaartus(int(limits.months));
+    m_lblKuu->setText(limits.monthsLabel);
+    m_takPaev->setTKMaksimaalneVaartus(int(limits.days));
+    m_lblPaev->setText(limits.daysLabel);
 }
 
 void frmLiidaLahuta::UpdateJulianBox()
 {
     const bool valid = m_tkpKuupaev->TKKuupaevOige();
     // A day of the Julian calendar only (29.02.1700) has only that reading.
-    bool offered = valid && validOnlyInJulianReading(m_tkpKuupaev);
-    if (!offered && valid && years() == 0 && months() == 0) {
-        const double date = m_tkpKuupaev->TKKuupaev();
-        const qint64 n = days();
-        const int from = datevalue::Year(date - double(n));
-        const int to = datevalue::Year(date + double(n));
-        // A century year without 29 February in the Gregorian calendar.
-        for (int y = from; y <= to && !offered; ++y)
-            offered = y % 100 == 0 && y % 400 != 0;
-    }
+    const bool offered = valid
+        && (validOnlyInJulianReading(m_tkpKuupaev)
+            || calculators::ShiftSpansJulianLeapDay(m_tkpKuupaev->TKKuupaev(), years(), months(),
+                                                    days()));
     // While the date is being typed (not valid yet) the box keeps the
     // reading chosen for it, so that a Julian date can be typed over another.
     if (!offered && valid)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmLiigaasta.h"
 
-#include "datevalue.h"
+#include "calculatorRules.h"
 #include "forms.h"
 #include "framewidgets.h"
 
@@ -23,14 +23,14 @@ frmLiigaasta::frmLiigaasta(tundrik::WindowHost *host, QWidget *parent)
     QLabel *lblAasta = addLabel(m_fraSisesta, QStringLiteral("lblAasta"), QRect(330, 345, 645, 240),
                                 QStringLiteral("&Aasta"));
     addRangeLabel(m_fraSisesta, QStringLiteral("lblVahemik"), QRect(1005, 375, 975, 255),
-                  QStringLiteral("(100 - 2299)"));
+                  calculators::kLeapYears.labelText());
     m_takAasta = forms::widget<TKArvuKast>(m_fraSisesta, QStringLiteral("takAasta"),
                                            QRect(2160, 300, 615, 330));
     m_takAasta->setAccessibleName(QStringLiteral("Aasta"));
     m_takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
                              {QStringLiteral("lubanull"), false},
-                             {QStringLiteral("maksimaalnev"), 2299},
-                             {QStringLiteral("minimaalnev"), 100},
+                             {QStringLiteral("maksimaalnev"), int(calculators::kLeapYears.maximum)},
+                             {QStringLiteral("minimaalnev"), int(calculators::kLeapYears.minimum)},
                              {QStringLiteral("maxpikkus"), 0}});
     setBuddy(lblAasta, m_takAasta);
 
@@ -51,9 +51,7 @@ QWidget *frmLiigaasta::focusTarget() const
 
 void frmLiigaasta::showAnswer()
 {
-    const qint64 year = m_takAasta->arv();
-    m_lblVastus->setText(datevalue::IsValidDate(year, 2, 29) ? QStringLiteral("Jah, on liigaasta")
-                                                           : QStringLiteral("Ei ole liigaasta"));
+    m_lblVastus->setText(calculators::LeapYearText(m_takAasta->arv()));
 }
 
 void frmLiigaasta::clearInputs()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmVahemik.h"
 
+#include "calculatorRules.h"
 #include "datevalue.h"
 #include "forms.h"
 #include "framewidgets.h"
@@ -31,15 +32,15 @@ frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
                                               QRect(2235, 360, 1260, 330));
     m_tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
     addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1785, 195),
-                  QStringLiteral("{03.01.100 - 31.12.2299}"));
+                  calculators::kDayDates.labelText());
     QLabel *lblSisestaLopp = addLabel(m_fraSisesta, QStringLiteral("lblSisestaLõpp"),
                                       QRect(240, 960, 1350, 240), QStringLiteral("&Teine kuupäev"));
     m_tkpIIKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpIIKuupäev"),
                                                QRect(2235, 840, 1260, 330));
     m_tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
     for (TKKuupKast *box : {m_tkpIKuupaev, m_tkpIIKuupaev}) {
-        box->setMaksimum(2299);
-        box->setMiinimum(100);
+        box->setMaksimum(calculators::kDayDates.last.year);
+        box->setMiinimum(calculators::kDayDates.first.year);
     }
     setBuddy(lblSisestaAlgus, m_tkpIKuupaev);
     setBuddy(lblSisestaLopp, m_tkpIIKuupaev);
@@ -156,24 +157,18 @@ void frmVahemik::UpdateUnitBoxes()
         // The same values, in the same calendar, as the answer counts: the
         // units are offered only where the answer can use them.
         const Readings r = readings(false);
-        if (r.first <= r.second) {
-            const datevalue::Ymd a = r.julianCalendar ? modArvutused::ToJulianCalendar(r.first)
-                                                      : datevalue::YmdOf(r.first);
-            const datevalue::Ymd b = r.julianCalendar ? modArvutused::ToJulianCalendar(r.second)
-                                                      : datevalue::YmdOf(r.second);
-            const int years = b.year - a.year;
-            if (years > 0) {
-                m_chkAasta->setEnabled(true);
-                m_chkKuu->setEnabled(true);
-                return;
-            }
-            const int months = 12 * years + b.month - a.month;
-            if (months > 0) {
-                m_chkAasta->setChecked(false);
-                m_chkAasta->setEnabled(false);
-                m_chkKuu->setEnabled(true);
-                return;
-            }
+        const calculators::IntervalUnits units =
+            calculators::IntervalUnitsOffered(r.first, r.second, r.julianCalendar);
+        if (units.years) {
+            m_chkAasta->setEnabled(true);
+            m_chkKuu->setEnabled(true);
+            return;
+        }
+        if (units.months) {
+            m_chkAasta->setChecked(false);
+            m_chkAasta->setEnabled(false);
+            m_chkKuu->setEnabled(true);
+            return;
         }
     }
     for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
