@@ -18,6 +18,7 @@
 #pragma once
 
 #include "holidays.h"
+#include "monthSheet.h"
 
 #include <QDate>
 #include <QMap>
@@ -34,8 +35,8 @@ public:
     // Years the grid can show, those of the date value. The cells of the
     // first and last months that fall before 1.1.100 or after 31.12.9999
     // stay blank.
-    static constexpr int kMinYear = 100;
-    static constexpr int kMaxYear = 9999;
+    static constexpr int kMinYear = monthsheet::kFirstYear;
+    static constexpr int kMaxYear = monthsheet::kLastYear;
 
     explicit MonthGrid(QWidget *parent = nullptr);
     ~MonthGrid() override;

@@ -7,6 +7,7 @@
 #include "clock.h"
 #include "forms.h"
 #include "modArvutused.h"
+#include "monthSheet.h"
 #include "programstate.h"
 #include "ticker.h"
 #include "weekRows.h"
@@ -17,19 +18,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-namespace {
-
-const char *const kMonthNamesNominative[12] = {
-    "Jaanuar", "Veebruar", "Märts", "Aprill", "Mai", "Juuni",
-    "Juuli", "August", "September", "Oktoober", "November", "Detsember"};
-const char *const kMonthNamesGenitive[12] = {
-    "Jaanuari", "Veebruari", "Märtsi", "Aprilli", "Mai", "Juuni",
-    "Juuli", "Augusti", "Septembri", "Oktoobri", "Novembri", "Detsembri"};
-// Sunday first.
-const char *const kWeekdayHeaders[7] = {"Püh", "Esm", "Tei", "Kol", "Nel", "Ree", "Lau"};
-
-} // namespace
 
 frmKalender::frmKalender(tundrik::WindowHost &host)
     : QDialog(host.hostWindow()), m_host(host)
@@ -206,8 +194,9 @@ void frmKalender::applyWeekSettings()
 void frmKalender::writeWeekdayHeaders()
 {
     const int first = m_host.programState().FirstDayOfWeek(); // 1 = Sunday
+    const std::array<QString, 7> headers = monthsheet::WeekdayHeaders(first);
     for (int i = 0; i < 7; ++i)
-        m_headers[i]->setText(QString::fromUtf8(kWeekdayHeaders[(first - 1 + i) % 7]));
+        m_headers[i]->setText(headers[i]);
 }
 
 QDate frmKalender::today() const
@@ -225,9 +214,8 @@ void frmKalender::RefreshMonth()
     const int f = m_host.programState().FirstDayOfWeek();
     const int rule = m_host.programState().FirstWeekOfYear();
 
-    m_lblKalender->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
-                     + QString::number(y));
-    m_cmdPuhad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
+    m_lblKalender->setText(monthsheet::Title(y, m));
+    m_cmdPuhad->setText(monthsheet::HolidaysCaption(m));
 
     const weekrows::WeekRows rows = weekrows::WeekRowCaptions(y, m, f, rule);
     for (int i = 0; i < 6; ++i) {

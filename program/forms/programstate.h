@@ -8,6 +8,8 @@
 // holidays marked.
 #pragma once
 
+#include "monthSheet.h"
+
 #include <QObject>
 
 namespace tundrik {
@@ -43,8 +45,8 @@ signals:
     void holidaysInCalendarChanged(bool shown);
 
 private:
-    int m_firstDayOfWeek = 2;
-    int m_firstWeekOfYear = 2;
+    int m_firstDayOfWeek = monthsheet::kFirstDayOfWeekAtStart;
+    int m_firstWeekOfYear = monthsheet::kFirstWeekOfYearAtStart;
     bool m_holidaysInCalendar = true;
 };
 
