@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "clock.h"
+#include "console.h"
 #include "versiondata.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QIODevice>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -78,20 +81,36 @@ QString versionText()
 QString helpText()
 {
     return QStringLiteral(
-        "Kasutamine: tundrik [VÕTI]\n"
-        "Kõik, mis seondub ajaga: kell, Juliuse päevad, kalender ja pühad.\n"
-        "Ilma võtmeta avab Tundrik oma akna.\n"
-        "\n"
-        "Võtmed:\n"
-        "  -h, --help      näitab seda abiteksti ja väljub\n"
-        "  -v, --version   näitab programmi versiooni ja väljub\n"
-        "\n"
-        "Qt üldised võtmed (-platform, -style, -reverse jt) antakse edasi Qt-le.\n"
-        "Aknad ja nende kiirklahvid kirjeldab käsiraamat: man tundrik\n");
+               "Kasutamine: tundrik [VÕTI]\n"
+               "     või:  tundrik ALAMKÄSK [VÕTMED] [ARGUMENDID]\n"
+               "Kõik, mis seondub ajaga: kell, Juliuse päevad, kalender ja pühad.\n"
+               "Ilma võtmeta avab Tundrik oma akna; alamkäsk vastab käsureal akent avamata.\n"
+               "\n"
+               "Võtmed:\n"
+               "  -h, --help      näitab seda abiteksti ja väljub\n"
+               "  -v, --version   näitab programmi versiooni ja väljub\n"
+               "\n")
+        + console::summary()
+        + QStringLiteral(
+               "\n"
+               "Qt üldised võtmed (-platform, -style, -reverse jt) antakse edasi Qt-le.\n"
+               "Aknad, alamkäsud ja kiirklahvid kirjeldab käsiraamat: man tundrik\n");
 }
 
 std::optional<int> answer(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    QString none;
+    QTextStream in(&none, QIODevice::ReadOnly);
+    return answer(arguments, in, out, err, tundrik::systemClock());
+}
+
+std::optional<int> answer(const QStringList &arguments, QTextStream &in, QTextStream &out,
+                          QTextStream &err, const tundrik::Clock &clock)
+{
+    // A subcommand comes first and owns the rest of the command line.
+    if (arguments.size() >= 2 && console::isSubcommand(arguments.at(1)))
+        return console::run(arguments.mid(1), in, out, err, clock);
+
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), so every single-dash
     // word is one option, not a run of one-letter options.

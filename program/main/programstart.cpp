@@ -110,15 +110,17 @@ int runTundrik(int argc, char *argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
 
-    // --help, --version and mistakes are answered before any window system
-    // is touched, so they work without a display.
+    // --help, --version, the subcommands and mistakes are answered before
+    // any window system is touched, so they work without a display.
     {
         QStringList arguments;
         for (int i = 0; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
+        QTextStream in(stdin);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        if (const std::optional<int> status = commandline::answer(arguments, out, err))
+        if (const std::optional<int> status =
+                commandline::answer(arguments, in, out, err, tundrik::systemClock()))
             return *status;
     }
 
