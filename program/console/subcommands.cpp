@@ -16,6 +16,7 @@
 #include "readoutTexts.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -269,7 +270,7 @@ Reply shift(const Question &q, bool add)
     if (years > limits.years)
         return tooLarge(0, limits.yearsLabel, QString());
     if (months > limits.months)
-        return tooLarge(1, limits.monthsLabel, QStringLiteral("aastatega"));
+        return tooLarge(1, limits.monthsLabel, years != 0 ? QStringLiteral("aastatega") : QString());
     if (days > limits.days)
         return tooLarge(2, limits.daysLabel,
                         months != 0  ? QStringLiteral("kuudega")
@@ -400,6 +401,7 @@ Reply answerCalendar(const Question &q, const tundrik::Clock &clock)
 // ---- help ----------------------------------------------------------------
 
 const QString kStandardInput = QStringLiteral(
+    "\n"
     "Kui käsureal küsimust pole, loeb tundrik küsimused standardsisendist, ühe\n"
     "rea kohta (samade sõnadega kui käsureal, ka võtmetega), ja vastab igaühele\n"
     "oma real; vigase rea kohta tuleb tühi rida ja veateade standardveaväljundisse.\n");
@@ -542,21 +544,41 @@ QString helpHolidays()
                .arg(monthsheet::kLastYear)
         + kStandardInput
         + QStringLiteral("\nVõtmed:\n"
-                         "  --ics           kirjutab pühad iCalendari failina (RFC 5545), nagu\n"
-                         "                  pühade akna „Salvesta iCalendar…“\n")
+                         "  --ics           kirjutab aasta (või KUU) pühad iCalendari failina\n"
+                         "                  (RFC 5545), nagu pühade akna „Salvesta iCalendar…“\n")
         + kIsoLine + kHelpLine;
+}
+
+// The words of a text in lines of at most 79 characters, each after the
+// indent; a name in quotation marks stays on one line.
+QString wrapped(const QString &text, int indent)
+{
+    static const QRegularExpression words(QStringLiteral("„[^“]*“\\S*|\\S+"));
+    QString out;
+    QString line;
+    for (const QRegularExpressionMatch &m : words.globalMatch(text)) {
+        const QString word = m.captured();
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > 79) {
+            out += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+}
+
+// "a, b või c".
+QString choices(const QStringList &names)
+{
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" või ")
+        + names.constLast();
 }
 
 QString helpCalendar()
 {
-    const QStringList &days = modArvutused::WeekdayNames();
-    QStringList dayNames;
-    // Monday first, as the menu lists them.
-    for (int i = 1; i <= 7; ++i)
-        dayNames << days.at(i % 7).toLower();
     QStringList weekNames;
-    for (const QString &n : monthsheet::FirstWeekOfYearNames())
-        weekNames << QStringLiteral("„") + n.toLower() + QStringLiteral("“");
+    for (const QString &n : firstWeekOfYearNames())
+        weekNames << QStringLiteral("„") + n + QStringLiteral("“");
     return QStringLiteral(
                "Kasutamine: tundrik kalender [VÕTMED] [[KUU] AAAA]\n"
                "Kuu (või ilma kuuta terve aasta) kalender koos nädalate numbritega, nagu\n"
@@ -568,14 +590,14 @@ QString helpCalendar()
                "programmi igal käivitusel; teisiti valivad need menüü „Seaded“ nimedega:\n"
                "\n"
                "Võtmed:\n"
-               "  --esimene-päev PÄEV\n"
-               "                  nädala esimene päev: %3\n"
-               "  --esimene-nädal NÄDAL\n"
-               "                  aasta esimene nädal: %4\n"
-               "                  (tühikute asemel võib olla sidekriips)\n")
+               "  --esimene-päev PÄEV\n")
                .arg(monthsheet::kFirstYear)
                .arg(monthsheet::kLastYear)
-               .arg(dayNames.join(QStringLiteral(", ")), weekNames.join(QStringLiteral(", ")))
+        + wrapped(QStringLiteral("nädala esimene päev: ") + choices(firstDayOfWeekNames()), 18)
+        + QStringLiteral("  --esimene-nädal NÄDAL\n")
+        + wrapped(QStringLiteral("aasta esimene nädal: ") + choices(weekNames)
+                      + QStringLiteral(" (tühikute asemel võib olla sidekriips)"),
+                  18)
         + kIsoLine + kHelpLine;
 }
 
