@@ -3,13 +3,18 @@
 """The holidays' iCalendar files read by an independent parser (python3-icalendar)
 and compared with the holidays listing of every month of the years.
 
-    check_icalendar.py HOLIDAYS_ICS_FILES [FIRST LAST]
+    check_icalendar.py HOLIDAYS_ICS_FILES [FIRST LAST] [--program TUNDRIK]
 
 The program writes one file per year, one for the whole range and the
 listing of each year; this script checks the octets of each file (CRLF line
 ends, lines of at most 75 octets, no fold inside a UTF-8 character), parses
 it, and finds for every name of every listed day one all-day event with that
 name on that day, and no other event.
+
+With --program the command line of the built program is read the same way:
+"tundrik pühad YEAR --ics" must give the events of the year's file (its
+time stamp aside), "tundrik pühad MONTH YEAR --ics" those of the month, and
+"tundrik pühad YEAR --iso" the listing's rows with their marks in words.
 """
 import datetime
 import os
@@ -132,9 +137,69 @@ def compare(year, events, listing):
         fail(f"{year}: months without a listed day: {sorted(set(range(1, 13)) - months)}")
 
 
+def run_program(tundrik, arguments):
+    """The built program's standard output, run without a display."""
+    env = dict(os.environ)
+    for name in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY"):
+        env.pop(name, None)
+    env.update(QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANG="C.UTF-8")
+    p = subprocess.run([tundrik] + arguments, capture_output=True, env=env, timeout=60)
+    if p.returncode != 0 or p.stderr:
+        fail(f"tundrik {' '.join(arguments)}: status {p.returncode}: {p.stderr.decode()}")
+    return p.stdout
+
+
+MARKS = {"punane päev": "R", "lipupäev": "F", "leinalipp": "FM"}
+
+
+def listing_of_command_line(text):
+    """The dated rows of "tundrik pühad YEAR --iso" as the listing file has
+    them: a row without a day text goes on its row's name."""
+    days = []
+    for line in text.split("\n"):
+        if "\t" not in line:
+            continue  # a month's title
+        day, name, marks = line.split("\t")
+        if not day:
+            date, text, letters = days[-1]
+            days[-1] = (date, text + " " + name, letters)
+            continue
+        letters = "".join(MARKS[m] for m in marks.split(", ") if m)
+        days.append((datetime.date.fromisoformat(day.split(" / ")[0]), name, letters))
+    return days
+
+
+def check_command_line(tundrik, folder, year):
+    path = os.path.join(folder, f"tundrik-{year}.ics")
+    with open(path, "wb") as f:
+        f.write(run_program(tundrik, ["pühad", str(year), "--ics"]))
+    events = read_events(path)
+    listing = read_listing(os.path.join(folder, f"listing-{year}.tsv"))
+    compare(year, events, listing)
+    written = read_events(os.path.join(folder, f"pühad-{year}.ics"))
+    if events != written:
+        fail(f"tundrik pühad {year} --ics: not the events of the holidays window's file")
+    for month in (2, 6, 12):
+        path = os.path.join(folder, f"tundrik-{year}-{month}.ics")
+        with open(path, "wb") as f:
+            f.write(run_program(tundrik, ["pühad", str(month), str(year), "--ics"]))
+        if read_events(path) != [e for e in written if e[0].month == month]:
+            fail(f"tundrik pühad {month} {year} --ics: not the month's events")
+    rows = listing_of_command_line(run_program(tundrik, ["pühad", str(year), "--iso"]).decode())
+    if rows != listing:
+        fail(f"tundrik pühad {year} --iso: {rows[:3]}..., the listing {listing[:3]}...")
+    return len(events)
+
+
 def main():
-    program = sys.argv[1]
-    first, last = (int(sys.argv[2]), int(sys.argv[3])) if len(sys.argv) == 4 else (1998, 2030)
+    arguments = sys.argv[1:]
+    tundrik = None
+    if "--program" in arguments:
+        at = arguments.index("--program")
+        tundrik = arguments[at + 1]
+        del arguments[at:at + 2]
+    program = arguments[0]
+    first, last = (int(arguments[1]), int(arguments[2])) if len(arguments) == 3 else (1998, 2030)
     with tempfile.TemporaryDirectory() as folder:
         subprocess.run([program, folder, str(first), str(last)], check=True)
         all_uids = {}
@@ -155,6 +220,9 @@ def main():
         if not good_friday or any(e[3] != "RT I 1998, 13, 162" for e in good_friday):
             fail("Good Friday's source")
         print(f"{count} events of {last - first + 1} years agree with the listing")
+        if tundrik:
+            events = sum(check_command_line(tundrik, folder, year) for year in range(first, last + 1))
+            print(f"tundrik pühad --ics: {events} events of {last - first + 1} years agree with the listing")
 
 
 if __name__ == "__main__":
