@@ -4,7 +4,8 @@
 // ("juuliuse kalender", "G" answered Yes, "aastat", "kuud", "Lahuta"), and
 // the window's answer is compared with the subcommand's. Where the window
 // does not let a box be clicked for the input, the subcommand refuses the
-// option.
+// option. The month calendar's week settings are named as the main window's
+// "Seaded" menu names them.
 #include "dialogtest.h"
 #include "frmJuuliusePaev.h"
 #include "frmKuupaev.h"
@@ -13,6 +14,11 @@
 #include "frmVahemik.h"
 
 #include "console.h"
+#include "modArvutused.h"
+#include "monthSheet.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QTextStream>
 
@@ -304,6 +310,33 @@ private slots:
             QTest::addRow("%d", year) << year;
         for (int year : {1500, 1600, 1700, 2000, 2024, 2299})
             QTest::addRow("%d", year) << year;
+    }
+
+    // Every choice of "Aasta esimene nädal" and "Nädala esimene päev" by its
+    // caption (without the access key): the command line takes it for the
+    // setting the menu item sets.
+    void settingsByTheMenusNames()
+    {
+        int items = 0;
+        for (const auto &[menu, option, weeks] : {std::tuple{"mnuSeadedEsimeneNädal", "--esimene-nädal=", true},
+                                                  std::tuple{"mnuSeadedEsimenePäev", "--esimene-päev=", false}}) {
+            const auto *submenu = m_main->window->findChild<QMenu *>(QString::fromUtf8(menu));
+            QVERIFY(submenu);
+            for (QAction *a : submenu->actions()) {
+                const QString caption = a->text().remove(QLatin1Char('&'));
+                const int value = a->data().toInt();
+                const QString name = weeks
+                    ? monthsheet::FirstWeekOfYearNames().at(value - 1)
+                    : modArvutused::WeekdayNames().at(value - 1);
+                QCOMPARE(caption, name);
+                QCOMPARE(commandLine({QStringLiteral("kalender"), QString::fromUtf8(option) + caption,
+                                      QStringLiteral("2004")})
+                             .status,
+                         0);
+                ++items;
+            }
+        }
+        QCOMPARE(items, 10);
     }
 
     void leapYear()
