@@ -23,7 +23,7 @@ OTHER_LICENCE = {
     "packaging/ee.tundrik.Tundrik.metainfo.xml": "CC0-1.0",
 }
 
-HASH = {".txt", ".cmake", ".sh", ".py", ".supp", ".desktop", ".in", ".gitignore"}
+HASH = {".txt", ".cmake", ".sh", ".py", ".supp", ".desktop", ".in", ".gitignore", ".bash-completion"}
 SLASH = {".cpp", ".h"}
 XML = {".ts", ".ui", ".xml"}
 SKIPPED_SUFFIXES = {".md", ".png", ".svg", ".description", ".triggers"}

@@ -67,8 +67,10 @@ if(DESIGNER_DIR)
     expect_file(${DESIGNER_DIR}/libtundkastdesigner.so)
 endif()
 
-# The manual page, and the licence and changelog of every package.
+# The manual page, the bash completion, and the licence and changelog of
+# every package.
 expect_file(share/man/man1/tundrik.1.gz)
+expect_file(share/bash-completion/completions/tundrik)
 set(packages tundrik libtundkast1 libtundkast-dev)
 if(DESIGNER_DIR)
     list(APPEND packages tundkast-designer-plugin)

@@ -108,6 +108,7 @@ step "checking the installed files"
 [ "$(command -v tundrik)" = /usr/bin/tundrik ] || fail "tundrik is not /usr/bin/tundrik"
 grep -q -E 'libtundkast\.so\.1 .*=> /(usr/)?lib/' <<<"$(ldconfig -p)" || fail "the ldconfig trigger did not register libtundkast.so.1"
 [ "$(man -w tundrik)" = /usr/share/man/man1/tundrik.1.gz ] || fail "man does not find tundrik(1)"
+[ -f /usr/share/bash-completion/completions/tundrik ] || fail "no bash completion of tundrik"
 qt_plugins=$(/usr/lib/qt6/bin/qtpaths6 --query QT_INSTALL_PLUGINS)
 plugin=$qt_plugins/designer/libtundkastdesigner.so
 [ -f "$plugin" ] || fail "the Designer plugin is not in Qt's plugin folder ($plugin)"
@@ -123,13 +124,15 @@ timeout 600 cmake --build "$work/consumer" \
 QT_QPA_PLATFORM=offscreen timeout 60 "$work/consumer/tundkast_consumer" \
     || fail "the consumer built against the packages does not work"
 
-step "tundrik --version without a display"
+step "tundrik --version and a subcommand without a display"
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
 out=$(timeout 30 "${no_display[@]}" tundrik --version) || fail "tundrik --version failed"
 [ "$(head -1 <<<"$out")" = "Tundrik ${version%-*}" ] || fail "tundrik --version says: $out"
 status=0
 timeout 30 "${no_display[@]}" tundrik --tundmatu-voti >/dev/null 2>&1 || status=$?
 [ "$status" -eq 1 ] || fail "tundrik --tundmatu-voti ended with $status, not 1"
+out=$(timeout 30 "${no_display[@]}" tundrik liigaasta 2000) || fail "tundrik liigaasta failed"
+[ "$out" = "Jah, on liigaasta" ] || fail "tundrik liigaasta 2000 says: $out"
 
 step "starting the program from its desktop entry under Xvfb"
 desktop=/usr/share/applications/tundrik.desktop
