@@ -66,6 +66,28 @@ QString outOfRange(const QString &word, const QString &label)
     return QStringLiteral("%1 jääb vahemikust välja: lubatud on %2").arg(quoted(word), rangeWords(label));
 }
 
+// A whole number inside a range, or why the word is none.
+struct RangedNumber {
+    qint64 value = 0;
+    QString error;
+};
+
+RangedNumber rangedNumber(const QString &word, const calculators::NumberRange &range, const QString &what)
+{
+    const std::optional<qint64> n = wholeNumber(word);
+    if (!n)
+        return {0, QStringLiteral("%1 ei ole %2").arg(quoted(word), what)};
+    if (!range.contains(*n))
+        return {0, outOfRange(word, range.labelText())};
+    return {*n, QString()};
+}
+
+// The years of the month calendar, and of its holidays.
+constexpr calculators::NumberRange kCalendarYears{monthsheet::kFirstYear, monthsheet::kLastYear,
+                                                  u"(100 - 9999)"};
+
+const QString kBothReadings = QStringLiteral("--juliuse ja --gregooriuse välistavad teineteist");
+
 // Runs a step of the arithmetic; a refusal (an input beyond what it can
 // compute, which the ranges keep out) becomes the reason of the reply.
 Reply computed(const std::function<QString()> &text)
@@ -149,7 +171,7 @@ DayDate dayDate(const QString &word, bool julianAsked, bool gregorianAsked)
     r.julian = c.beforeReform || !c.gregorian || julianAsked;
     if (gregorianAsked) {
         if (julianAsked)
-            r.error = QStringLiteral("--juliuse ja --gregooriuse välistavad teineteist");
+            r.error = kBothReadings;
         else if (!c.beforeReform)
             r.error = QStringLiteral("--gregooriuse käib vaid kuupäevaga enne 15.10.1582; "
                                      "%1 loetakse nagunii gregooriuse kalendri järgi")
@@ -189,16 +211,14 @@ Reply answerWeekday(const Question &q, const tundrik::Clock &)
 Reply answerDate(const Question &q, const tundrik::Clock &)
 {
     const QString &word = q.words.at(0);
-    const std::optional<qint64> n = wholeNumber(word);
-    if (!n)
-        return fail(QStringLiteral("%1 ei ole Juliuse päeva number").arg(quoted(word)));
-    if (!calculators::kDayNumbers.contains(*n))
-        return fail(outOfRange(word, calculators::kDayNumbers.labelText()));
-    const bool beforeReform = *n < calculators::kReformDayNumber;
+    const RangedNumber n = rangedNumber(word, calculators::kDayNumbers, QStringLiteral("Juliuse päeva number"));
+    if (!n.error.isEmpty())
+        return fail(n.error);
+    const bool beforeReform = n.value < calculators::kReformDayNumber;
     bool julian = beforeReform || (q.options & kJulian);
     if (q.options & kGregorian) {
         if (q.options & kJulian)
-            return fail(QStringLiteral("--juliuse ja --gregooriuse välistavad teineteist"));
+            return fail(kBothReadings);
         if (!beforeReform)
             return fail(QStringLiteral("--gregooriuse käib vaid Juliuse päevaga enne %1 "
                                        "(15.10.1582); %2 loetakse nagunii gregooriuse "
@@ -207,7 +227,7 @@ Reply answerDate(const Question &q, const tundrik::Clock &)
                                  quoted(word)));
         julian = false;
     }
-    return withIso(q, computed([&] { return modArvutused::JulianDayToDateText(qint32(*n), julian); }));
+    return withIso(q, computed([&] { return modArvutused::JulianDayToDateText(qint32(n.value), julian); }));
 }
 
 Reply answerInterval(const Question &q, const tundrik::Clock &)
@@ -300,13 +320,10 @@ Reply answerSubtract(const Question &q, const tundrik::Clock &)
 
 Reply answerLeapYear(const Question &q, const tundrik::Clock &)
 {
-    const QString &word = q.words.at(0);
-    const std::optional<qint64> year = wholeNumber(word);
-    if (!year)
-        return fail(QStringLiteral("%1 ei ole aasta").arg(quoted(word)));
-    if (!calculators::kLeapYears.contains(*year))
-        return fail(outOfRange(word, calculators::kLeapYears.labelText()));
-    return answered(calculators::LeapYearText(*year));
+    const RangedNumber year = rangedNumber(q.words.at(0), calculators::kLeapYears, QStringLiteral("aasta"));
+    if (!year.error.isEmpty())
+        return fail(year.error);
+    return answered(calculators::LeapYearText(year.value));
 }
 
 // The month and year of pühad and kalender: "[KUU] AAAA"; month 0 for a
@@ -320,20 +337,12 @@ struct MonthOfYear {
 MonthOfYear monthOfYear(const QStringList &words)
 {
     MonthOfYear r;
-    const QString &yearWord = words.constLast();
-    const std::optional<qint64> year = wholeNumber(yearWord);
-    if (!year) {
-        r.error = QStringLiteral("%1 ei ole aasta").arg(quoted(yearWord));
+    const RangedNumber year = rangedNumber(words.constLast(), kCalendarYears, QStringLiteral("aasta"));
+    if (!year.error.isEmpty()) {
+        r.error = year.error;
         return r;
     }
-    if (*year < monthsheet::kFirstYear || *year > monthsheet::kLastYear) {
-        r.error = QStringLiteral("%1 jääb vahemikust välja: lubatud on %2 - %3")
-                      .arg(quoted(yearWord))
-                      .arg(monthsheet::kFirstYear)
-                      .arg(monthsheet::kLastYear);
-        return r;
-    }
-    r.year = int(*year);
+    r.year = int(year.value);
     if (words.size() == 2) {
         const std::optional<int> m = month(words.at(0));
         if (!m) {
