@@ -425,6 +425,14 @@ void onDragOff(QAbstractButton *button, std::function<void()> then)
     new DragOffWatcher(button, std::move(then));
 }
 
+// ---- Screen readers --------------------------------------------------------
+
+void tell(QWidget *w, const QString &name, const QString &how)
+{
+    w->setAccessibleName(name);
+    w->setProperty(accessibilityProperty, how.isEmpty() ? QVariant() : QVariant(how));
+}
+
 // ---- Help ------------------------------------------------------------------
 
 void setHelpTopic(QWidget *w, int context)

@@ -164,6 +164,21 @@ void makeCancelButton(QWidget *window, QAbstractButton *cancel);
 // goes.
 void onDragOff(QAbstractButton *button, std::function<void()> then);
 
+// ---- Screen readers --------------------------------------------------------
+
+// What a screen reader is told of a control is set where the control is
+// built: its accessible name, and for a label the dynamic property "a11y",
+// words that say how the label is read (a form sets both as properties):
+//   readout          the name is "<accessible name>, <current text>"
+//   hideWhenEmpty    a readout without text is left out
+//   hidden           a caption or unit that a readout's name already says
+//   image            a picture: named while it shows one, else left out
+//   todayWhenItalic  a week label in italic type adds ", tänane nädal"
+//   holidayMarks     a holiday row adds its red and its flag
+//   weekdayHeader    a three-letter weekday header reads as the whole name
+inline constexpr char accessibilityProperty[] = "a11y";
+void tell(QWidget *w, const QString &name, const QString &how = QString());
+
 // ---- Help ------------------------------------------------------------------
 
 // The short help text of a context number, or an empty string for a number

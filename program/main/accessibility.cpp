@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTextDocument>
 
+#include <optional>
+
 namespace {
 
 // What the table says of a control.
@@ -160,20 +162,43 @@ QHash<QString, Entry> buildTable()
     return table;
 }
 
-const Entry *lookup(const QWidget *w)
+// What the widget says of itself where it was built: its accessible name
+// and the words of its "a11y" property.
+std::optional<Entry> ownEntry(const QWidget *w)
 {
+    const QVariant how = w->property(forms::accessibilityProperty);
+    if (!how.isValid())
+        return std::nullopt;
+    static const QHash<QString, Flag> words = {
+        {QStringLiteral("readout"), Readout},           {QStringLiteral("hideWhenEmpty"), HideWhenEmpty},
+        {QStringLiteral("hidden"), Hidden},             {QStringLiteral("image"), Image},
+        {QStringLiteral("todayWhenItalic"), TodayWhenItalic},
+        {QStringLiteral("holidayMarks"), HolidayMarks}, {QStringLiteral("weekdayHeader"), WeekdayHeader},
+    };
+    Entry e{w->accessibleName(), 0};
+    for (const QString &word : how.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        e.flags |= words.value(word, Flag(0));
+    return e;
+}
+
+std::optional<Entry> lookup(const QWidget *w)
+{
+    if (std::optional<Entry> own = ownEntry(w))
+        return own;
     static const QHash<QString, Entry> table = buildTable();
     const QString name = w->objectName();
     if (name.isEmpty())
-        return nullptr;
+        return std::nullopt;
     const QWidget *window = w->window();
     if (window != w && !window->objectName().isEmpty()) {
         auto it = table.constFind(window->objectName() + QLatin1Char('/') + name);
         if (it != table.constEnd())
-            return &*it;
+            return *it;
     }
     auto it = table.constFind(name);
-    return it == table.constEnd() ? nullptr : &*it;
+    if (it != table.constEnd())
+        return *it;
+    return std::nullopt;
 }
 
 // A caption without its access-key marks: "&Lõpeta" reads "Lõpeta", "&&" one "&".
@@ -223,7 +248,7 @@ QString weekdayOfHeader(const QString &abbreviation)
 }
 
 // The name of a label as the table has it, from its current text and looks.
-QString labelName(const QLabel *label, const Entry *e)
+QString labelName(const QLabel *label, const std::optional<Entry> &e)
 {
     const QString text = labelText(label);
     if (!e || e->flags & Hidden)
@@ -278,7 +303,9 @@ public:
         if (!isValid())
             return {};
         if (t == QAccessible::Name) {
-            if (!widget()->accessibleName().isEmpty())
+            // A name given without words of how to read it is the name.
+            const std::optional<Entry> own = ownEntry(widget());
+            if (!widget()->accessibleName().isEmpty() && (!own || own->flags == 0))
                 return widget()->accessibleName();
             return labelName(label(), lookup(widget()));
         }
@@ -290,7 +317,7 @@ public:
         if (!isValid())
             return {};
         QAccessible::State s = QAccessibleWidget::state();
-        if (const Entry *e = lookup(widget())) {
+        if (const std::optional<Entry> e = lookup(widget())) {
             if (e->flags & Hidden)
                 s.invisible = true;
             else if (e->flags & HideWhenEmpty && label()->text().isEmpty())
@@ -380,7 +407,7 @@ public:
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
             const QString caption = stripAmpersands(button()->text());
-            const Entry *e = lookup(widget());
+            const std::optional<Entry> e = lookup(widget());
             if (e && !e->name.isEmpty() && (!saysAWord(caption) || contains(e->name, caption)))
                 return e->name;
             // A caption the table's name does not say is the name; what the
@@ -486,7 +513,7 @@ void install()
 
 QString tableName(const QWidget *widget)
 {
-    const Entry *e = widget ? lookup(widget) : nullptr;
+    const std::optional<Entry> e = widget ? lookup(widget) : std::nullopt;
     return e ? e->name : QString();
 }
 

@@ -13,6 +13,8 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -133,6 +135,12 @@ int runTundrik(int argc, char *argv[])
     forms::installFontSubstitutions();
     accessibility::install();
     app.installEventFilter(new KeyboardBackToOwner(&app));
+    // Settings live only while the program runs. What Qt keeps of its own
+    // (the file dialog's last folder and history) goes to a folder that
+    // is removed when the program ends, not into the user's configuration.
+    const QTemporaryDir qtSettings;
+    if (qtSettings.isValid())
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, qtSettings.path());
 
     tundrik::Clock &clock = tundrik::systemClock();
     // The date boxes fill in "today" on a double-click from the program's clock.

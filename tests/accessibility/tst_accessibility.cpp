@@ -19,6 +19,7 @@
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 
+#include "everywindow.h"
 #include "testhost.h"
 
 #include <tundkast/tkarvukast.h>
@@ -92,6 +93,10 @@ private slots:
     void calculatorDialogs_data();
     void calculatorDialogs();
     void nameSetBeforeObjectName();
+    void namesSetWhereBuilt_data();
+    void namesSetWhereBuilt();
+    void everyControlNamed_data();
+    void everyControlNamed();
 };
 
 void tst_accessibility::initTestCase()
@@ -620,6 +625,78 @@ void tst_accessibility::nameSetBeforeObjectName()
     QCOMPARE(iface(b), early);
     QCOMPARE(early->text(QAccessible::Name), QStringLiteral("Sule programm"));
     QCOMPARE(accessibility::tableName(b), QStringLiteral("Sule programm"));
+}
+
+void tst_accessibility::namesSetWhereBuilt_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("leftOut");
+    QTest::newRow("a name alone") << "" << "12:00:00" << false << "Kell" << false;
+    QTest::newRow("readout") << "readout" << "12:00:00" << false << "Kell, 12:00:00" << false;
+    QTest::newRow("readout, empty") << "readout" << "" << false << "Kell" << false;
+    QTest::newRow("readout left out when empty") << "readout hideWhenEmpty" << "" << false << "" << true;
+    QTest::newRow("week label in italic") << "readout todayWhenItalic" << "23" << true
+                                          << "Kell, 23, tänane nädal" << false;
+    QTest::newRow("hidden caption") << "hidden" << "UNIX 'i aeg:" << false << "UNIX 'i aeg:" << true;
+    QTest::newRow("weekday header") << "weekdayHeader" << "Kol" << false << "Kolmapäev" << false;
+}
+
+// A label's name and how it is read are set on the label where it is built,
+// whatever its objectName.
+void tst_accessibility::namesSetWhereBuilt()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(bool, italic);
+    QFETCH(QString, name);
+    QFETCH(bool, leftOut);
+    QWidget window;
+    auto *label = new QLabel(text, &window);
+    label->setObjectName(QStringLiteral("lblKell")); // a name the program's table knows otherwise
+    forms::tell(label, how == QLatin1String("weekdayHeader") || how == QLatin1String("hidden")
+                           ? QString() : QStringLiteral("Kell"), how);
+    QFont f = label->font();
+    f.setItalic(italic);
+    label->setFont(f);
+    window.show();
+    QCOMPARE(nameOf(label), name);
+    QCOMPARE(iface(label)->state().invisible, leftOut);
+}
+
+void tst_accessibility::everyControlNamed_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString &name : everywindow::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Every shown label with something to say, button, check box, input box and
+// field of every window has a name for a screen reader, or is left out.
+void tst_accessibility::everyControlNamed()
+{
+    QFETCH(QString, window);
+    const bool opened = everywindow::open(window, [](QWidget *w) {
+        QStringList unnamed;
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->isVisibleTo(w))
+                continue;
+            const auto *label = qobject_cast<QLabel *>(c);
+            const bool control = (label && (!label->text().isEmpty() || !label->pixmap().isNull()))
+                || qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c)
+                || c->inherits("TKControl");
+            if (!control)
+                continue;
+            QAccessibleInterface *i = iface(c);
+            if (i && (i->state().invisible || !i->text(QAccessible::Name).trimmed().isEmpty()))
+                continue;
+            unnamed << QStringLiteral("%1 (%2)").arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()));
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    });
+    QVERIFY(opened);
 }
 
 QTEST_MAIN(tst_accessibility)

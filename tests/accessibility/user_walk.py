@@ -4,8 +4,9 @@
 itself on a desktop of its own (Xvfb with a window manager, a session bus,
 the accessibility bus and registry), driven by key presses alone. Every
 window is opened through its menu or shortcut, each calculator answers one
-question, the month calendar steps a month and opens its holidays, and each
-window closes with Esc; the last Esc ends the program.
+question, the month calendar steps a month and opens its holidays (and
+from there the saving of an iCalendar file, up to Qt's file dialog), and
+each window closes with Esc; the last Esc ends the program.
 
 The walk runs three times. First with a screen reader listening (the accessibility
 switched on over the bus as a screen reader does it, and a client that takes
@@ -41,6 +42,8 @@ from atspi_session import (STEP_TIMEOUT, children, end_process, end_with_parent,
 MAIN_TITLE = "Tundrik {GMT +02:00  -  Ida-Euroopa aeg}"
 CALENDAR_TITLE = "Tundrik {Kalender}"
 HOLIDAYS_TITLE = "Tundrik {Kalender  -  Pühad}"
+SAVE_YEARS_TITLE = "Tundrik {Pühad  -  iCalendar}"
+FILE_DIALOG_TITLE = "Salvesta iCalendar"
 MONTHS = ["Jaanuar", "Veebruar", "Märts", "Aprill", "Mai", "Juuni", "Juuli", "August",
           "September", "Oktoober", "November", "Detsember"]
 
@@ -349,6 +352,17 @@ class Walk:
                 check(bool(rows), "the holidays of the month are read: %r" % rows)
                 self.no_english(HOLIDAYS_TITLE)
             self.shot("puhad")
+            # Saving as iCalendar: the years, then Qt's file dialog, left with Esc.
+            if self.opens("alt+i", SAVE_YEARS_TITLE):
+                self.no_english(SAVE_YEARS_TITLE)
+                if self.opens("Return", FILE_DIALOG_TITLE):
+                    self.no_english(FILE_DIALOG_TITLE)
+                    self.shot("failidialoog")
+                    self.closes(FILE_DIALOG_TITLE, HOLIDAYS_TITLE)
+                else:
+                    self.recover(HOLIDAYS_TITLE)
+            else:
+                self.recover(HOLIDAYS_TITLE)
             self.closes(HOLIDAYS_TITLE, CALENDAR_TITLE)
         self.closes(CALENDAR_TITLE, MAIN_TITLE)
 
@@ -361,10 +375,10 @@ class Walk:
         else:
             self.recover()
 
-    def recover(self):
-        """After a failed step: Esc until the main window is active again."""
+    def recover(self, title=MAIN_TITLE):
+        """After a failed step: Esc until the window of that title is active again."""
         for _ in range(3):
-            if self.proc.poll() is not None or self.desktop.active_title() == MAIN_TITLE:
+            if self.proc.poll() is not None or self.desktop.active_title() == title:
                 return
             self.desktop.key("Escape")
             time.sleep(0.5)

@@ -11,22 +11,7 @@
 // "fusion-light" set Qt's Fusion style with a dark or light palette;
 // "platform-dark" keeps what the platform theme gave (the GTK theme with a
 // dark GTK theme under Xvfb) and fails unless that is dark.
-#include "dialogtest.h"
-
-#include "frmAeg.h"
-#include "frmJuuliusePaev.h"
-#include "frmKalender.h"
-#include "frmKuupaev.h"
-#include "frmLiidaLahuta.h"
-#include "frmLiigaasta.h"
-#include "frmPuhad.h"
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
-#include "frmTKp.h"
-#include "frmVahemik.h"
-#include "systemclocksetter.h"
-#include "systeminfo.h"
-#include "testhost.h"
+#include "everywindow.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -90,11 +75,6 @@ bool paletteIsDark(const QPalette &p)
     return luminance(p.color(QPalette::Window)) < luminance(p.color(QPalette::WindowText));
 }
 
-class NoClockSetter final : public setup::SystemClockSetter {
-public:
-    setup::SetResult setSystemTime(qint64) override { return {}; }
-};
-
 struct Reading {
     QString where;
     double ratio;
@@ -156,7 +136,6 @@ private:
 
     QString m_mode;
     bool m_dark = true;
-    tundrik::FakeClock m_clock;
 };
 
 void tst_contrast::initTestCase()
@@ -181,76 +160,14 @@ void tst_contrast::initTestCase()
 
 void tst_contrast::withWindow(const QString &name, const std::function<void(QWidget *)> &check)
 {
-    using namespace dialogtest;
-    m_clock.setNow(2004, 6, 23, 14, 25, 7);
-    TestHost host(m_clock);
-    host.resize(400, 300);
-    NoClockSetter setter;
-    const auto calculator = [&](QDialog *dialog, const QString &keys) {
-        QVERIFY(showDialog(dialog));
-        type(keys);
-        key(Qt::Key_Return);
-        QVERIFY(!child<QLabel>(dialog, QStringLiteral("lblVastus"))->text().isEmpty());
-        check(dialog);
-    };
-    if (name == QLatin1String("frmAeg")) {
-        frmAeg w(m_clock);
-        w.show();
-        w.tick();
-        check(&w);
-    } else if (name == QStringLiteral("frmJuuliusePäev")) {
-        frmJuuliusePaev w(&host, QStringLiteral("JP"));
-        calculator(&w, QStringLiteral("01012000"));
-    } else if (name == QStringLiteral("frmKuupäev")) {
-        frmKuupaev w(&host);
-        calculator(&w, QStringLiteral("2451545"));
-    } else if (name == QLatin1String("frmVahemik")) {
-        frmVahemik w(&host);
-        calculator(&w, QStringLiteral("2402191820081991"));
-    } else if (name == QLatin1String("frmLiidaLahuta")) {
-        frmLiidaLahuta w(&host);
-        calculator(&w, QStringLiteral("01012000\t\t1"));
-    } else if (name == QLatin1String("frmLiigaasta")) {
-        frmLiigaasta w(&host);
-        calculator(&w, QStringLiteral("2000"));
-    } else if (name == QLatin1String("frmKalender")) {
-        frmKalender w(host);
-        w.show();
-        w.tick();
-        check(&w);
-    } else if (name == QStringLiteral("frmPühad")) {
-        // June 2004: red days off and flag days.
-        QWidget calendar;
-        calendar.resize(400, 300);
-        frmPuhad w(6, 2004, &calendar);
-        w.show();
-        check(&w);
-    } else if (name == QLatin1String("frmSeaKell")) {
-        frmSeaKell w(m_clock, setter);
-        w.show();
-        w.tick();
-        check(&w);
-    } else if (name == QLatin1String("frmSeaKuup")) {
-        frmSeaKuup w(m_clock, setter, [] {});
-        w.show();
-        check(&w);
-    } else if (name == QLatin1String("frmTKp")) {
-        setup::SystemInfo info;
-        info.workArea = QRect(0, 0, 1024, 738);
-        frmTKp w(info);
-        w.show();
-        check(&w);
-    } else {
-        QFAIL(qPrintable(QStringLiteral("no window ") + name));
-    }
+    QVERIFY2(everywindow::open(name, check), qPrintable(QStringLiteral("%1 did not open").arg(name)));
 }
 
 void tst_contrast::everyTextReads_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"frmAeg", "frmJuuliusePäev", "frmKuupäev", "frmVahemik", "frmLiidaLahuta",
-                             "frmLiigaasta", "frmKalender", "frmPühad", "frmSeaKell", "frmSeaKuup", "frmTKp"})
-        QTest::newRow(name) << QString::fromUtf8(name);
+    for (const QString &name : everywindow::names())
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 // On a dark palette every text reaches 4.5 : 1; on a light one the colours
