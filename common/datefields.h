@@ -37,8 +37,8 @@ constexpr bool writtenBeforeReform(std::int64_t year, std::int64_t month, std::i
 // Gregorian calendar (of the Julian calendar when julian is set, where
 // 29 February of every fourth year exists). Negative numbers stand for
 // fields that hold no number.
-constexpr Check check(std::int64_t day, std::int64_t month, std::int64_t year,
-                      std::int64_t minimumYear, bool julian) noexcept
+constexpr Check check(std::int64_t day, std::int64_t month, std::int64_t year, std::int64_t minimumYear,
+                      bool julian) noexcept
 {
     if (day <= 0 || month <= 0 || month > 12 || year < 0 || year < minimumYear)
         return {};
@@ -51,9 +51,9 @@ constexpr Check check(std::int64_t day, std::int64_t month, std::int64_t year,
     return {true, writtenBeforeReform(year, month, day)};
 }
 
-static_assert(check(29, 2, 1700, 100, true) == Check{true, false});
+static_assert(check(29, 2, 1700, 100, true) == Check {true, false});
 static_assert(!check(29, 2, 1700, 100, false).valid);
-static_assert(check(4, 10, 1582, 100, false) == Check{true, true});
-static_assert(check(15, 10, 1582, 100, false) == Check{true, false});
+static_assert(check(4, 10, 1582, 100, false) == Check {true, true});
+static_assert(check(15, 10, 1582, 100, false) == Check {true, false});
 
 } // namespace datefields

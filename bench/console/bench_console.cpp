@@ -38,7 +38,8 @@ std::vector<Conversion> conversions()
     }
     return {{"jp", {QStringLiteral("jp")}, dates},
             {"kuupäev", {QStringLiteral("kuupäev")}, numbers},
-            {"vahe --aastad --kuud", {QStringLiteral("vahe"), QStringLiteral("--aastad"), QStringLiteral("--kuud")},
+            {"vahe --aastad --kuud",
+             {QStringLiteral("vahe"), QStringLiteral("--aastad"), QStringLiteral("--kuud")},
              intervals},
             {"liida", {QStringLiteral("liida")}, shifts}};
 }
@@ -80,7 +81,8 @@ int main()
             }
             sink += out.size();
         }
-        std::printf("  %s in the process:    %7.2f ms (median of %d)\n", qPrintable(label(c)), median(ms), rounds);
+        std::printf("  %s in the process:    %7.2f ms (median of %d)\n", qPrintable(label(c)), median(ms),
+                    rounds);
     }
 
     // The program as a script runs it: start, the thousand answers, exit.
@@ -105,7 +107,8 @@ int main()
             ms.push_back(double(t.nsecsElapsed()) / 1e6);
             sink += program.readAllStandardOutput().size();
         }
-        std::printf("  %s the whole program: %7.2f ms (median of %d)\n", qPrintable(label(c)), median(ms), rounds);
+        std::printf("  %s the whole program: %7.2f ms (median of %d)\n", qPrintable(label(c)), median(ms),
+                    rounds);
     }
     std::printf("(checksum %lld)\n", static_cast<long long>(sink));
     return 0;

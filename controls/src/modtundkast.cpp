@@ -83,8 +83,8 @@ void FilterDigitKey(int &key, QLineEdit *field, int maxLength, int maxValue, boo
 void CheckDateFields(const QString &day, const QString &month, const QString &year,
                      int minimumYear, bool &valid, bool &beforeReform, bool julian)
 {
-    const datefields::Check c = datefields::check(wholeNumber(day), wholeNumber(month),
-                                                  wholeNumber(year), minimumYear, julian);
+    const datefields::Check c = datefields::check(wholeNumber(day), wholeNumber(month), wholeNumber(year),
+                                                  minimumYear, julian);
     valid = c.valid;
     beforeReform = c.beforeReform;
 }

@@ -19,8 +19,7 @@ IntervalUnits IntervalUnitsOffered(datevalue::DateValue first, datevalue::DateVa
 {
     if (first > second)
         return {};
-    const datevalue::Ymd a = julianCalendar ? modArvutused::ToJulianCalendar(first)
-                                            : datevalue::YmdOf(first);
+    const datevalue::Ymd a = julianCalendar ? modArvutused::ToJulianCalendar(first) : datevalue::YmdOf(first);
     const datevalue::Ymd b = julianCalendar ? modArvutused::ToJulianCalendar(second)
                                             : datevalue::YmdOf(second);
     const int years = b.year - a.year;
@@ -31,8 +30,8 @@ IntervalUnits IntervalUnitsOffered(datevalue::DateValue first, datevalue::DateVa
 
 ShiftLimits ShiftLimitsFor(qint64 years, qint64 months)
 {
-    ShiftLimits l{219, 2639, 79999, QStringLiteral("< 220"), QStringLiteral("< 2640"),
-                  QStringLiteral("< 80 000")};
+    ShiftLimits l {
+        219, 2639, 79999, QStringLiteral("< 220"), QStringLiteral("< 2640"), QStringLiteral("< 80 000")};
     if (years != 0) {
         l.months = 11;
         l.monthsLabel = QStringLiteral("< 12");
@@ -46,8 +45,7 @@ ShiftLimits ShiftLimitsFor(qint64 years, qint64 months)
     return l;
 }
 
-bool ShiftSpansJulianLeapDay(datevalue::DateValue gregorianDate, qint64 years, qint64 months,
-                             qint64 days)
+bool ShiftSpansJulianLeapDay(datevalue::DateValue gregorianDate, qint64 years, qint64 months, qint64 days)
 {
     if (years != 0 || months != 0)
         return false;

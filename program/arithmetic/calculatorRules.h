@@ -42,15 +42,15 @@ struct NumberRange {
 // The date of "Leia Juliuse päev", "Leia nädalapäev" and both dates of
 // "Leia päevade arv": a date box of the years 100 to 2299, whose Julian
 // reading of 1 and 2 January 100 is 3 January, the first day of the date value.
-inline constexpr DateRange kDayDates{{100, 1, 3}, {2299, 12, 31}, u"{03.01.100 - 31.12.2299}"};
+inline constexpr DateRange kDayDates {{100, 1, 3}, {2299, 12, 31}, u"{03.01.100 - 31.12.2299}"};
 // The date of "Leia uus kuupäev": the years 320 to 2079, so that every
 // shift the window allows stays inside the years 100 to 2299.
-inline constexpr DateRange kShiftDates{{320, 1, 1}, {2079, 12, 31}, u"{01.01.320 - 31.12.2079}"};
+inline constexpr DateRange kShiftDates {{320, 1, 1}, {2079, 12, 31}, u"{01.01.320 - 31.12.2079}"};
 // The day number of "Leia kuupäev": every day whose Julian-calendar date
 // is still a date value.
-inline constexpr NumberRange kDayNumbers{1757600, 2561100, u"{1 757 600 - 2 561 100}"};
+inline constexpr NumberRange kDayNumbers {1757600, 2561100, u"{1 757 600 - 2 561 100}"};
 // The year of "Kas liigaasta, või mitte".
-inline constexpr NumberRange kLeapYears{100, 2299, u"(100 - 2299)"};
+inline constexpr NumberRange kLeapYears {100, 2299, u"(100 - 2299)"};
 
 // 15.10.1582, the first day of the Gregorian calendar. An earlier day
 // number is read in the Julian calendar first, and only such a one offers
@@ -82,9 +82,9 @@ struct ShiftLimits {
     qint64 years;
     qint64 months;
     qint64 days;
-    QString yearsLabel;  // "< 220"
+    QString yearsLabel; // "< 220"
     QString monthsLabel; // "< 2640", "< 12"
-    QString daysLabel;   // "< 80 000", "< 366", "< 31"
+    QString daysLabel; // "< 80 000", "< 366", "< 31"
 };
 ShiftLimits ShiftLimitsFor(qint64 years, qint64 months);
 
@@ -93,8 +93,7 @@ ShiftLimits ShiftLimitsFor(qint64 years, qint64 months);
 // 29 February in the Gregorian calendar, where the Julian calendar counts
 // one day more: then "Leia uus kuupäev" offers its Julian reading (and
 // always for a date of the Julian calendar only).
-bool ShiftSpansJulianLeapDay(datevalue::DateValue gregorianDate, qint64 years, qint64 months,
-                             qint64 days);
+bool ShiftSpansJulianLeapDay(datevalue::DateValue gregorianDate, qint64 years, qint64 months, qint64 days);
 
 // "Jah, on liigaasta" or "Ei ole liigaasta", by the Gregorian rule for
 // every year (so 1500 is none, although the Julian calendar had it).

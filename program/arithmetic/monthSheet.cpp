@@ -7,17 +7,17 @@ namespace monthsheet {
 
 const QStringList &MonthNamesNominative()
 {
-    static const QStringList names{
-        QStringLiteral("Jaanuar"), QStringLiteral("Veebruar"),  QStringLiteral("Märts"),
-        QStringLiteral("Aprill"),  QStringLiteral("Mai"),       QStringLiteral("Juuni"),
-        QStringLiteral("Juuli"),   QStringLiteral("August"),    QStringLiteral("September"),
+    static const QStringList names {
+        QStringLiteral("Jaanuar"),  QStringLiteral("Veebruar"), QStringLiteral("Märts"),
+        QStringLiteral("Aprill"),   QStringLiteral("Mai"),      QStringLiteral("Juuni"),
+        QStringLiteral("Juuli"),    QStringLiteral("August"),   QStringLiteral("September"),
         QStringLiteral("Oktoober"), QStringLiteral("November"), QStringLiteral("Detsember")};
     return names;
 }
 
 const QStringList &MonthNamesGenitive()
 {
-    static const QStringList names{
+    static const QStringList names {
         QStringLiteral("Jaanuari"), QStringLiteral("Veebruari"), QStringLiteral("Märtsi"),
         QStringLiteral("Aprilli"),  QStringLiteral("Mai"),       QStringLiteral("Juuni"),
         QStringLiteral("Juuli"),    QStringLiteral("Augusti"),   QStringLiteral("Septembri"),
@@ -38,8 +38,7 @@ QString HolidaysCaption(int month)
 std::array<QString, 7> WeekdayHeaders(int firstDayOfWeek)
 {
     // Sunday first.
-    static const char16_t *const headers[7] = {u"Püh", u"Esm", u"Tei", u"Kol",
-                                               u"Nel", u"Ree", u"Lau"};
+    static const char16_t *const headers[7] = {u"Püh", u"Esm", u"Tei", u"Kol", u"Nel", u"Ree", u"Lau"};
     std::array<QString, 7> out;
     for (int i = 0; i < 7; ++i)
         out[i] = QString::fromUtf16(headers[(firstDayOfWeek - 1 + i) % 7]);
@@ -48,9 +47,9 @@ std::array<QString, 7> WeekdayHeaders(int firstDayOfWeek)
 
 const QStringList &FirstWeekOfYearNames()
 {
-    static const QStringList names{QStringLiteral("1. jaanuari nädal"),
-                                   QStringLiteral("Esimesed neli päeva"),
-                                   QStringLiteral("Esimene täsinädal")};
+    static const QStringList names {QStringLiteral("1. jaanuari nädal"),
+                                    QStringLiteral("Esimesed neli päeva"),
+                                    QStringLiteral("Esimene täsinädal")};
     return names;
 }
 
@@ -58,7 +57,7 @@ std::int64_t FirstCellJdn(int year, int month, int firstDayOfWeek)
 {
     const std::int64_t first = daynumbers::gregorianToJdn(year, month, 1);
     // Weekday of the 1st with Sunday = 1: JDN 0 was a Monday.
-    const int weekday = int((first + 1) % 7) + 1;        // [1, 7]
+    const int weekday = int((first + 1) % 7) + 1; // [1, 7]
     const int before = (weekday - firstDayOfWeek + 7) % 7; // [0, 6]
     return first - (before == 0 ? 7 : before);
 }

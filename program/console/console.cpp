@@ -85,8 +85,7 @@ Parsed parse(const QStringList &words, const Subcommand &sub, bool commandLine)
                 p.question.firstDayOfWeek = firstDayOfWeekNamed(value);
                 if (!p.question.firstDayOfWeek)
                     p.error = QStringLiteral("%1: tundmatu päev %2; valida saab: %3")
-                                  .arg(name, quoted(value),
-                                       firstDayOfWeekNames().join(QStringLiteral(", ")));
+                                  .arg(name, quoted(value), firstDayOfWeekNames().join(QStringLiteral(", ")));
             } else if (spec->option == kFirstWeek) {
                 p.question.firstWeekOfYear = firstWeekOfYearNamed(value);
                 if (!p.question.firstWeekOfYear) {
@@ -134,8 +133,8 @@ int refuse(QTextStream &err, const Subcommand &sub, const QString &what)
     return 1;
 }
 
-int answerLines(const Subcommand &sub, const Question &commandLine, QTextStream &in,
-                QTextStream &out, QTextStream &err, const tundrik::Clock &clock)
+int answerLines(const Subcommand &sub, const Question &commandLine, QTextStream &in, QTextStream &out,
+                QTextStream &err, const tundrik::Clock &clock)
 {
     static const QRegularExpression blanks(QStringLiteral("[ \\t\\r]+"));
     int status = 0;
@@ -212,7 +211,8 @@ QString summary()
     QString text = QStringLiteral("Alamkäsud (igaühe abi: tundrik ALAMKÄSK --help):\n");
     for (const Subcommand &s : subcommandTable()) {
         const QString call = nameOf(s) + QLatin1Char(' ') + QString::fromUtf16(s.words);
-        text += QStringLiteral("  ") + call.leftJustified(30) + QString::fromUtf16(s.summary) + QLatin1Char('\n');
+        text += QStringLiteral("  ") + call.leftJustified(30) + QString::fromUtf16(s.summary)
+            + QLatin1Char('\n');
     }
     return text;
 }
@@ -227,7 +227,7 @@ QList<SubcommandInfo> subcommands()
 {
     QList<SubcommandInfo> list;
     for (const Subcommand &s : subcommandTable()) {
-        SubcommandInfo info{nameOf(s), {}, {}};
+        SubcommandInfo info {nameOf(s), {}, {}};
         for (const OptionSpec &o : optionSpecs()) {
             if (!(s.options & o.option))
                 continue;

@@ -25,7 +25,7 @@ std::optional<WrittenDate> writtenDate(const QString &word)
     const QRegularExpressionMatch m = form.match(word);
     if (!m.hasMatch())
         return std::nullopt;
-    return WrittenDate{m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()};
+    return WrittenDate {m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()};
 }
 
 QString dateWords(const WrittenDate &date)
@@ -53,8 +53,8 @@ std::optional<qint64> wholeNumber(const QString &word)
             ++group;
             continue;
         }
-        const bool separatorHere =
-            isSpace(c) || (!separator.isEmpty() && QStringView(word).mid(i).startsWith(separator));
+        const bool separatorHere = isSpace(c)
+            || (!separator.isEmpty() && QStringView(word).mid(i).startsWith(separator));
         if (!separatorHere || group == 0 || (grouped && group != 3) || group > 3)
             return std::nullopt;
         if (!isSpace(c))

@@ -39,8 +39,7 @@ QString monthSheet(int year, int month, int firstDayOfWeek, int firstWeekOfYear)
         header += h.rightJustified(kDayWidth);
     lines << header;
 
-    const weekrows::WeekRows weeks =
-        weekrows::WeekRowCaptions(year, month, firstDayOfWeek, firstWeekOfYear);
+    const weekrows::WeekRows weeks = weekrows::WeekRowCaptions(year, month, firstDayOfWeek, firstWeekOfYear);
     const std::int64_t firstCell = monthsheet::FirstCellJdn(year, month, firstDayOfWeek);
     for (int row = 0; row < 6; ++row) {
         const QString caption = weeks.enabled[row] ? weeks.caption[row]
@@ -49,7 +48,8 @@ QString monthSheet(int year, int month, int firstDayOfWeek, int firstWeekOfYear)
         for (int column = 0; column < 7; ++column) {
             const daynumbers::CivilDate d = daynumbers::jdnToGregorian(firstCell + 7 * row + column);
             const bool shown = d.year == year && d.month == month;
-            line += shown ? QString::number(d.day).rightJustified(kDayWidth) : QString(kDayWidth, QLatin1Char(' '));
+            line += shown ? QString::number(d.day).rightJustified(kDayWidth)
+                          : QString(kDayWidth, QLatin1Char(' '));
         }
         lines << trimmedRight(line);
     }
@@ -58,7 +58,7 @@ QString monthSheet(int year, int month, int firstDayOfWeek, int firstWeekOfYear)
 
 QString holidayListing(int year, int month, bool iso)
 {
-    QStringList lines{monthsheet::Title(year, month)};
+    QStringList lines {monthsheet::Title(year, month)};
     for (const holidays::HolidayRow &row : holidays::BuildHolidayList(month, year)) {
         if (row.dayText.isEmpty() && row.nameText.isEmpty())
             continue;

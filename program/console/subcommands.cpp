@@ -83,8 +83,8 @@ RangedNumber rangedNumber(const QString &word, const calculators::NumberRange &r
 }
 
 // The years of the month calendar, and of its holidays.
-constexpr calculators::NumberRange kCalendarYears{monthsheet::kFirstYear, monthsheet::kLastYear,
-                                                  u"(100 - 9999)"};
+constexpr calculators::NumberRange kCalendarYears {monthsheet::kFirstYear, monthsheet::kLastYear,
+                                                   u"(100 - 9999)"};
 
 const QString kBothReadings = QStringLiteral("--juliuse ja --gregooriuse välistavad teineteist");
 
@@ -112,14 +112,14 @@ Reply withIso(const Question &q, const Reply &r)
 // every day of the Gregorian one), with the facts its reading depends on.
 struct CheckedDate {
     WrittenDate written;
-    bool gregorian = false;    // a day of the Gregorian calendar
+    bool gregorian = false; // a day of the Gregorian calendar
     bool beforeReform = false; // as written, before 15.10.1582
     QString error;
 };
 
 CheckedDate checkedDate(const QString &word, const calculators::DateRange &range)
 {
-    CheckedDate c{};
+    CheckedDate c {};
     const std::optional<WrittenDate> w = writtenDate(word);
     if (!w) {
         c.error = QStringLiteral("%1 ei ole kuupäev kujul PP.KK.AAAA").arg(quoted(word));
@@ -211,7 +211,8 @@ Reply answerWeekday(const Question &q, const tundrik::Clock &)
 Reply answerDate(const Question &q, const tundrik::Clock &)
 {
     const QString &word = q.words.at(0);
-    const RangedNumber n = rangedNumber(word, calculators::kDayNumbers, QStringLiteral("Juliuse päeva number"));
+    const RangedNumber n = rangedNumber(word, calculators::kDayNumbers,
+                                        QStringLiteral("Juliuse päeva number"));
     if (!n.error.isEmpty())
         return fail(n.error);
     const bool beforeReform = n.value < calculators::kReformDayNumber;
@@ -223,8 +224,7 @@ Reply answerDate(const Question &q, const tundrik::Clock &)
             return fail(QStringLiteral("--gregooriuse käib vaid Juliuse päevaga enne %1 "
                                        "(15.10.1582); %2 loetakse nagunii gregooriuse "
                                        "kalendri järgi")
-                            .arg(readouttexts::groupedInteger(calculators::kReformDayNumber),
-                                 quoted(word)));
+                            .arg(readouttexts::groupedInteger(calculators::kReformDayNumber), quoted(word)));
         julian = false;
     }
     return withIso(q, computed([&] { return modArvutused::JulianDayToDateText(qint32(n.value), julian); }));
@@ -241,8 +241,8 @@ Reply answerInterval(const Question &q, const tundrik::Clock &)
         return fail(second.error);
     // Two Julian dates are counted within the Julian calendar.
     const bool julianCalendar = first.julian && second.julian;
-    const calculators::IntervalUnits units =
-        calculators::IntervalUnitsOffered(first.value, second.value, julianCalendar);
+    const calculators::IntervalUnits units = calculators::IntervalUnitsOffered(first.value, second.value,
+                                                                               julianCalendar);
     const bool years = q.options & kYears;
     const bool months = q.options & kMonths;
     if (years && !units.years)
@@ -251,9 +251,10 @@ Reply answerInterval(const Question &q, const tundrik::Clock &)
     if (months && !units.months)
         return fail(QStringLiteral("--kuud: kuid saab lugeda vaid siis, kui teine kuupäev "
                                    "on hilisemas kuus kui esimene"));
-    return withIso(q, computed([&] {
+    const auto interval = [&] {
         return modArvutused::IntervalText(first.value, second.value, years, months, julianCalendar);
-    }));
+    };
+    return withIso(q, computed(interval));
 }
 
 Reply shift(const Question &q, bool add)
@@ -293,19 +294,19 @@ Reply shift(const Question &q, bool add)
         return tooLarge(1, limits.monthsLabel, years != 0 ? QStringLiteral("aastatega") : QString());
     if (days > limits.days)
         return tooLarge(2, limits.daysLabel,
-                        months != 0  ? QStringLiteral("kuudega")
-                        : years != 0 ? QStringLiteral("aastatega")
-                                     : QString());
+                        months != 0      ? QStringLiteral("kuudega")
+                            : years != 0 ? QStringLiteral("aastatega")
+                                         : QString());
     if (julian && c.gregorian
         && !calculators::ShiftSpansJulianLeapDay(valueOf(c.written, false), years, months, days))
         return fail(QStringLiteral("--juliuse käib vaid nihkega päevades (0 aastat ja 0 kuud), "
                                    "mis ulatub üle sajandi aasta, millel gregooriuse kalendris "
                                    "29. veebruari pole (1700, 1800, 1900, …)"));
     const DateValue start = valueOf(c.written, julian);
-    return withIso(q, computed([&] {
-        return modArvutused::ShiftedDateText(start, qint16(years), qint16(months), qint32(days), add,
-                                             julian);
-    }));
+    const auto shifted = [&] {
+        return modArvutused::ShiftedDateText(start, qint16(years), qint16(months), qint32(days), add, julian);
+    };
+    return withIso(q, computed(shifted));
 }
 
 Reply answerAdd(const Question &q, const tundrik::Clock &)
@@ -358,8 +359,8 @@ MonthOfYear monthOfYear(const QStringList &words)
 QDateTime stampOf(const tundrik::Clock &clock)
 {
     const tundrik::ClockReading r = clock.now();
-    const QDateTime local(QDate(r.year, r.month, r.day), QTime(r.hour, r.minute, r.second),
-                          Qt::OffsetFromUTC, r.utcOffset);
+    const QDateTime local(QDate(r.year, r.month, r.day), QTime(r.hour, r.minute, r.second), Qt::OffsetFromUTC,
+                          r.utcOffset);
     return local.toUTC();
 }
 
@@ -421,16 +422,16 @@ const QString kHelpLine = QStringLiteral("  -h, --help      näitab seda abiteks
 
 QString dayDateHelp(const QString &name, const QString &answer, const QString &example)
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik %1 [VÕTMED] [PP.KK.AAAA]\n"
-               "%2, nagu aken „Leia %3“ selle näitab\n"
-               "(näiteks %4).\n"
-               "\n"
-               "Kuupäev on vahemikus %5. Enne 15.10.1582 jääv kuupäev (ja\n"
-               "29. veebruar, mis on olemas vaid juliuse kalendris) loetakse juliuse\n"
-               "kalendri järgi, hilisem gregooriuse kalendri järgi.\n")
-               .arg(name, answer, name == QLatin1String("jp") ? QStringLiteral("Juliuse päev")
-                                                               : QStringLiteral("nädalapäev"),
+    return QStringLiteral("Kasutamine: tundrik %1 [VÕTMED] [PP.KK.AAAA]\n"
+                          "%2, nagu aken „Leia %3“ selle näitab\n"
+                          "(näiteks %4).\n"
+                          "\n"
+                          "Kuupäev on vahemikus %5. Enne 15.10.1582 jääv kuupäev (ja\n"
+                          "29. veebruar, mis on olemas vaid juliuse kalendris) loetakse juliuse\n"
+                          "kalendri järgi, hilisem gregooriuse kalendri järgi.\n")
+               .arg(name, answer,
+                    name == QLatin1String("jp") ? QStringLiteral("Juliuse päev")
+                                                : QStringLiteral("nädalapäev"),
                     example, rangeWords(calculators::kDayDates.labelText()))
         + kStandardInput
         + QStringLiteral("\nVõtmed:\n"
@@ -453,14 +454,13 @@ QString helpWeekday()
 
 QString helpDate()
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik kuupäev [VÕTMED] [JP]\n"
-               "Juliuse päevale vastav kuupäev, nagu aken „Leia kuupäev“ selle näitab\n"
-               "(näiteks „01.01.2000. a.“).\n"
-               "\n"
-               "Juliuse päev on vahemikus %1. Päev enne %2\n"
-               "(15.10.1582) antakse juliuse kalendri järgi, hilisem gregooriuse kalendri\n"
-               "järgi.\n")
+    return QStringLiteral("Kasutamine: tundrik kuupäev [VÕTMED] [JP]\n"
+                          "Juliuse päevale vastav kuupäev, nagu aken „Leia kuupäev“ selle näitab\n"
+                          "(näiteks „01.01.2000. a.“).\n"
+                          "\n"
+                          "Juliuse päev on vahemikus %1. Päev enne %2\n"
+                          "(15.10.1582) antakse juliuse kalendri järgi, hilisem gregooriuse kalendri\n"
+                          "järgi.\n")
                .arg(rangeWords(calculators::kDayNumbers.labelText()),
                     readouttexts::groupedInteger(calculators::kReformDayNumber))
         + kStandardInput
@@ -472,15 +472,14 @@ QString helpDate()
 
 QString helpInterval()
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik vahe [VÕTMED] [PP.KK.AAAA PP.KK.AAAA]\n"
-               "Kahe kuupäeva vaheline aeg, nagu aken „Leia päevade arv“ selle näitab\n"
-               "(näiteks „822 päeva“ või „2 aastat, 2 kuud ja 30 päeva“).\n"
-               "\n"
-               "Kuupäevad on vahemikus %1 ja loetakse nagu aknas „Leia\n"
-               "Juliuse päev“. Kaks juliuse kalendri kuupäeva arvestatakse juliuse\n"
-               "kalendris. Aastaid saab lugeda, kui teine kuupäev on hilisemal aastal, kuid,\n"
-               "kui see on hilisemas kuus.\n")
+    return QStringLiteral("Kasutamine: tundrik vahe [VÕTMED] [PP.KK.AAAA PP.KK.AAAA]\n"
+                          "Kahe kuupäeva vaheline aeg, nagu aken „Leia päevade arv“ selle näitab\n"
+                          "(näiteks „822 päeva“ või „2 aastat, 2 kuud ja 30 päeva“).\n"
+                          "\n"
+                          "Kuupäevad on vahemikus %1 ja loetakse nagu aknas „Leia\n"
+                          "Juliuse päev“. Kaks juliuse kalendri kuupäeva arvestatakse juliuse\n"
+                          "kalendris. Aastaid saab lugeda, kui teine kuupäev on hilisemal aastal, kuid,\n"
+                          "kui see on hilisemas kuus.\n")
                .arg(rangeWords(calculators::kDayDates.labelText()))
         + kStandardInput
         + QStringLiteral("\nVõtmed:\n"
@@ -497,17 +496,15 @@ QString shiftHelp(const QString &name, const QString &verb)
     const calculators::ShiftLimits years = calculators::ShiftLimitsFor(1, 0);
     const calculators::ShiftLimits months = calculators::ShiftLimitsFor(0, 1);
     const calculators::ShiftLimits none = calculators::ShiftLimitsFor(0, 0);
-    return QStringLiteral(
-               "Kasutamine: tundrik %1 [VÕTMED] [PP.KK.AAAA AASTAD KUUD PÄEVAD]\n"
-               "Uus kuupäev: %2 kuupäevale aastad, kuud ja päevad, nagu aken „Leia uus\n"
-               "kuupäev“ (näiteks „04.03.2001. a.“ käsule „tundrik liida 01.01.2000 1 2 3“).\n"
-               "\n"
-               "Kuupäev on vahemikus %3 ja loetakse gregooriuse\n"
-               "kalendri järgi. Aastaid on %4, kuid %5 (aastatega %6), päevi %7\n"
-               "(aastatega %8, kuudega %9).\n")
+    return QStringLiteral("Kasutamine: tundrik %1 [VÕTMED] [PP.KK.AAAA AASTAD KUUD PÄEVAD]\n"
+                          "Uus kuupäev: %2 kuupäevale aastad, kuud ja päevad, nagu aken „Leia uus\n"
+                          "kuupäev“ (näiteks „04.03.2001. a.“ käsule „tundrik liida 01.01.2000 1 2 3“).\n"
+                          "\n"
+                          "Kuupäev on vahemikus %3 ja loetakse gregooriuse\n"
+                          "kalendri järgi. Aastaid on %4, kuid %5 (aastatega %6), päevi %7\n"
+                          "(aastatega %8, kuudega %9).\n")
                .arg(name, verb, rangeWords(calculators::kShiftDates.labelText()), none.yearsLabel,
-                    none.monthsLabel, years.monthsLabel, none.daysLabel, years.daysLabel,
-                    months.daysLabel)
+                    none.monthsLabel, years.monthsLabel, none.daysLabel, years.daysLabel, months.daysLabel)
         + kStandardInput
         + QStringLiteral("\nVõtmed:\n"
                          "  --juliuse       loeb kuupäeva ja arvutab juliuse kalendri järgi; käib\n"
@@ -529,26 +526,24 @@ QString helpSubtract()
 
 QString helpLeapYear()
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik liigaasta [VÕTMED] [AAAA]\n"
-               "Kas aasta on liigaasta, nagu aken „Kas liigaasta, või mitte“ selle näitab\n"
-               "(„Jah, on liigaasta“ või „Ei ole liigaasta“), gregooriuse kalendri järgi.\n"
-               "\n"
-               "Aasta on vahemikus %1.\n")
+    return QStringLiteral("Kasutamine: tundrik liigaasta [VÕTMED] [AAAA]\n"
+                          "Kas aasta on liigaasta, nagu aken „Kas liigaasta, või mitte“ selle näitab\n"
+                          "(„Jah, on liigaasta“ või „Ei ole liigaasta“), gregooriuse kalendri järgi.\n"
+                          "\n"
+                          "Aasta on vahemikus %1.\n")
                .arg(rangeWords(calculators::kLeapYears.labelText()))
         + kStandardInput + QStringLiteral("\nVõtmed:\n") + kIsoLine + kHelpLine;
 }
 
 QString helpHolidays()
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik pühad [VÕTMED] [[KUU] AAAA]\n"
-               "Kuu (või ilma kuuta terve aasta) pühad, lipu- ja tähtpäevad, rahvakalendri\n"
-               "päevad ja kellakeeramised nagu pühade aknas: iga kuu pealkiri ja siis iga\n"
-               "rida kujul päev, tabeldusmärk, nimetus(ed), tabeldusmärk ja märgid sõnadega\n"
-               "(„punane päev“, „lipupäev“, „leinalipp“).\n"
-               "\n"
-               "KUU on 1 - 12 või kuu nimi, AAAA vahemikus %1 - %2.\n")
+    return QStringLiteral("Kasutamine: tundrik pühad [VÕTMED] [[KUU] AAAA]\n"
+                          "Kuu (või ilma kuuta terve aasta) pühad, lipu- ja tähtpäevad, rahvakalendri\n"
+                          "päevad ja kellakeeramised nagu pühade aknas: iga kuu pealkiri ja siis iga\n"
+                          "rida kujul päev, tabeldusmärk, nimetus(ed), tabeldusmärk ja märgid sõnadega\n"
+                          "(„punane päev“, „lipupäev“, „leinalipp“).\n"
+                          "\n"
+                          "KUU on 1 - 12 või kuu nimi, AAAA vahemikus %1 - %2.\n")
                .arg(monthsheet::kFirstYear)
                .arg(monthsheet::kLastYear)
         + kStandardInput
@@ -588,18 +583,17 @@ QString helpCalendar()
     QStringList weekNames;
     for (const QString &n : firstWeekOfYearNames())
         weekNames << QStringLiteral("„") + n + QStringLiteral("“");
-    return QStringLiteral(
-               "Kasutamine: tundrik kalender [VÕTMED] [[KUU] AAAA]\n"
-               "Kuu (või ilma kuuta terve aasta) kalender koos nädalate numbritega, nagu\n"
-               "kalendriaken; ilma argumentideta tänane kuu. Sulgudes on nädala number,\n"
-               "mille rida jääb tervenisti naaberkuusse.\n"
-               "\n"
-               "KUU on 1 - 12 või kuu nimi, AAAA vahemikus %1 - %2. Nädalad algavad\n"
-               "esmaspäevaga ja aasta esimene nädal on esimene, milles on neli päeva, nagu\n"
-               "programmi igal käivitusel; teisiti valivad need menüü „Seaded“ nimedega:\n"
-               "\n"
-               "Võtmed:\n"
-               "  --esimene-päev PÄEV\n")
+    return QStringLiteral("Kasutamine: tundrik kalender [VÕTMED] [[KUU] AAAA]\n"
+                          "Kuu (või ilma kuuta terve aasta) kalender koos nädalate numbritega, nagu\n"
+                          "kalendriaken; ilma argumentideta tänane kuu. Sulgudes on nädala number,\n"
+                          "mille rida jääb tervenisti naaberkuusse.\n"
+                          "\n"
+                          "KUU on 1 - 12 või kuu nimi, AAAA vahemikus %1 - %2. Nädalad algavad\n"
+                          "esmaspäevaga ja aasta esimene nädal on esimene, milles on neli päeva, nagu\n"
+                          "programmi igal käivitusel; teisiti valivad need menüü „Seaded“ nimedega:\n"
+                          "\n"
+                          "Võtmed:\n"
+                          "  --esimene-päev PÄEV\n")
                .arg(monthsheet::kFirstYear)
                .arg(monthsheet::kLastYear)
         + wrapped(QStringLiteral("nädala esimene päev: ") + choices(firstDayOfWeekNames()), 18)
@@ -613,12 +607,12 @@ QString helpCalendar()
 constexpr unsigned kDayOptions = kJulian | kGregorian | kIso | kHelp;
 
 constexpr Subcommand kSubcommands[] = {
-    {u"jp", nullptr, u"PP.KK.AAAA", u"kuupäevale vastav Juliuse päev", kDayOptions, 1, 1, true,
-     &answerJp, &helpJp},
-    {u"nädalapäev", u"nadalapaev", u"PP.KK.AAAA", u"kuupäeva nädalapäev", kDayOptions, 1, 1,
-     true, &answerWeekday, &helpWeekday},
-    {u"kuupäev", u"kuupaev", u"JP", u"Juliuse päevale vastav kuupäev", kDayOptions, 1, 1, true,
-     &answerDate, &helpDate},
+    {u"jp", nullptr, u"PP.KK.AAAA", u"kuupäevale vastav Juliuse päev", kDayOptions, 1, 1, true, &answerJp,
+     &helpJp},
+    {u"nädalapäev", u"nadalapaev", u"PP.KK.AAAA", u"kuupäeva nädalapäev", kDayOptions, 1, 1, true,
+     &answerWeekday, &helpWeekday},
+    {u"kuupäev", u"kuupaev", u"JP", u"Juliuse päevale vastav kuupäev", kDayOptions, 1, 1, true, &answerDate,
+     &helpDate},
     {u"vahe", nullptr, u"PP.KK.AAAA PP.KK.AAAA", u"kahe kuupäeva vaheline aeg",
      kYears | kMonths | kJulian | kJulian1 | kJulian2 | kIso | kHelp, 2, 2, true, &answerInterval,
      &helpInterval},
@@ -626,10 +620,10 @@ constexpr Subcommand kSubcommands[] = {
      kJulian | kIso | kHelp, 4, 4, true, &answerAdd, &helpAdd},
     {u"lahuta", nullptr, u"PP.KK.AAAA A K P", u"uus kuupäev: lahutab aastad, kuud, päevad",
      kJulian | kIso | kHelp, 4, 4, true, &answerSubtract, &helpSubtract},
-    {u"liigaasta", nullptr, u"AAAA", u"kas aasta on liigaasta", kIso | kHelp, 1, 1, true,
-     &answerLeapYear, &helpLeapYear},
-    {u"pühad", u"puhad", u"[KUU] AAAA", u"kuu või aasta pühad ja tähtpäevad", kIcs | kIso | kHelp,
-     1, 2, true, &answerHolidays, &helpHolidays},
+    {u"liigaasta", nullptr, u"AAAA", u"kas aasta on liigaasta", kIso | kHelp, 1, 1, true, &answerLeapYear,
+     &helpLeapYear},
+    {u"pühad", u"puhad", u"[KUU] AAAA", u"kuu või aasta pühad ja tähtpäevad", kIcs | kIso | kHelp, 1, 2, true,
+     &answerHolidays, &helpHolidays},
     {u"kalender", nullptr, u"[[KUU] AAAA]", u"kuu või aasta kalender nädalanumbritega",
      kFirstDay | kFirstWeek | kIso | kHelp, 0, 2, false, &answerCalendar, &helpCalendar},
 };

@@ -31,8 +31,8 @@ enum Option : unsigned {
 
 struct OptionSpec {
     Option option;
-    const char16_t *name;      // "--esimene-päev"
-    const char16_t *ascii;     // the same without diacritics, or nullptr
+    const char16_t *name; // "--esimene-päev"
+    const char16_t *ascii; // the same without diacritics, or nullptr
     const char16_t *valueName; // "PÄEV" for an option that takes a value, else nullptr
 };
 std::span<const OptionSpec> optionSpecs();
@@ -40,7 +40,7 @@ std::span<const OptionSpec> optionSpecs();
 // One question: the options given, with their values, and the other words.
 struct Question {
     unsigned options = 0;
-    int firstDayOfWeek = 0;  // 1 = Sunday .. 7; 0 when not given
+    int firstDayOfWeek = 0; // 1 = Sunday .. 7; 0 when not given
     int firstWeekOfYear = 0; // 1..3; 0 when not given
     QStringList words;
 };

@@ -29,10 +29,10 @@ frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
                                                  QRect(2160, 360, 1035, 330));
     m_takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
     m_takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
-                                   {QStringLiteral("lubanull"), false},
-                                   {QStringLiteral("maksimaalnev"), int(calculators::kDayNumbers.maximum)},
-                                   {QStringLiteral("minimaalnev"), int(calculators::kDayNumbers.minimum)},
-                                   {QStringLiteral("maxpikkus"), 0}});
+                                     {QStringLiteral("lubanull"), false},
+                                     {QStringLiteral("maksimaalnev"), int(calculators::kDayNumbers.maximum)},
+                                     {QStringLiteral("minimaalnev"), int(calculators::kDayNumbers.minimum)},
+                                     {QStringLiteral("maxpikkus"), 0}});
     setBuddy(lblSisesta, m_takJuliusePaev);
     addRangeLabel(m_fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
                   calculators::kDayNumbers.labelText());

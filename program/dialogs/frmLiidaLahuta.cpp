@@ -53,8 +53,8 @@ frmLiidaLahuta::frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent)
     const calculators::ShiftLimits limits = calculators::ShiftLimitsFor(0, 0);
     m_takAasta = numberBox(QStringLiteral("takAasta"), QStringLiteral("Aastate arv"),
                            QRect(240, 1680, 495, 330), int(limits.years));
-    m_takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"),
-                         QRect(1110, 1680, 615, 330), int(limits.months));
+    m_takKuu = numberBox(QStringLiteral("takKuu"), QStringLiteral("Kuude arv"), QRect(1110, 1680, 615, 330),
+                         int(limits.months));
     m_takPaev = numberBox(QStringLiteral("takPäev"), QStringLiteral("Päevade arv"),
                           QRect(2100, 1680, 735, 330), int(limits.days));
     setBuddy(lblLiidaLahuta, m_takAasta);
@@ -192,8 +192,7 @@ void frmLiidaLahuta::UpdateJulianBox()
     // A day of the Julian calendar only (29.02.1700) has only that reading.
     const bool offered = valid
         && (validOnlyInJulianReading(m_tkpKuupaev)
-            || calculators::ShiftSpansJulianLeapDay(m_tkpKuupaev->TKKuupaev(), years(), months(),
-                                                    days()));
+            || calculators::ShiftSpansJulianLeapDay(m_tkpKuupaev->TKKuupaev(), years(), months(), days()));
     // While the date is being typed (not valid yet) the box keeps the
     // reading chosen for it, so that a Julian date can be typed over another.
     if (!offered && valid)

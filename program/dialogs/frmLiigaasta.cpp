@@ -28,10 +28,10 @@ frmLiigaasta::frmLiigaasta(tundrik::WindowHost *host, QWidget *parent)
                                            QRect(2160, 300, 615, 330));
     m_takAasta->setAccessibleName(QStringLiteral("Aasta"));
     m_takAasta->loadPersisted({{QStringLiteral("lubanegarv"), false},
-                             {QStringLiteral("lubanull"), false},
-                             {QStringLiteral("maksimaalnev"), int(calculators::kLeapYears.maximum)},
-                             {QStringLiteral("minimaalnev"), int(calculators::kLeapYears.minimum)},
-                             {QStringLiteral("maxpikkus"), 0}});
+                               {QStringLiteral("lubanull"), false},
+                               {QStringLiteral("maksimaalnev"), int(calculators::kLeapYears.maximum)},
+                               {QStringLiteral("minimaalnev"), int(calculators::kLeapYears.minimum)},
+                               {QStringLiteral("maxpikkus"), 0}});
     setBuddy(lblAasta, m_takAasta);
 
     buildButtons(layout);

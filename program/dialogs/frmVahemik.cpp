@@ -157,8 +157,8 @@ void frmVahemik::UpdateUnitBoxes()
         // The same values, in the same calendar, as the answer counts: the
         // units are offered only where the answer can use them.
         const Readings r = readings(false);
-        const calculators::IntervalUnits units =
-            calculators::IntervalUnitsOffered(r.first, r.second, r.julianCalendar);
+        const calculators::IntervalUnits units = calculators::IntervalUnitsOffered(r.first, r.second,
+                                                                                   r.julianCalendar);
         if (units.years) {
             m_chkAasta->setEnabled(true);
             m_chkKuu->setEnabled(true);

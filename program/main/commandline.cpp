@@ -80,21 +80,19 @@ QString versionText()
 
 QString helpText()
 {
-    return QStringLiteral(
-               "Kasutamine: tundrik [VÕTI]\n"
-               "     või:  tundrik ALAMKÄSK [VÕTMED] [ARGUMENDID]\n"
-               "Kõik, mis seondub ajaga: kell, Juliuse päevad, kalender ja pühad.\n"
-               "Ilma võtmeta avab Tundrik oma akna; alamkäsk vastab käsureal akent avamata.\n"
-               "\n"
-               "Võtmed:\n"
-               "  -h, --help      näitab seda abiteksti ja väljub\n"
-               "  -v, --version   näitab programmi versiooni ja väljub\n"
-               "\n")
+    return QStringLiteral("Kasutamine: tundrik [VÕTI]\n"
+                          "     või:  tundrik ALAMKÄSK [VÕTMED] [ARGUMENDID]\n"
+                          "Kõik, mis seondub ajaga: kell, Juliuse päevad, kalender ja pühad.\n"
+                          "Ilma võtmeta avab Tundrik oma akna; alamkäsk vastab käsureal akent avamata.\n"
+                          "\n"
+                          "Võtmed:\n"
+                          "  -h, --help      näitab seda abiteksti ja väljub\n"
+                          "  -v, --version   näitab programmi versiooni ja väljub\n"
+                          "\n")
         + console::summary()
-        + QStringLiteral(
-               "\n"
-               "Qt üldised võtmed (-platform, -style, -reverse jt) antakse edasi Qt-le.\n"
-               "Aknad, alamkäsud ja kiirklahvid kirjeldab käsiraamat: man tundrik\n");
+        + QStringLiteral("\n"
+                         "Qt üldised võtmed (-platform, -style, -reverse jt) antakse edasi Qt-le.\n"
+                         "Aknad, alamkäsud ja kiirklahvid kirjeldab käsiraamat: man tundrik\n");
 }
 
 std::optional<int> answer(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -104,8 +102,8 @@ std::optional<int> answer(const QStringList &arguments, QTextStream &out, QTextS
     return answer(arguments, in, out, err, tundrik::systemClock());
 }
 
-std::optional<int> answer(const QStringList &arguments, QTextStream &in, QTextStream &out,
-                          QTextStream &err, const tundrik::Clock &clock)
+std::optional<int> answer(const QStringList &arguments, QTextStream &in, QTextStream &out, QTextStream &err,
+                          const tundrik::Clock &clock)
 {
     // A subcommand comes first and owns the rest of the command line.
     if (arguments.size() >= 2 && console::isSubcommand(arguments.at(1)))

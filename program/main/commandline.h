@@ -23,8 +23,8 @@ namespace commandline {
 // accepted and left for QApplication.
 // A subcommand reads its questions from in when the command line holds
 // none, and takes today's date from the clock.
-std::optional<int> answer(const QStringList &arguments, QTextStream &in, QTextStream &out,
-                          QTextStream &err, const tundrik::Clock &clock);
+std::optional<int> answer(const QStringList &arguments, QTextStream &in, QTextStream &out, QTextStream &err,
+                          const tundrik::Clock &clock);
 // The same with no questions on standard input and the system clock.
 std::optional<int> answer(const QStringList &arguments, QTextStream &out, QTextStream &err);
 

@@ -121,8 +121,8 @@ int runTundrik(int argc, char *argv[])
         QTextStream in(stdin);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        if (const std::optional<int> status =
-                commandline::answer(arguments, in, out, err, tundrik::systemClock()))
+        if (const std::optional<int> status = commandline::answer(arguments, in, out, err,
+                                                                  tundrik::systemClock()))
             return *status;
     }
 

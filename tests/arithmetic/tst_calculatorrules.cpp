@@ -39,7 +39,7 @@ private slots:
         QFETCH(int, day);
         QFETCH(bool, inside);
         const calculators::DateRange &r = range == QLatin1String("day") ? calculators::kDayDates
-                                                                       : calculators::kShiftDates;
+                                                                        : calculators::kShiftDates;
         QCOMPARE(r.contains(year, month, day), inside);
     }
 
@@ -90,10 +90,13 @@ private slots:
         QTest::addColumn<bool>("julianCalendar");
         QTest::addColumn<bool>("years");
         QTest::addColumn<bool>("months");
-        QTest::newRow("a day across new year") << QDate(2000, 12, 31) << QDate(2001, 1, 1) << false << true << true;
-        QTest::newRow("within one month") << QDate(2001, 1, 15) << QDate(2001, 1, 20) << false << false << false;
+        QTest::newRow("a day across new year")
+            << QDate(2000, 12, 31) << QDate(2001, 1, 1) << false << true << true;
+        QTest::newRow("within one month")
+            << QDate(2001, 1, 15) << QDate(2001, 1, 20) << false << false << false;
         QTest::newRow("next month") << QDate(2001, 1, 31) << QDate(2001, 2, 1) << false << false << true;
-        QTest::newRow("second date earlier") << QDate(2005, 8, 9) << QDate(2003, 5, 10) << false << false << false;
+        QTest::newRow("second date earlier")
+            << QDate(2005, 8, 9) << QDate(2003, 5, 10) << false << false << false;
         QTest::newRow("the same date") << QDate(2003, 5, 10) << QDate(2003, 5, 10) << false << false << false;
         // Gregorian 5 and 15 January 1700 are Julian 25 December 1699 and
         // 4 January 1700.
@@ -125,10 +128,14 @@ private slots:
         QTest::addColumn<int>("maxDays");
         QTest::addColumn<QString>("monthsLabel");
         QTest::addColumn<QString>("daysLabel");
-        QTest::newRow("days alone") << 0 << 0 << 2639 << 79999 << "< 2640" << "< 80 000";
-        QTest::newRow("with years") << 1 << 0 << 11 << 365 << "< 12" << "< 366";
-        QTest::newRow("with months") << 0 << 1 << 2639 << 30 << "< 2640" << "< 31";
-        QTest::newRow("with years and months") << 219 << 11 << 11 << 30 << "< 12" << "< 31";
+        QTest::newRow("days alone") << 0 << 0 << 2639 << 79999 << "< 2640"
+                                    << "< 80 000";
+        QTest::newRow("with years") << 1 << 0 << 11 << 365 << "< 12"
+                                    << "< 366";
+        QTest::newRow("with months") << 0 << 1 << 2639 << 30 << "< 2640"
+                                     << "< 31";
+        QTest::newRow("with years and months") << 219 << 11 << 11 << 30 << "< 12"
+                                               << "< 31";
     }
 
     void shiftLimits()
@@ -171,8 +178,8 @@ private slots:
         QFETCH(int, months);
         QFETCH(int, days);
         QFETCH(bool, offered);
-        QCOMPARE(calculators::ShiftSpansJulianLeapDay(DateSerial(date.year(), date.month(), date.day()), years,
-                                                      months, days),
+        QCOMPARE(calculators::ShiftSpansJulianLeapDay(DateSerial(date.year(), date.month(), date.day()),
+                                                      years, months, days),
                  offered);
     }
 
@@ -180,8 +187,9 @@ private slots:
     void leapYears()
     {
         for (qint64 y = calculators::kLeapYears.minimum; y <= calculators::kLeapYears.maximum; ++y)
-            QCOMPARE(calculators::LeapYearText(y), QDate::isLeapYear(int(y)) ? QStringLiteral("Jah, on liigaasta")
-                                                                             : QStringLiteral("Ei ole liigaasta"));
+            QCOMPARE(calculators::LeapYearText(y),
+                     QDate::isLeapYear(int(y)) ? QStringLiteral("Jah, on liigaasta")
+                                               : QStringLiteral("Ei ole liigaasta"));
     }
 };
 

@@ -20,8 +20,8 @@ private slots:
         QCOMPARE(monthsheet::HolidaysCaption(3), QStringLiteral("Märtsi pühad"));
         QCOMPARE(monthsheet::HolidaysCaption(5), QStringLiteral("Mai pühad"));
         QCOMPARE(monthsheet::FirstWeekOfYearNames(),
-                 (QStringList{QStringLiteral("1. jaanuari nädal"), QStringLiteral("Esimesed neli päeva"),
-                              QStringLiteral("Esimene täsinädal")}));
+                 (QStringList {QStringLiteral("1. jaanuari nädal"), QStringLiteral("Esimesed neli päeva"),
+                               QStringLiteral("Esimene täsinädal")}));
         QCOMPARE(monthsheet::kFirstDayOfWeekAtStart, 2);
         QCOMPARE(monthsheet::kFirstWeekOfYearAtStart, 2);
     }
@@ -73,7 +73,8 @@ private slots:
         for (int y : years)
             for (int m = 1; m <= 12; ++m)
                 for (int f = 1; f <= 7; ++f)
-                    QCOMPARE(monthsheet::FirstCellJdn(y, m, f), weekgrid::firstGridDay(y, m, f).toJulianDay());
+                    QCOMPARE(monthsheet::FirstCellJdn(y, m, f),
+                             weekgrid::firstGridDay(y, m, f).toJulianDay());
     }
 };
 

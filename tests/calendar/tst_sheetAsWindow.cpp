@@ -73,7 +73,8 @@ private slots:
         const QStringList lines = commandLineSheet(year, month, firstDay, firstWeek).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 9); // eight lines and the line break after them
         QCOMPARE(lines.at(0).trimmed(), label(&window, "lblKalender")->text());
-        const char *const headers[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP", "lblViNP", "lblKuNP", "lblSeNP"};
+        const char *const headers[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP",
+                                        "lblViNP", "lblKuNP", "lblSeNP"};
         QStringList shownHeaders;
         for (const char *h : headers)
             shownHeaders << label(&window, h)->text();

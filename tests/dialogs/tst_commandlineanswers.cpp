@@ -52,7 +52,10 @@ struct Date {
     int y, m, d;
     QString text() const
     {
-        return QStringLiteral("%1.%2.%3").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')).arg(y);
+        return QStringLiteral("%1.%2.%3")
+            .arg(d, 2, 10, QLatin1Char('0'))
+            .arg(m, 2, 10, QLatin1Char('0'))
+            .arg(y);
     }
     QString keys() const { return QString(text()).remove(QLatin1Char('.')); }
 };
@@ -62,12 +65,19 @@ struct Date {
 QList<Date> sampleDays()
 {
     QList<Date> out;
-    for (const auto &[first, last, step] : {std::tuple{1582, 1583, 23}, std::tuple{1999, 2001, 37}}) {
+    for (const auto &[first, last, step] : {std::tuple {1582, 1583, 23}, std::tuple {1999, 2001, 37}}) {
         for (QDate d(first, 1, 1); d.year() <= last; d = d.addDays(step))
             out.append({d.year(), d.month(), d.day()});
     }
-    out.append({{1582, 10, 4}, {1582, 10, 5}, {1582, 10, 14}, {1582, 10, 15}, {1700, 2, 29},
-                {1500, 2, 29}, {2000, 2, 29}, {2299, 12, 31}, {1000, 1, 1}});
+    out.append({{1582, 10, 4},
+                {1582, 10, 5},
+                {1582, 10, 14},
+                {1582, 10, 15},
+                {1700, 2, 29},
+                {1500, 2, 29},
+                {2000, 2, 29},
+                {2299, 12, 31},
+                {1000, 1, 1}});
     return out;
 }
 
@@ -88,7 +98,7 @@ class TestCommandLineAnswers : public QObject {
     FrameCheckBox *box(const char *name) { return child<FrameCheckBox>(dlg(), QString::fromUtf8(name)); }
     QPushButton *button(const char *name) { return child<QPushButton>(dlg(), QString::fromUtf8(name)); }
 
-    template <class Dialog, class... Args>
+    template<class Dialog, class... Args>
     bool open(Args &&...args)
     {
         m_dialog.reset();
@@ -136,15 +146,21 @@ private slots:
         QTest::addColumn<QString>("option");
         for (const QString &subcommand : {QStringLiteral("jp"), QStringLiteral("nädalapäev")}) {
             for (const Date &x : sampleDays()) {
-                const QString other = beforeReform(x) ? QStringLiteral("--gregooriuse") : QStringLiteral("--juliuse");
+                const QString other = beforeReform(x) ? QStringLiteral("--gregooriuse")
+                                                      : QStringLiteral("--juliuse");
                 for (const QString &option : {QString(), other})
-                    QTest::addRow("%s %s %s", qPrintable(subcommand), qPrintable(x.text()), qPrintable(option))
+                    QTest::addRow("%s %s %s", qPrintable(subcommand), qPrintable(x.text()),
+                                  qPrintable(option))
                         << subcommand << x.text() << option;
             }
         }
         // Options the window does not offer for the input.
-        QTest::newRow("G after the reform") << "jp" << "01.01.2000" << "--gregooriuse";
-        QTest::newRow("G of a Julian-only day") << "nädalapäev" << "29.02.1500" << "--gregooriuse";
+        QTest::newRow("G after the reform") << "jp"
+                                            << "01.01.2000"
+                                            << "--gregooriuse";
+        QTest::newRow("G of a Julian-only day") << "nädalapäev"
+                                                << "29.02.1500"
+                                                << "--gregooriuse";
     }
 
     void dayDescription()
@@ -152,7 +168,8 @@ private slots:
         QFETCH(QString, subcommand);
         QFETCH(QString, date);
         QFETCH(QString, option);
-        QVERIFY(open<frmJuuliusePaev>(subcommand == QLatin1String("jp") ? QStringLiteral("JP") : QStringLiteral("NP")));
+        QVERIFY(open<frmJuuliusePaev>(subcommand == QLatin1String("jp") ? QStringLiteral("JP")
+                                                                        : QStringLiteral("NP")));
         type(QString(date).remove(QLatin1Char('.')));
         bool offered = true;
         if (option == QLatin1String("--juliuse"))
@@ -160,7 +177,8 @@ private slots:
         key(Qt::Key_Return);
         if (option == QLatin1String("--gregooriuse"))
             offered = gregorian();
-        const Reply r = commandLine(QStringList{subcommand, date} + (option.isEmpty() ? QStringList() : QStringList{option}));
+        const Reply r = commandLine(QStringList {subcommand, date}
+                                    + (option.isEmpty() ? QStringList() : QStringList {option}));
         QCOMPARE(r.status, offered ? 0 : 1);
         if (offered)
             QCOMPARE(r.out, answer(dlg()));
@@ -170,11 +188,12 @@ private slots:
     {
         QTest::addColumn<qint64>("number");
         QTest::addColumn<QString>("option");
-        QList<qint64> numbers{1757600, 2299160, 2299161, 2342042, 2268992, 2561100};
+        QList<qint64> numbers {1757600, 2299160, 2299161, 2342042, 2268992, 2561100};
         for (const Date &x : sampleDays())
             numbers << QDate(x.y, x.m, std::min(x.d, 28)).toJulianDay();
         for (qint64 n : numbers) {
-            for (const QString &option : {QString(), QStringLiteral("--juliuse"), QStringLiteral("--gregooriuse")})
+            for (const QString &option :
+                 {QString(), QStringLiteral("--juliuse"), QStringLiteral("--gregooriuse")})
                 QTest::addRow("%lld %s", n, qPrintable(option)) << n << option;
         }
     }
@@ -192,8 +211,8 @@ private slots:
         key(Qt::Key_Return);
         if (option == QLatin1String("--gregooriuse"))
             offered = offered && gregorian();
-        const Reply r = commandLine(QStringList{QStringLiteral("kuupäev"), QString::number(number)}
-                                    + (option.isEmpty() ? QStringList() : QStringList{option}));
+        const Reply r = commandLine(QStringList {QStringLiteral("kuupäev"), QString::number(number)}
+                                    + (option.isEmpty() ? QStringList() : QStringList {option}));
         QCOMPARE(r.status, offered ? 0 : 1);
         if (offered)
             QCOMPARE(r.out, answer(dlg()));
@@ -205,23 +224,27 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QStringList>("options");
         const QList<Date> days = sampleDays();
-        const QList<QStringList> optionSets{{},
-                                            {"--aastad"},
-                                            {"--kuud"},
-                                            {"--aastad", "--kuud"},
-                                            {"--juliuse1"},
-                                            {"--juliuse2", "--kuud"},
-                                            {"--juliuse1", "--juliuse2", "--aastad", "--kuud"}};
+        const QList<QStringList> optionSets {{},
+                                             {"--aastad"},
+                                             {"--kuud"},
+                                             {"--aastad", "--kuud"},
+                                             {"--juliuse1"},
+                                             {"--juliuse2", "--kuud"},
+                                             {"--juliuse1", "--juliuse2", "--aastad", "--kuud"}};
         for (qsizetype i = 0; i + 1 < days.size(); i += 3) {
             const Date &a = days.at(i);
             const Date &b = days.at(days.size() - 1 - i);
             const QStringList &options = optionSets.at(i % optionSets.size());
-            QTest::addRow("%s %s %s", qPrintable(a.text()), qPrintable(b.text()), qPrintable(options.join(' ')))
+            QTest::addRow("%s %s %s", qPrintable(a.text()), qPrintable(b.text()),
+                          qPrintable(options.join(' ')))
                 << a.text() << b.text() << options;
         }
-        QTest::newRow("the issue's example") << "24.02.1918" << "20.08.1991" << QStringList{"--aastad", "--kuud"};
-        QTest::newRow("years within a year") << "15.01.2001" << "20.12.2001" << QStringList{"--aastad"};
-        QTest::newRow("months within a month") << "15.01.2001" << "20.01.2001" << QStringList{"--kuud"};
+        QTest::newRow("the issue's example") << "24.02.1918"
+                                             << "20.08.1991" << QStringList {"--aastad", "--kuud"};
+        QTest::newRow("years within a year") << "15.01.2001"
+                                             << "20.12.2001" << QStringList {"--aastad"};
+        QTest::newRow("months within a month") << "15.01.2001"
+                                               << "20.01.2001" << QStringList {"--kuud"};
     }
 
     void interval()
@@ -235,9 +258,11 @@ private slots:
         bool offered = true;
         // A date before the reform is in the Julian reading already: its
         // box is grayed.
-        if (options.contains(QLatin1String("--juliuse1")) && box("chkIJuliuseKal")->checkState() == Qt::Unchecked)
+        if (options.contains(QLatin1String("--juliuse1"))
+            && box("chkIJuliuseKal")->checkState() == Qt::Unchecked)
             offered = check(box("chkIJuliuseKal")) && offered;
-        if (options.contains(QLatin1String("--juliuse2")) && box("chkIIJuliuseKal")->checkState() == Qt::Unchecked)
+        if (options.contains(QLatin1String("--juliuse2"))
+            && box("chkIIJuliuseKal")->checkState() == Qt::Unchecked)
             offered = check(box("chkIIJuliuseKal")) && offered;
         QVERIFY(button("cmdArvuta")->isEnabled());
         click(button("cmdArvuta"));
@@ -245,7 +270,7 @@ private slots:
             offered = check(box("chkAasta")) && offered;
         if (options.contains(QLatin1String("--kuud")))
             offered = check(box("chkKuu")) && offered;
-        const Reply r = commandLine(QStringList{QStringLiteral("vahe"), first, second} + options);
+        const Reply r = commandLine(QStringList {QStringLiteral("vahe"), first, second} + options);
         QCOMPARE(r.status, offered ? 0 : 1);
         if (offered)
             QCOMPARE(r.out, answer(dlg()));
@@ -257,8 +282,8 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QStringList>("counts");
         QTest::addColumn<bool>("julian");
-        const QList<QStringList> counts{{"1", "2", "3"}, {"0", "0", "1000"}, {"0", "13", "0"},
-                                        {"219", "11", "30"}, {"0", "0", "79999"}, {"0", "0", "1"}};
+        const QList<QStringList> counts {{"1", "2", "3"},     {"0", "0", "1000"},  {"0", "13", "0"},
+                                         {"219", "11", "30"}, {"0", "0", "79999"}, {"0", "0", "1"}};
         int i = 0;
         for (const Date &x : sampleDays()) {
             if (x.y < 320 || x.y > 2079 || (x.m == 2 && x.d == 29 && x.y % 400 != 0))
@@ -267,12 +292,14 @@ private slots:
             const QString subcommand = i % 2 ? QStringLiteral("lahuta") : QStringLiteral("liida");
             ++i;
             for (const bool julian : {false, true})
-                QTest::addRow("%s %s %s%s", qPrintable(subcommand), qPrintable(x.text()), qPrintable(c.join(' ')),
-                              julian ? " --juliuse" : "")
+                QTest::addRow("%s %s %s%s", qPrintable(subcommand), qPrintable(x.text()),
+                              qPrintable(c.join(' ')), julian ? " --juliuse" : "")
                     << subcommand << x.text() << c << julian;
         }
-        QTest::newRow("back across 1700") << "lahuta" << "01.03.1700" << QStringList{"0", "0", "1"} << true;
-        QTest::newRow("1900 far ahead") << "liida" << "01.01.1850" << QStringList{"0", "0", "30000"} << true;
+        QTest::newRow("back across 1700") << "lahuta"
+                                          << "01.03.1700" << QStringList {"0", "0", "1"} << true;
+        QTest::newRow("1900 far ahead") << "liida"
+                                        << "01.01.1850" << QStringList {"0", "0", "30000"} << true;
     }
 
     void shift()
@@ -296,8 +323,8 @@ private slots:
         if (julian)
             offered = check(box("chkJuliuseKal"));
         click(button("cmdArvuta"));
-        const Reply r = commandLine(QStringList{subcommand, date} + counts
-                                    + (julian ? QStringList{QStringLiteral("--juliuse")} : QStringList()));
+        const Reply r = commandLine(QStringList {subcommand, date} + counts
+                                    + (julian ? QStringList {QStringLiteral("--juliuse")} : QStringList()));
         QCOMPARE(r.status, offered ? 0 : 1);
         if (offered)
             QCOMPARE(r.out, answer(dlg()));
@@ -318,16 +345,16 @@ private slots:
     void settingsByTheMenusNames()
     {
         int items = 0;
-        for (const auto &[menu, option, weeks] : {std::tuple{"mnuSeadedEsimeneNädal", "--esimene-nädal=", true},
-                                                  std::tuple{"mnuSeadedEsimenePäev", "--esimene-päev=", false}}) {
+        for (const auto &[menu, option, weeks] :
+             {std::tuple {"mnuSeadedEsimeneNädal", "--esimene-nädal=", true},
+              std::tuple {"mnuSeadedEsimenePäev", "--esimene-päev=", false}}) {
             const auto *submenu = m_main->window->findChild<QMenu *>(QString::fromUtf8(menu));
             QVERIFY(submenu);
             for (QAction *a : submenu->actions()) {
                 const QString caption = a->text().remove(QLatin1Char('&'));
                 const int value = a->data().toInt();
-                const QString name = weeks
-                    ? monthsheet::FirstWeekOfYearNames().at(value - 1)
-                    : modArvutused::WeekdayNames().at(value - 1);
+                const QString name = weeks ? monthsheet::FirstWeekOfYearNames().at(value - 1)
+                                           : modArvutused::WeekdayNames().at(value - 1);
                 QCOMPARE(caption, name);
                 QCOMPARE(commandLine({QStringLiteral("kalender"), QString::fromUtf8(option) + caption,
                                       QStringLiteral("2004")})

@@ -102,10 +102,10 @@ private slots:
             << QStringLiteral("tundrik: tundmatu võti „--kuupaev“\n");
         QTest::newRow("letters run together") << QStringList{"-hv"} << 1 << QString()
                                               << QStringLiteral("tundrik: tundmatu võti „-hv“\n");
-        QTest::newRow("a subcommand") << QStringList{"liigaasta", "2000"} << 0
-                                      << QStringLiteral("Jah, on liigaasta\n") << QString();
-        QTest::newRow("a subcommand's help") << QStringList{"vahe", "--help"} << 0
-                                             << console::helpText(QStringLiteral("vahe")) << QString();
+        QTest::newRow("a subcommand")
+            << QStringList {"liigaasta", "2000"} << 0 << QStringLiteral("Jah, on liigaasta\n") << QString();
+        QTest::newRow("a subcommand's help")
+            << QStringList {"vahe", "--help"} << 0 << console::helpText(QStringLiteral("vahe")) << QString();
         QTest::newRow("unknown before help")
             << QStringList{"--abi", "--help"} << 1 << QString()
             << QStringLiteral("tundrik: tundmatu võti „--abi“\n");
@@ -183,13 +183,13 @@ private slots:
             << QStringList{"--kuupäev"} << 1 << QString()
             << QStringLiteral("tundrik: tundmatu võti „--kuupäev“\n") + hint;
         // The digit groups of the C locale are the Estonian ones.
-        QTest::newRow("day number") << QStringList{"jp", "01.01.2000"} << 0
+        QTest::newRow("day number") << QStringList {"jp", "01.01.2000"} << 0
                                     << QStringLiteral("2\u00A0451\u00A0545. Juliuse päev\n") << QString();
-        QTest::newRow("weekday, named in UTF-8") << QStringList{"nädalapäev", "24.02.1918"} << 0
-                                                 << QStringLiteral("Pühapäev\n") << QString();
-        QTest::newRow("interval") << QStringList{"vahe", "--aastad", "--kuud", "24.02.1918", "20.08.1991"} << 0
-                                  << QStringLiteral("73 aastat, 5 kuud ja 27 päeva\n") << QString();
-        QTest::newRow("month sheet") << QStringList{"kalender", "5", "2004"} << 0
+        QTest::newRow("weekday, named in UTF-8")
+            << QStringList {"nädalapäev", "24.02.1918"} << 0 << QStringLiteral("Pühapäev\n") << QString();
+        QTest::newRow("interval") << QStringList {"vahe", "--aastad", "--kuud", "24.02.1918", "20.08.1991"}
+                                  << 0 << QStringLiteral("73 aastat, 5 kuud ja 27 päeva\n") << QString();
+        QTest::newRow("month sheet") << QStringList {"kalender", "5", "2004"} << 0
                                      << QStringLiteral("            Mai  2004\n"
                                                        "       Esm Tei Kol Nel Ree Lau Püh\n"
                                                        "    18                       1   2\n"
@@ -199,7 +199,7 @@ private slots:
                                                        "    22  24  25  26  27  28  29  30\n"
                                                        "    23  31\n")
                                      << QString();
-        QTest::newRow("a refusal") << QStringList{"kuupäev", "2561101"} << 1 << QString()
+        QTest::newRow("a refusal") << QStringList {"kuupäev", "2561101"} << 1 << QString()
                                    << QStringLiteral("tundrik kuupäev: „2561101“ jääb vahemikust välja: "
                                                      "lubatud on 1 757 600 - 2 561 100\n");
     }
@@ -208,7 +208,8 @@ private slots:
     void iCalendarWithoutDisplay()
     {
         QProcess program;
-        startWithoutDisplay(program, {QStringLiteral("pühad"), QStringLiteral("2024"), QStringLiteral("--ics")});
+        startWithoutDisplay(program,
+                            {QStringLiteral("pühad"), QStringLiteral("2024"), QStringLiteral("--ics")});
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 0);
         const QByteArray ics = program.readAllStandardOutput();
@@ -243,9 +244,11 @@ private slots:
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), expected);
-        const QStringList errors = QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList errors =
+            QString::fromUtf8(program.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(errors.size(), 10);
-        QVERIFY2(errors.first().startsWith(QStringLiteral("tundrik kuupäev: rida 100: „x")), qPrintable(errors.first()));
+        QVERIFY2(errors.first().startsWith(QStringLiteral("tundrik kuupäev: rida 100: „x")),
+                 qPrintable(errors.first()));
     }
 
     // Each question is answered as soon as its line is written, while the
@@ -254,8 +257,9 @@ private slots:
     {
         QProcess program;
         startWithoutDisplay(program, {QStringLiteral("liigaasta")});
-        for (const auto &[year, answer] : {std::pair{"2000", "Jah, on liigaasta\n"}, std::pair{"1900", "Ei ole liigaasta\n"},
-                                           std::pair{"12", "\n"}}) {
+        for (const auto &[year, answer] :
+             {std::pair {"2000", "Jah, on liigaasta\n"}, std::pair {"1900", "Ei ole liigaasta\n"},
+              std::pair {"12", "\n"}}) {
             program.write(QByteArray(year) + "\n");
             QByteArray got;
             while (!got.endsWith('\n') && program.waitForReadyRead(30000))

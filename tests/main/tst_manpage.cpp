@@ -64,12 +64,15 @@ private slots:
 
     void everySubcommand()
     {
-        const auto escaped = [](QString option) { return option.replace(QLatin1Char('-'), QStringLiteral("\\-")); };
+        const auto escaped = [](QString option) {
+            return option.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+        };
         // The options of every subcommand, told once for all.
         const qsizetype common = m_page.indexOf(QStringLiteral(".SH ALAMKÄSUD"));
         QVERIFY(common >= 0);
         const QString commonPart = m_page.mid(common, m_page.indexOf(QStringLiteral(".SS"), common) - common);
-        QVERIFY(commonPart.contains(QStringLiteral(".B ") + escaped(QStringLiteral("--iso")) + QLatin1Char('\n')));
+        QVERIFY(commonPart.contains(QStringLiteral(".B ") + escaped(QStringLiteral("--iso"))
+                                    + QLatin1Char('\n')));
         QVERIFY(commonPart.contains(QStringLiteral(".BR \\-h \", \" ") + escaped(QStringLiteral("--help"))));
 
         const QRegularExpression heading(QStringLiteral("^\\.SS \"tundrik ([^ ]+) "),
@@ -88,7 +91,8 @@ private slots:
             for (const QString &option : s.options) {
                 if (option == QLatin1String("--iso") || option == QLatin1String("--help"))
                     continue;
-                const QRegularExpression entry(QStringLiteral("^\\.BI? ") + QRegularExpression::escape(escaped(option))
+                const QRegularExpression entry(QStringLiteral("^\\.BI? ")
+                                                   + QRegularExpression::escape(escaped(option))
                                                    + QStringLiteral("( |$)"),
                                                QRegularExpression::MultilineOption);
                 QVERIFY2(entry.match(section).hasMatch(), qPrintable(s.name + QLatin1Char(' ') + option));
