@@ -131,6 +131,12 @@ private slots:
             << QStringList {"jp", "15.10.1582"} << nb("2_299_161. Juliuse päev\n");
         QTest::newRow("Julian reading asked")
             << QStringList {"jp", "--juliuse", "01.01.2000"} << nb("2_451_558. Juliuse päev\n");
+        // Before the reform the Julian box is grayed: the date is read in the
+        // Julian calendar, and asking for it changes nothing.
+        QTest::newRow("Julian reading asked before the reform")
+            << QStringList {"jp", "04.10.1582", "--juliuse"} << nb("2_299_160. Juliuse päev\n");
+        QTest::newRow("Julian date asked before the reform")
+            << QStringList {"kuupäev", "2299160", "--juliuse"} << "04.10.1582. a.\n";
         QTest::newRow("a day of the Julian calendar only")
             << QStringList {"jp", "29.02.1700"} << nb("2_342_042. Juliuse päev\n");
         QTest::newRow("first day of the range")
