@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "console.h"
 
+#include "inputs.h"
 #include "subcommands.h"
 
 #include <QRegularExpression>
@@ -11,11 +12,6 @@ namespace console {
 namespace {
 
 const QString kProgram = QStringLiteral("tundrik");
-
-QString quoted(const QString &word)
-{
-    return QStringLiteral("„") + word + QStringLiteral("“");
-}
 
 QString nameOf(const Subcommand &s)
 {

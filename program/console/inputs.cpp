@@ -69,6 +69,11 @@ std::optional<qint64> wholeNumber(const QString &word)
     return digits.toLongLong();
 }
 
+QString quoted(const QString &word)
+{
+    return QStringLiteral("„") + word + QStringLiteral("“");
+}
+
 QString folded(const QString &word)
 {
     QString out = word.toLower();

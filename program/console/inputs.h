@@ -33,6 +33,9 @@ std::optional<qint64> wholeNumber(const QString &word);
 // "marts" for "Märts").
 std::optional<int> month(const QString &word);
 
+// A word of the question as a message names it: „word“.
+QString quoted(const QString &word);
+
 // Folds a word for comparing names: lower case, ä, õ, ö, ü as a, o, o, u.
 QString folded(const QString &word);
 

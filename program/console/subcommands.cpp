@@ -50,11 +50,6 @@ Reply answered(const QString &text)
     return {text, QString()};
 }
 
-QString quoted(const QString &word)
-{
-    return QStringLiteral("„") + word + QStringLiteral("“");
-}
-
 // A range label without its brackets: "03.01.100 - 31.12.2299".
 QString rangeWords(const QString &label)
 {
