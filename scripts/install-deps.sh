@@ -12,7 +12,8 @@
 # library's binary interface against its baseline; qt6-gtk-platformtheme
 # lets a test read every window on a dark GTK theme; openbox, xdotool and
 # xclip let the walk through the program drive it on a desktop as a person
-# does.
+# does; clang-format (git-clang-format) checks the style of the lines a
+# change touches.
 set -euo pipefail
 
 packages=(
@@ -29,7 +30,7 @@ packages=(
     at-spi2-core gir1.2-atspi-2.0 python3-pyatspi
     appstream desktop-file-utils
     dpkg-dev file gzip lintian groff-base man-db util-linux
-    abigail-tools
+    abigail-tools clang-format git
 )
 
 missing=()

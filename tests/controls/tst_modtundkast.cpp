@@ -41,7 +41,8 @@ double dateValue(int y, int m, int d)
     return double(QDate(1899, 12, 30).daysTo(QDate(y, m, d)));
 }
 
-// The offset table the routine was first specified with.
+// The offset as a table of the Gregorian dates at which the lag between the
+// two calendars grows by a day, to check the routine's arithmetic against.
 int tableOffset(double v)
 {
     struct Row {
