@@ -9,8 +9,8 @@
 #include "modArvutused.h"
 #include "programstate.h"
 #include "ticker.h"
-#include "weekRows.h"
 #include "ui_frmKalender.h"
+#include "weekRows.h"
 #include "windowhost.h"
 
 #include <QKeyEvent>
@@ -32,7 +32,9 @@ const char *const kWeekdayHeaders[7] = {"Püh", "Esm", "Tei", "Kol", "Nel", "Ree
 } // namespace
 
 frmKalender::frmKalender(tundrik::WindowHost &host)
-    : QDialog(host.hostWindow()), m_ui(std::make_unique<Ui::frmKalender>()), m_host(host)
+    : QDialog(host.hostWindow())
+    , m_ui(std::make_unique<Ui::frmKalender>())
+    , m_host(host)
 {
     m_ui->setupUi(this);
     setWindowIcon(forms::programIcon());
@@ -91,10 +93,14 @@ void frmKalender::connectControls()
                                                             6 * 420));
 
     connect(m_ui->cmdLõpeta, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_ui->cmdJärgmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextYear); });
-    connect(m_ui->cmdJärgmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextMonth); });
-    connect(m_ui->cmdEelmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousMonth); });
-    connect(m_ui->cmdEelmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousYear); });
+    connect(m_ui->cmdJärgmineAasta, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::nextYear); });
+    connect(m_ui->cmdJärgmineKuu, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::nextMonth); });
+    connect(m_ui->cmdEelmineKuu, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::previousMonth); });
+    connect(m_ui->cmdEelmineAasta, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::previousYear); });
     connect(m_ui->cmdKuuAasta, &QPushButton::clicked, this, &frmKalender::showTodaysMonth);
     connect(m_ui->cmdPühad, &QPushButton::clicked, this, &frmKalender::openHolidays);
     // Enter on the focus target opens the holidays too.
@@ -139,7 +145,7 @@ void frmKalender::RefreshMonth()
     const int rule = m_host.programState().FirstWeekOfYear();
 
     m_ui->lblKalender->setText(QString::fromUtf8(kMonthNamesNominative[m - 1]) + QStringLiteral("  ")
-                     + QString::number(y));
+                               + QString::number(y));
     m_ui->cmdPühad->setText(QString::fromUtf8(kMonthNamesGenitive[m - 1]) + QStringLiteral(" pühad"));
 
     const weekrows::WeekRows rows = weekrows::WeekRowCaptions(y, m, f, rule);

@@ -110,10 +110,10 @@ frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
     setWindowIcon(forms::programIcon());
     m_dayLabels = {m_ui->lblES, m_ui->lblTE, m_ui->lblKO, m_ui->lblNE,
                    m_ui->lblVI, m_ui->lblKU, m_ui->lblSE, m_ui->lblKA};
-    m_nameLabels = {m_ui->lblEsimene, m_ui->lblTeine,   m_ui->lblKolmas,    m_ui->lblNeljas,
-                    m_ui->lblViies,   m_ui->lblKuues,   m_ui->lblSeitsmes,  m_ui->lblKaheksas};
-    m_flagCells = {m_ui->imgEsimene, m_ui->imgTeine,   m_ui->imgKolmas,    m_ui->imgNeljas,
-                   m_ui->imgViies,   m_ui->imgKuues,   m_ui->imgSeitsmes,  m_ui->imgKaheksas};
+    m_nameLabels = {m_ui->lblEsimene, m_ui->lblTeine, m_ui->lblKolmas,   m_ui->lblNeljas,
+                    m_ui->lblViies,   m_ui->lblKuues, m_ui->lblSeitsmes, m_ui->lblKaheksas};
+    m_flagCells = {m_ui->imgEsimene, m_ui->imgTeine, m_ui->imgKolmas,   m_ui->imgNeljas,
+                   m_ui->imgViies,   m_ui->imgKuues, m_ui->imgSeitsmes, m_ui->imgKaheksas};
     // The names break at the width of the name column.
     const forms::Twips t = forms::Twips::of(calendarWindow);
     m_rows = linesOf(holidays::BuildHolidayList(CalendarMonth, CalendarYear),
@@ -123,8 +123,8 @@ frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
     forms::finish(this);
 
     // Through QIcon so that a high-density screen gets the doubled picture.
-    m_ui->imgLipp->setPixmap(QIcon(QStringLiteral(":/calendar/lipp.png"))
-                                 .pixmap(QSize(32, 32), devicePixelRatioF()));
+    m_ui->imgLipp->setPixmap(
+        QIcon(QStringLiteral(":/calendar/lipp.png")).pixmap(QSize(32, 32), devicePixelRatioF()));
     // Only the buttons take the focus, "Olgu" first.
     for (QWidget *w : findChildren<QWidget *>())
         if (w != m_ui->cmdOlgu && w != m_ui->cmdSalvesta)
@@ -186,10 +186,10 @@ void frmPuhad::addRows(int count)
 
     // A new row's label is like the eighth row's, a number of rows lower, and
     // stands before the line below the rows, as the rows of the form do.
-    const auto like = [this](QLabel *model, const QString &name, int rowsDown) {
+    const auto like = [this, pitch](QLabel *model, const QString &name, int rowsDown) {
         auto *l = new QLabel(model->parentWidget());
         l->setObjectName(name);
-        l->setGeometry(model->geometry().translated(0, rowsDown * (m_ui->lblTE->y() - m_ui->lblES->y())));
+        l->setGeometry(model->geometry().translated(0, rowsDown * pitch));
         l->setTextFormat(model->textFormat());
         l->setAlignment(model->alignment());
         forms::tell(l, model->accessibleName(), model->property(forms::accessibilityProperty).toString());
@@ -225,7 +225,8 @@ void frmPuhad::fillRows()
             forms::setTextColour(m_nameLabels[i], forms::colour::red);
         }
         if (row.flag) {
-            m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_ui->imgLipp->pixmap()) : m_ui->imgLipp->pixmap());
+            m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_ui->imgLipp->pixmap())
+                                                   : m_ui->imgLipp->pixmap());
             m_flagCells[i]->setToolTip(row.mourning ? QStringLiteral("Leinalipp") : QStringLiteral("Lipupäev"));
             m_flagCells[i]->setAccessibleName(row.mourning ? QStringLiteral("leinalipp") : QStringLiteral("lipupäev"));
             m_nameLabels[i]->move(t.x(88 * p), m_nameLabels[i]->y());

@@ -17,8 +17,8 @@ frmSalvestaPuhad::frmSalvestaPuhad(int year, QWidget *parent)
     setWindowIcon(forms::programIcon());
     forms::finish(this);
     // The access keys lead into the boxes' fields.
-    for (const auto &[label, box] : {std::pair{m_ui->lblAlates, m_ui->takAlates},
-                                     std::pair{m_ui->lblKuni, m_ui->takKuni}})
+    for (const auto &[label, box] :
+         {std::pair {m_ui->lblAlates, m_ui->takAlates}, std::pair {m_ui->lblKuni, m_ui->takKuni}})
         label->setBuddy(box->focusProxy() ? box->focusProxy() : box);
 
     connect(m_ui->cmdSalvesta, &QPushButton::clicked, this, &QDialog::accept);
@@ -50,5 +50,5 @@ int frmSalvestaPuhad::last() const
 bool frmSalvestaPuhad::valid() const
 {
     return m_ui->takAlates->TKArvPiirides() && m_ui->takKuni->TKArvPiirides() && first() <= last()
-           && last() - first() < 100;
+        && last() - first() < 100;
 }

@@ -94,7 +94,7 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
     m_ui->setupUi(this);
     nameMenus();
     forms::finish(this);
-    d->countdown = {m_ui->lblPäev, m_ui->lblD, m_ui->lblTund, m_ui->lblH,
+    d->countdown = {m_ui->lblPäev,  m_ui->lblD, m_ui->lblTund,   m_ui->lblH,
                     m_ui->lblMinut, m_ui->lblM, m_ui->lblSekund, m_ui->lblS};
     d->countdownLeft = m_ui->lblPäev->x();
     connect(m_ui->cmdSulge, &QPushButton::clicked, this, &QWidget::close);
@@ -303,7 +303,7 @@ void frmAeg::UusPaev()
     m_ui->lblKuupäev->setText(readouttexts::dateLine(now, modArvutused::WeekdayNames(), d->monthNames));
     m_ui->lblKuupäev->adjustSize();
     m_ui->lblKuupäev->move(m_ui->fraKuupäev->width() / 2 - m_ui->lblKuupäev->width() / 2,
-                        (m_ui->fraKuupäev->height() - m_ui->lblKuupäev->height()) / 2);
+                           (m_ui->fraKuupäev->height() - m_ui->lblKuupäev->height()) / 2);
 
     const readouttexts::Countdown c = readouttexts::countdownAtNewDay(now);
     m_ui->lblPäev->setText(c.days);

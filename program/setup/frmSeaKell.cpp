@@ -2,11 +2,11 @@
 #include "frmSeaKell.h"
 
 #include "forms.h"
-#include "ticker.h"
 #include "readoutTexts.h"
 #include "refusal.h"
 #include "setbuttons.h"
 #include "systemclocksetter.h"
+#include "ticker.h"
 #include "ui_frmSeaKell.h"
 
 #include <tundkast/tkkellakast.h>

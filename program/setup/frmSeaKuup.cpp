@@ -16,8 +16,8 @@
 
 using namespace setup;
 
-frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
-                       std::function<void()> newDay, QWidget *parent)
+frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter, std::function<void()> newDay,
+                       QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::frmSeaKuup>())
     , m_clock(clock)

@@ -160,7 +160,8 @@ private slots:
         window.menuBar()->addMenu(QStringLiteral("&Tegevus"));
         forms::finish(&window);
         QCOMPARE(client->size(), forms::Twips::of(&window).size(6855, 5775));
-        QCOMPARE(window.size(), QSize(client->width(), window.menuBar()->sizeHint().height() + client->height()));
+        QCOMPARE(window.size(),
+                 QSize(client->width(), window.menuBar()->sizeHint().height() + client->height()));
         QCOMPARE(window.minimumSize(), window.maximumSize());
     }
 
@@ -190,13 +191,15 @@ private slots:
         forms::finish(&window);
 
         const forms::Twips t = forms::Twips::of(&window);
-        const QRect scaled = t.rect(shadow.x() * 15, shadow.y() * 15, shadow.width() * 15, shadow.height() * 15);
+        const QRect scaled = t.rect(shadow.x() * 15, shadow.y() * 15, shadow.width() * 15,
+                                    shadow.height() * 15);
         QCOMPARE(dark->pos(), scaled.topLeft());
         QCOMPARE(dark->width(), shadow.width() == 1 ? 1 : scaled.width());
         QCOMPARE(dark->height(), shadow.height() == 1 ? 1 : scaled.height());
-        QCOMPARE(light->geometry(), dark->geometry().translated(etched.topLeft() - shadow.topLeft())
-                                        .adjusted(0, 0, etched.width() - shadow.width(),
-                                                  etched.height() - shadow.height()));
+        QCOMPARE(light->geometry(),
+                 dark->geometry()
+                     .translated(etched.topLeft() - shadow.topLeft())
+                     .adjusted(0, 0, etched.width() - shadow.width(), etched.height() - shadow.height()));
         QCOMPARE(dark->backgroundRole(), QPalette::Dark);
         QCOMPARE(light->backgroundRole(), QPalette::Light);
         QVERIFY(dark->autoFillBackground() && light->autoFillBackground());

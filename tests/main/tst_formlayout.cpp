@@ -63,7 +63,7 @@ class TestFormLayout : public QObject {
     Q_OBJECT
 
     tundrik::FakeClock m_clock;
-    TestHost m_host{m_clock};
+    TestHost m_host {m_clock};
     everywindow::NoClockSetter m_setter;
     // The windows as the program builds them, and as Designer's loader does.
     std::map<QString, std::unique_ptr<QWidget>> m_windows;
@@ -106,7 +106,7 @@ private slots:
         m_windows[QStringLiteral("frmSalvestaPühad")] = std::make_unique<frmSalvestaPuhad>(2004, nullptr);
         m_windows[QStringLiteral("frmSeaKell")] = std::make_unique<frmSeaKell>(m_clock, m_setter);
         m_windows[QStringLiteral("frmSeaKuup")] = std::make_unique<frmSeaKuup>(m_clock, m_setter, [] {});
-        m_windows[QStringLiteral("frmTKp")] = std::make_unique<frmTKp>(setup::SystemInfo{});
+        m_windows[QStringLiteral("frmTKp")] = std::make_unique<frmTKp>(setup::SystemInfo {});
 
 #ifdef TUNDKAST_DESIGNER_PLUGIN_DIR
         m_loader.clearPluginPaths();
@@ -282,7 +282,10 @@ private slots:
     }
 
     // The forms as Designer shows them, once scaled as the program scales them.
-    void designerLayout_data() { layout_data(); }
+    void designerLayout_data()
+    {
+        layout_data();
+    }
     void designerLayout()
     {
         QFETCH(QString, window);
@@ -299,9 +302,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("etched");
-        QTest::newRow("calendar separators") << "frmKalender" << "lneEraldaja" << 6 << false;
-        QTest::newRow("holidays footer line") << "frmPühad" << "lneEraldaja" << 2 << true;
-        QTest::newRow("About separator") << "frmTKp" << "lneJoon" << 2 << true;
+        const auto row = [](const char *tag, const char *window, const char *name, int count, bool etched) {
+            QTest::newRow(tag) << QString::fromUtf8(window) << QString::fromUtf8(name) << count << etched;
+        };
+        row("calendar separators", "frmKalender", "lneEraldaja", 6, false);
+        row("holidays footer line", "frmPühad", "lneEraldaja", 2, true);
+        row("About separator", "frmTKp", "lneJoon", 2, true);
     }
 
     void lines()
@@ -343,7 +349,8 @@ private slots:
         QCOMPARE(first->TKMinimaalneVaartus(), 100);
         QCOMPARE(first->TKMaksimaalneVaartus(), 9999);
         QCOMPARE(first->TKMaksimaalnePikkus(), 4);
-        QVERIFY(m_designerForms[QStringLiteral("frmSeaKell")]->findChild<QWidget *>(QStringLiteral("tklKell"))
+        QVERIFY(m_designerForms[QStringLiteral("frmSeaKell")]
+                    ->findChild<QWidget *>(QStringLiteral("tklKell"))
                     ->inherits("TKKellaKast"));
     }
 };

@@ -102,23 +102,25 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("lblAutor") << "lblAutor" << "QLabel" << "© Tundrik, 2004";
-        QTest::newRow("cmdSulge") << "cmdSulge" << "QPushButton" << "S U L E";
-        QTest::newRow("lblUnixiAeg") << "lblUnixiAeg" << "QLabel" << "UNIX 'i aeg:";
-        QTest::newRow("lblAstronoomJuliusePäev") << "lblAstronoomJuliusePäev" << "QLabel"
-                                                 << "Astronoomiline Juliuse päev:";
-        QTest::newRow("lblTavalineJuliusePäev") << "lblTavalineJuliusePäev" << "QLabel"
-                                                << "Tavakasutuses olev Juliuse päev:";
-        QTest::newRow("lblAastaLõpuniJäänud") << "lblAastaLõpuniJäänud" << "QLabel" << "Aasta lõpuni jäänud:";
-        QTest::newRow("lblD") << "lblD" << "QLabel" << "d";
-        QTest::newRow("lblH") << "lblH" << "QLabel" << "h";
-        QTest::newRow("lblM") << "lblM" << "QLabel" << "m";
-        QTest::newRow("lblS") << "lblS" << "QLabel" << "s";
+        const auto row = [](const char *name, const char *className, const char *caption) {
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromLatin1(className)
+                                << QString::fromUtf8(caption);
+        };
+        row("lblAutor", "QLabel", "© Tundrik, 2004");
+        row("cmdSulge", "QPushButton", "S U L E");
+        row("lblUnixiAeg", "QLabel", "UNIX 'i aeg:");
+        row("lblAstronoomJuliusePäev", "QLabel", "Astronoomiline Juliuse päev:");
+        row("lblTavalineJuliusePäev", "QLabel", "Tavakasutuses olev Juliuse päev:");
+        row("lblAastaLõpuniJäänud", "QLabel", "Aasta lõpuni jäänud:");
+        row("lblD", "QLabel", "d");
+        row("lblH", "QLabel", "h");
+        row("lblM", "QLabel", "m");
+        row("lblS", "QLabel", "s");
         for (const char *name : {"lblKuupäev", "lblInternet", "lblKell", "lblKvartal", "lblPäevaNr",
                                  "lblNädal", "lblKelladeVaheT", "lblKelladeVaheL", "lblUnix",
                                  "lblAstronJP", "lblTavalineJP", "lblPäev", "lblTund", "lblMinut",
                                  "lblSekund"})
-            QTest::newRow(name) << QString::fromUtf8(name) << "QLabel" << "*";
+            row(name, "QLabel", "*");
     }
 
     void controlsOfTheForm()

@@ -181,7 +181,8 @@ void tst_frmTKp::controls()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
 
-    // The controls' places: tst_formlayout. The button's frame draws no border across the outer frame's corner.
+    // The controls' places: tst_formlayout. The button's frame draws no border across the outer frame's
+    // corner.
     QCOMPARE(about.findChild<QFrame *>(QStringLiteral("fraOlgu"))->frameShape(), QFrame::NoFrame);
 
     // The program's icon, drawn at the label's size.
