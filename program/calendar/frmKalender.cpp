@@ -10,23 +10,30 @@
 #include "monthSheet.h"
 #include "programstate.h"
 #include "ticker.h"
+#include "ui_frmKalender.h"
 #include "weekRows.h"
 #include "windowhost.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
 frmKalender::frmKalender(tundrik::WindowHost &host)
-    : QDialog(host.hostWindow()), m_host(host)
+    : QDialog(host.hostWindow())
+    , m_ui(std::make_unique<Ui::frmKalender>())
+    , m_host(host)
 {
-    setObjectName(QStringLiteral("frmKalender"));
-    setWindowTitle(QStringLiteral("Tundrik {Kalender}"));
+    m_ui->setupUi(this);
     setWindowIcon(forms::programIcon());
-    setFont(forms::sans(9.75));
-    buildLayout();
+    forms::finish(this);
+    m_clnKalender = m_ui->clnKalender;
+    m_cmdFookus = m_ui->cmdFookus;
+    m_headers = {m_ui->lblEsNP, m_ui->lblTeNP, m_ui->lblKoNP, m_ui->lblNeNP,
+                 m_ui->lblViNP, m_ui->lblKuNP, m_ui->lblSeNP};
+    m_weekLabels = {m_ui->lblEsimN, m_ui->lblTeineN, m_ui->lblKolmN,
+                    m_ui->lblNelN,  m_ui->lblViiesN, m_ui->lblKuuesN};
+    connectControls();
 
     placeOverHost();
 
@@ -58,48 +65,9 @@ frmKalender::~frmKalender()
         m_host.setCloseButtonEnabled(true);
 }
 
-void frmKalender::buildLayout()
+void frmKalender::connectControls()
 {
-    using forms::colour::blue;
-    using forms::WhenDisabled;
-    forms::setClientSize(this, 6975, 5745);
-    auto label = [](QWidget *parent, const QString &name, const QRect &twips, const QFont &font) {
-        QLabel *l = forms::label(parent, name, twips);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFont(font);
-        return l;
-    };
-    auto button = [](QWidget *parent, const QString &name, const QRect &twips,
-                     const QString &caption, const QString &toolTip) {
-        QPushButton *b = forms::button(parent, name, twips, caption, toolTip);
-        b->setFont(forms::sans(9.75, true));
-        return b;
-    };
-
-    // The focus target comes first in the tab order and lies below the
-    // visible client area.
-    m_cmdFookus = forms::button(this, QStringLiteral("cmdFookus"), QRect(360, 5880, 1455, 375),
-                                QStringLiteral("Fookus"));
     m_cmdFookus->installEventFilter(this);
-    // It is never seen: a screen reader says what it is and what its keys do.
-    m_cmdFookus->setAccessibleName(QStringLiteral("Kalender"));
-    m_cmdFookus->setAccessibleDescription(
-        QStringLiteral("PageUp: järgmine kuu, PageDown: eelmine kuu, Ctrl+PageUp: järgmine aasta, "
-                       "Ctrl+PageDown: eelmine aasta, Home: tänane kuu, Enter: kuu pühad, "
-                       "Esc: sulge kalender"));
-
-    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 6255, 5295));
-    QFrame *fraKalender =
-        forms::frame(fraRaam, QStringLiteral("fraKalender"), QRect(240, 240, 4695, 3855));
-
-    QFont titleFont = forms::font("Arial", 12, true);
-    titleFont.setUnderline(true);
-    m_lblKalender = label(fraKalender, QStringLiteral("lblKalender"), QRect(720, 300, 3255, 315), titleFont);
-    forms::setTextColour(m_lblKalender, forms::colour::darkBlue, WhenDisabled::StyleGrey);
-
-    m_clnKalender = forms::widget<MonthGrid>(fraKalender, QStringLiteral("clnKalender"),
-                                             QRect(600, 960, 3855, 2775));
-    m_clnKalender->setFont(forms::sans(9.75));
     // A screen reader names each day with its week under the settings in force.
     m_clnKalender->setWeekNumbering([this](QDate date) {
         return modArvutused::WeekNumberOf(datevalue::DateSerial(date.year(), date.month(), date.day()),
@@ -112,68 +80,19 @@ void frmKalender::buildLayout()
     m_clnKalender->setCellsRect(forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525,
                                                             6 * 420));
 
-    static const char *const headerNames[7] = {"lblEsNP", "lblTeNP", "lblKoNP", "lblNeNP",
-                                               "lblViNP", "lblKuNP", "lblSeNP"};
-    for (int i = 0; i < 7; ++i) {
-        m_headers[i] = label(fraKalender, QString::fromLatin1(headerNames[i]),
-                             QRect(690 + 525 * i, 750, 510, 255), forms::sans(9.75));
-        forms::setTextColour(m_headers[i], blue, WhenDisabled::StyleGrey);
-    }
-    const forms::Twips t = forms::Twips::of(this);
-    for (int i = 0; i < 6; ++i) {
-        forms::line(fraKalender, QStringLiteral("lneEraldaja"),
-                    QRect(t.x(1200 + 525 * i), t.y(750), 1, t.y(1020 - 750)), QPalette::Dark);
-    }
-
-    static const char *const weekNames[6] = {"lblEsimN", "lblTeineN", "lblKolmN",
-                                             "lblNelN", "lblViiesN", "lblKuuesN"};
-    for (int i = 0; i < 6; ++i) {
-        const bool wide = i == 0 || i >= 4; // room for "53/1"
-        m_weekLabels[i] = label(fraKalender, QString::fromLatin1(weekNames[i]),
-                                QRect(wide ? 150 : 240, 1200 + 420 * i, wide ? 460 : 300, 255),
-                                forms::sans(9.75, true));
-        forms::setTextColour(m_weekLabels[i], blue, WhenDisabled::StyleGrey);
-    }
-
-    m_cmdLopeta = button(fraRaam, QStringLiteral("cmdLõpeta"), QRect(240, 4380, 615, 615),
-                         QStringLiteral("X"), QStringLiteral(" Sule kalender (Esc) "));
-    m_cmdLopeta->setFont(forms::sans(17.25, true));
-    connect(m_cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
-
-    QFrame *fraNupud = forms::frame(this, QStringLiteral("fraNupud"), QRect(5520, 360, 855, 3855));
-    m_cmdJargmineAasta = button(fraNupud, QStringLiteral("cmdJärgmineAasta"), QRect(120, 240, 615, 495),
-                                QStringLiteral(">>"), QStringLiteral(" Järgmine aasta (Ctrl + PageUp) "));
-    m_cmdJargmineKuu = button(fraNupud, QStringLiteral("cmdJärgmineKuu"), QRect(120, 840, 615, 495),
-                              QStringLiteral(">"), QStringLiteral(" Järgmine kuu (PageUp)  "));
-    m_cmdKuuAasta = button(fraNupud, QStringLiteral("cmdKuuAasta"), QRect(120, 1740, 615, 495),
-                           QStringLiteral("<+>"), QStringLiteral(" Tänane kuu ja aasta (Home) "));
-    m_cmdEelmineKuu = button(fraNupud, QStringLiteral("cmdEelmineKuu"), QRect(120, 2640, 615, 495),
-                             QStringLiteral("<"), QStringLiteral(" Eelmine kuu (PageDown) "));
-    m_cmdEelmineAasta = button(fraNupud, QStringLiteral("cmdEelmineAasta"), QRect(120, 3240, 615, 495),
-                               QStringLiteral("<<"), QStringLiteral(" Eelmine aasta (Ctrl + PageDown) "));
-    connect(m_cmdJargmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextYear); });
-    connect(m_cmdJargmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::nextMonth); });
-    connect(m_cmdEelmineKuu, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousMonth); });
-    connect(m_cmdEelmineAasta, &QPushButton::clicked, this, [this] { stepAndRefresh(&MonthGrid::previousYear); });
-    connect(m_cmdKuuAasta, &QPushButton::clicked, this, &frmKalender::showTodaysMonth);
-
-    QFrame *frame1 = forms::frame(this, QStringLiteral("Frame1"), QRect(3120, 4320, 3255, 855));
-    m_cmdPuhad = button(frame1, QStringLiteral("cmdPühad"), QRect(120, 240, 3015, 495), QString(),
-                        QStringLiteral(" Vaata valitud kuu pühi (Enter) "));
-    connect(m_cmdPuhad, &QPushButton::clicked, this, &frmKalender::openHolidays);
+    connect(m_ui->cmdLõpeta, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ui->cmdJärgmineAasta, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::nextYear); });
+    connect(m_ui->cmdJärgmineKuu, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::nextMonth); });
+    connect(m_ui->cmdEelmineKuu, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::previousMonth); });
+    connect(m_ui->cmdEelmineAasta, &QPushButton::clicked, this,
+            [this] { stepAndRefresh(&MonthGrid::previousYear); });
+    connect(m_ui->cmdKuuAasta, &QPushButton::clicked, this, &frmKalender::showTodaysMonth);
+    connect(m_ui->cmdPühad, &QPushButton::clicked, this, &frmKalender::openHolidays);
     // Enter on the focus target opens the holidays too.
-    connect(m_cmdFookus, &QPushButton::clicked, m_cmdPuhad, &QPushButton::click);
-
-    QFrame *fraKell = forms::frame(this, QStringLiteral("fraKell"), QRect(1440, 4455, 1455, 615));
-    m_lblKell = label(fraKell, QStringLiteral("lblKell"), QRect(120, 225, 1215, 270),
-                      forms::font("Arial", 12, true));
-    forms::setTextColour(m_lblKell, QPalette::Highlight, WhenDisabled::StyleGrey);
-
-    for (QPushButton *b : {m_cmdEelmineAasta, m_cmdEelmineKuu, m_cmdJargmineAasta, m_cmdJargmineKuu,
-                           m_cmdKuuAasta, m_cmdLopeta, m_cmdPuhad})
-        forms::onDragOff(b, [this] { m_cmdFookus->setFocus(Qt::MouseFocusReason); });
-
-    setTabOrder(m_cmdFookus, m_cmdLopeta);
+    connect(m_cmdFookus, &QPushButton::clicked, m_ui->cmdPühad, &QPushButton::click);
 }
 
 void frmKalender::placeOverHost()
@@ -214,8 +133,8 @@ void frmKalender::RefreshMonth()
     const int f = m_host.programState().FirstDayOfWeek();
     const int rule = m_host.programState().FirstWeekOfYear();
 
-    m_lblKalender->setText(monthsheet::Title(y, m));
-    m_cmdPuhad->setText(monthsheet::HolidaysCaption(m));
+    m_ui->lblKalender->setText(monthsheet::Title(y, m));
+    m_ui->cmdPühad->setText(monthsheet::HolidaysCaption(m));
 
     const weekrows::WeekRows rows = weekrows::WeekRowCaptions(y, m, f, rule);
     for (int i = 0; i < 6; ++i) {
@@ -292,7 +211,7 @@ void frmKalender::tick()
     if (r.second == m_lastClockSecond)
         return;
     m_lastClockSecond = r.second;
-    m_lblKell->setText(QTime(r.hour, r.minute, r.second).toString(QStringLiteral("HH:mm:ss")));
+    m_ui->lblKell->setText(QTime(r.hour, r.minute, r.second).toString(QStringLiteral("HH:mm:ss")));
 }
 
 void frmKalender::done(int result)
@@ -335,13 +254,13 @@ bool frmKalender::eventFilter(QObject *watched, QEvent *event)
     const bool ctrlOnly = key->modifiers() == Qt::ControlModifier;
     switch (key->key()) {
     case Qt::Key_PageUp:
-        (ctrlOnly ? m_cmdJargmineAasta : m_cmdJargmineKuu)->click();
+        (ctrlOnly ? m_ui->cmdJärgmineAasta : m_ui->cmdJärgmineKuu)->click();
         break;
     case Qt::Key_PageDown:
-        (ctrlOnly ? m_cmdEelmineAasta : m_cmdEelmineKuu)->click();
+        (ctrlOnly ? m_ui->cmdEelmineAasta : m_ui->cmdEelmineKuu)->click();
         break;
     default:
-        m_cmdKuuAasta->click();
+        m_ui->cmdKuuAasta->click();
         break;
     }
     return true;

@@ -13,11 +13,15 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 
 class MonthGrid;
 class QLabel;
 class QPushButton;
 
+namespace Ui {
+class frmKalender;
+}
 namespace forms {
 class Ticker;
 }
@@ -51,7 +55,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildLayout();
+    // What the form cannot say: the grid's week numbers and cells, the keys
+    // of the focus target, and what the buttons do.
+    void connectControls();
     // Centred across the host, at half the height of its title and menu bars below its top.
     void placeOverHost();
     // The grid's first column, the weekday headers and the month, for the week settings.
@@ -63,23 +69,15 @@ private:
     void openHolidays();
     QDate today() const;
 
+    std::unique_ptr<Ui::frmKalender> m_ui;
     tundrik::WindowHost &m_host;
     bool m_hostCloseRestored = false;
     int m_calendarYear = 0;
     int m_calendarMonth = 0;
 
     MonthGrid *m_clnKalender = nullptr;
-    QLabel *m_lblKalender = nullptr;
-    QLabel *m_lblKell = nullptr;
     std::array<QLabel *, 7> m_headers{};
-    std::array<QLabel *, 6> m_weekLabels{};
-    QPushButton *m_cmdLopeta = nullptr;
-    QPushButton *m_cmdJargmineAasta = nullptr;
-    QPushButton *m_cmdJargmineKuu = nullptr;
-    QPushButton *m_cmdKuuAasta = nullptr;
-    QPushButton *m_cmdEelmineKuu = nullptr;
-    QPushButton *m_cmdEelmineAasta = nullptr;
-    QPushButton *m_cmdPuhad = nullptr;
+    std::array<QLabel *, 6> m_weekLabels {};
     QPushButton *m_cmdFookus = nullptr;
     forms::Ticker *m_tmrKell = nullptr;
 

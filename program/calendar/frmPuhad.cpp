@@ -2,16 +2,15 @@
 #include "frmPuhad.h"
 
 #include "forms.h"
+#include "frmSalvestaPuhad.h"
 #include "icalendar.h"
-
-#include <tundkast/tkarvukast.h>
+#include "ui_frmPuhad.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -102,115 +101,106 @@ QPixmap mourningFlag(const QPixmap &flag)
 } // namespace
 
 frmPuhad::frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow)
-    : QDialog(calendarWindow), m_year(CalendarYear), m_saveFolder(QDir::homePath())
+    : QDialog(calendarWindow)
+    , m_ui(std::make_unique<Ui::frmPühad>())
+    , m_year(CalendarYear)
+    , m_saveFolder(QDir::homePath())
 {
-    setObjectName(QStringLiteral("frmPühad"));
-    setWindowTitle(QStringLiteral("Tundrik {Kalender  -  Pühad}"));
+    m_ui->setupUi(this);
     setWindowIcon(forms::programIcon());
-    setFont(forms::sans(9.75));
-    const auto t = forms::Twips::of(calendarWindow);
+    m_dayLabels = {m_ui->lblES, m_ui->lblTE, m_ui->lblKO, m_ui->lblNE,
+                   m_ui->lblVI, m_ui->lblKU, m_ui->lblSE, m_ui->lblKA};
+    m_nameLabels = {m_ui->lblEsimene, m_ui->lblTeine, m_ui->lblKolmas,   m_ui->lblNeljas,
+                    m_ui->lblViies,   m_ui->lblKuues, m_ui->lblSeitsmes, m_ui->lblKaheksas};
+    m_flagCells = {m_ui->imgEsimene, m_ui->imgTeine, m_ui->imgKolmas,   m_ui->imgNeljas,
+                   m_ui->imgViies,   m_ui->imgKuues, m_ui->imgSeitsmes, m_ui->imgKaheksas};
+    // The names break at the width of the name column.
+    const forms::Twips t = forms::Twips::of(calendarWindow);
     m_rows = linesOf(holidays::BuildHolidayList(CalendarMonth, CalendarYear),
-                     QFontMetrics(font()), t.x(3480));
-    buildLayout();
+                     QFontMetrics(forms::formFont(this)),
+                     t.x(m_ui->lblEsimene->width() * forms::twipsPerFormPixel));
+    addRows(int(m_rows.size()));
+    forms::finish(this);
+
+    // Through QIcon so that a high-density screen gets the doubled picture.
+    m_ui->imgLipp->setPixmap(
+        QIcon(QStringLiteral(":/calendar/lipp.png")).pixmap(QSize(32, 32), devicePixelRatioF()));
+    // Only the buttons take the focus, "Olgu" first.
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w != m_ui->cmdOlgu && w != m_ui->cmdSalvesta)
+            w->setFocusPolicy(Qt::NoFocus);
+    connect(m_ui->cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->cmdSalvesta, &QPushButton::clicked, this, &frmPuhad::saveICalendar);
+
     if (calendarWindow)
         placeOver(calendarWindow);
     fillRows();
-    m_cmdOlgu->setFocus(Qt::OtherFocusReason);
+    m_ui->cmdOlgu->setFocus(Qt::OtherFocusReason);
 }
+
+frmPuhad::~frmPuhad() = default;
 
 namespace {
 
-// Names of the rows' controls: day label, name label and flag cell, by the
-// ordinal of the row.
+// Names of the controls of the rows beyond the form's eight: day label, name
+// label and flag cell, by the ordinal of the row (the ninth and tenth have
+// names of the design's kind, later ones a number).
 struct RowNames {
     const char *day;
     const char *name;
     const char *flag;
 };
 constexpr RowNames kRowNames[] = {
-    {"lblES", "lblEsimene", "imgEsimene"},   {"lblTE", "lblTeine", "imgTeine"},
-    {"lblKO", "lblKolmas", "imgKolmas"},     {"lblNE", "lblNeljas", "imgNeljas"},
-    {"lblVI", "lblViies", "imgViies"},       {"lblKU", "lblKuues", "imgKuues"},
-    {"lblSE", "lblSeitsmes", "imgSeitsmes"}, {"lblKA", "lblKaheksas", "imgKaheksas"},
-    {"lblÜH", "lblÜheksas", "imgÜheksas"},   {"lblKÜ", "lblKümnes", "imgKümnes"},
+    {"lblÜH", "lblÜheksas", "imgÜheksas"},
+    {"lblKÜ", "lblKümnes", "imgKümnes"},
 };
 
 QString rowName(int row, const char *RowNames::*part, const char *prefix)
 {
-    if (row < int(std::size(kRowNames)))
-        return QString::fromUtf8(kRowNames[row].*part);
+    if (row >= 8 && row - 8 < int(std::size(kRowNames)))
+        return QString::fromUtf8(kRowNames[row - 8].*part);
     return QString::fromUtf8(prefix) + QString::number(row + 1);
 }
 
 } // namespace
 
-void frmPuhad::buildLayout()
+// The form holds eight rows. A month of more rows gets rows of their own
+// below them, each like the eighth, and everything below the rows moves down
+// by as many rows: in the form's pixels, before finish() scales them all.
+void frmPuhad::addRows(int count)
 {
-    using forms::colour::silver;
-    // A month of more than eight rows moves everything below them down.
-    const int count = std::max<int>(8, int(m_rows.size()));
-    const int extra = 240 * (count - 8);
-    // The save button has a strip of its own below the listing.
-    forms::setClientSize(this, 5775, 4305 + extra);
-    forms::setBackground(this, silver);
+    if (count <= 8)
+        return;
+    QWidget *listing = m_ui->fraPühad;
+    const int pitch = m_ui->lblTE->y() - m_ui->lblES->y();
+    const int extra = pitch * (count - 8);
+    const int rowsBottom = m_ui->lblKA->geometry().bottom();
+    for (QWidget *w : listing->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->y() > rowsBottom)
+            w->move(w->x(), w->y() + extra);
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != listing && w->y() > listing->y() + rowsBottom)
+            w->move(w->x(), w->y() + extra);
+    listing->resize(listing->width(), listing->height() + extra);
+    resize(width(), height() + extra);
 
-    QFrame *fraPuhad = forms::frame(this, QStringLiteral("fraPühad"), QRect(360, 120, 5055, 3255 + extra));
-    forms::setBackground(fraPuhad, silver);
-
-    for (int i = 0; i < count; ++i) {
-        const int top = 360 + 240 * i;
-        QLabel *day = forms::label(fraPuhad, rowName(i, &RowNames::day, "lblPäev"),
-                                   QRect(240, top, 615, 255));
-        m_dayLabels.push_back(day);
-        QLabel *name = forms::label(fraPuhad, rowName(i, &RowNames::name, "lblNimi"),
-                                    QRect(1080, top, 3480, 240));
-        m_nameLabels.push_back(name);
-        for (QLabel *l : {day, name})
-            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // The picture keeps its own size from the cell's corner.
-        m_flagCells.push_back(forms::label(fraPuhad, rowName(i, &RowNames::flag, "imgLipp"),
-                                           QRect(960, top + 30, 360, 240)));
+    // A new row's label is like the eighth row's, a number of rows lower, and
+    // stands before the line below the rows, as the rows of the form do.
+    const auto like = [this, pitch](QLabel *model, const QString &name, int rowsDown) {
+        auto *l = new QLabel(model->parentWidget());
+        l->setObjectName(name);
+        l->setGeometry(model->geometry().translated(0, rowsDown * pitch));
+        l->setTextFormat(model->textFormat());
+        l->setAlignment(model->alignment());
+        forms::tell(l, model->accessibleName(), model->property(forms::accessibilityProperty).toString());
+        l->stackUnder(m_ui->lneEraldaja_0);
+        return l;
+    };
+    for (int i = 8; i < count; ++i) {
+        m_dayLabels.push_back(like(m_ui->lblKA, rowName(i, &RowNames::day, "lblPäev"), i - 7));
+        m_nameLabels.push_back(like(m_ui->lblKaheksas, rowName(i, &RowNames::name, "lblNimi"), i - 7));
+        m_flagCells.push_back(like(m_ui->imgKaheksas, rowName(i, &RowNames::flag, "imgLipp"), i - 7));
     }
-
-    // An etched line below the last row.
-    const forms::Twips t = forms::Twips::of(this);
-    const QString lne = QStringLiteral("lneEraldaja");
-    forms::line(fraPuhad, lne, QRect(t.x(240), t.y(2475 + extra), t.x(4800 - 240), 1), QPalette::Dark);
-    forms::line(fraPuhad, lne, QRect(t.x(240), t.y(2475 + extra) + 1, t.x(4800 - 240), 1),
-                QPalette::Light);
-
-    QLabel *footer = forms::label(fraPuhad, QStringLiteral("lblTeadustaja"),
-                                  QRect(240, 2760 + extra, 3540, 240),
-                                  QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"));
-    footer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    footer->setFont(forms::font("MS Serif", 9.75));
-    forms::setTextColour(footer, forms::colour::darkBlue);
-
-    QFrame *fraNupp = forms::frame(this, QStringLiteral("fraNupp"), QRect(4200, 2640 + extra, 1335, 855));
-    forms::setBackground(fraNupp, silver);
-    m_cmdOlgu = forms::button(fraNupp, QStringLiteral("cmdOlgu"), QRect(240, 240, 975, 495),
-                              QStringLiteral("Olgu"), QStringLiteral(" Sule aken (Esc) "));
-    m_cmdOlgu->setFont(forms::sans(9.75, true));
-    connect(m_cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
-
-    m_cmdSalvesta = forms::button(this, QStringLiteral("cmdSalvesta"), QRect(360, 3630 + extra, 2895, 495),
-                                  QStringLiteral("Salvesta &iCalendar…"),
-                                  QStringLiteral(" Salvesta aasta pühad teise kalendri jaoks (Alt + I) "));
-    m_cmdSalvesta->setFont(forms::sans(9.75, true));
-    m_cmdSalvesta->setAutoDefault(false);
-    connect(m_cmdSalvesta, &QPushButton::clicked, this, &frmPuhad::saveICalendar);
-
-    // Holds the flag picture; it lies below the visible client area.
-    m_imgLipp = forms::label(this, QStringLiteral("imgLipp"), QRect(240, 4440 + extra, 480, 480));
-    // Through QIcon so that a high-density screen gets the doubled picture.
-    m_imgLipp->setPixmap(QIcon(QStringLiteral(":/calendar/lipp.png"))
-                             .pixmap(QSize(32, 32), devicePixelRatioF()));
-
-    // Only the buttons take the focus, "Olgu" first.
-    for (QWidget *w : findChildren<QWidget *>())
-        if (w != m_cmdOlgu && w != m_cmdSalvesta)
-            w->setFocusPolicy(Qt::NoFocus);
-    setTabOrder(m_cmdOlgu, m_cmdSalvesta);
 }
 
 void frmPuhad::placeOver(const QWidget *calendarWindow)
@@ -235,7 +225,8 @@ void frmPuhad::fillRows()
             forms::setTextColour(m_nameLabels[i], forms::colour::red);
         }
         if (row.flag) {
-            m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_imgLipp->pixmap()) : m_imgLipp->pixmap());
+            m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_ui->imgLipp->pixmap())
+                                                   : m_ui->imgLipp->pixmap());
             m_flagCells[i]->setToolTip(row.mourning ? QStringLiteral("Leinalipp") : QStringLiteral("Lipupäev"));
             m_flagCells[i]->setAccessibleName(row.mourning ? QStringLiteral("leinalipp") : QStringLiteral("lipupäev"));
             m_nameLabels[i]->move(t.x(88 * p), m_nameLabels[i]->y());
@@ -243,87 +234,9 @@ void frmPuhad::fillRows()
     }
 }
 
-namespace {
-
-// The years to save: from one year to another, at most a hundred of them,
-// both the shown year at first. Enter saves, Esc gives up.
-class YearRangeDialog : public QDialog {
-public:
-    YearRangeDialog(int year, QWidget *parent) : QDialog(parent)
-    {
-        setObjectName(QStringLiteral("frmSalvestaPühad"));
-        setWindowTitle(QStringLiteral("Tundrik {Pühad  -  iCalendar}"));
-        setWindowIcon(forms::programIcon());
-        setFont(forms::sans(9.75));
-        forms::setClientSize(this, 4695, 1815);
-        QLabel *lblAlates = forms::label(this, QStringLiteral("lblAlates"), QRect(240, 300, 1815, 255),
-                                         QStringLiteral("&Alates aastast"));
-        QLabel *lblKuni = forms::label(this, QStringLiteral("lblKuni"), QRect(240, 780, 1815, 255),
-                                       QStringLiteral("&Kuni aastani"));
-        m_first = yearBox(QStringLiteral("takAlates"), QRect(2160, 240, 615, 330), year);
-        m_last = yearBox(QStringLiteral("takKuni"), QRect(2160, 720, 615, 330), year);
-        m_first->setAccessibleName(QStringLiteral("Alates aastast"));
-        m_last->setAccessibleName(QStringLiteral("Kuni aastani"));
-        lblAlates->setBuddy(m_first->focusProxy() ? m_first->focusProxy() : m_first);
-        lblKuni->setBuddy(m_last->focusProxy() ? m_last->focusProxy() : m_last);
-        QLabel *lblVihje = forms::label(this, QStringLiteral("lblVihje"), QRect(240, 1260, 2535, 255),
-                                        QStringLiteral("(100 - 9999, kuni 100 aastat)"));
-        forms::setTextColour(lblVihje, forms::colour::darkBlue);
-
-        m_cmdSalvesta = forms::button(this, QStringLiteral("cmdSalvesta"), QRect(3120, 240, 1335, 435),
-                                      QStringLiteral("&Salvesta…"));
-        QPushButton *cmdLoobu = forms::button(this, QStringLiteral("cmdLoobu"), QRect(3120, 780, 1335, 435),
-                                              QStringLiteral("&Loobu"), QStringLiteral(" Ära salvesta (Esc) "));
-        m_cmdSalvesta->setFont(forms::sans(9.75, true));
-        cmdLoobu->setFont(forms::sans(9.75, true));
-        m_cmdSalvesta->setDefault(true);
-        connect(m_cmdSalvesta, &QPushButton::clicked, this, &QDialog::accept);
-        connect(cmdLoobu, &QPushButton::clicked, this, &QDialog::reject);
-        for (TKArvuKast *box : {m_first, m_last}) {
-            connect(box, &TKArvuKast::TKChange, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
-            connect(box, &TKArvuKast::arvChanged, this, [this] { m_cmdSalvesta->setEnabled(valid()); });
-            connect(box, &TKArvuKast::TKEnterPress, this, [this] {
-                if (valid())
-                    m_cmdSalvesta->click();
-            });
-        }
-        setTabOrder(m_first, m_last);
-        setTabOrder(m_last, m_cmdSalvesta);
-        setTabOrder(m_cmdSalvesta, cmdLoobu);
-        m_first->setFocus(Qt::OtherFocusReason);
-    }
-
-    int first() const { return int(m_first->arv()); }
-    int last() const { return int(m_last->arv()); }
-
-private:
-    TKArvuKast *yearBox(const QString &name, const QRect &twips, int year)
-    {
-        auto *box = forms::widget<TKArvuKast>(this, name, twips);
-        box->loadPersisted({{QStringLiteral("lubanegarv"), false},
-                            {QStringLiteral("lubanull"), false},
-                            {QStringLiteral("maksimaalnev"), 9999},
-                            {QStringLiteral("minimaalnev"), 100},
-                            {QStringLiteral("maxpikkus"), 4}});
-        box->setArv(year);
-        return box;
-    }
-    bool valid() const
-    {
-        return m_first->TKArvPiirides() && m_last->TKArvPiirides() && first() <= last()
-               && last() - first() < 100;
-    }
-
-    TKArvuKast *m_first = nullptr;
-    TKArvuKast *m_last = nullptr;
-    QPushButton *m_cmdSalvesta = nullptr;
-};
-
-} // namespace
-
 void frmPuhad::saveICalendar()
 {
-    YearRangeDialog years(m_year, this);
+    frmSalvestaPuhad years(m_year, this);
     if (years.exec() != QDialog::Accepted)
         return;
     const int first = years.first();

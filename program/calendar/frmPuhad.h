@@ -12,10 +12,14 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
 class QLabel;
-class QPushButton;
+
+namespace Ui {
+class frmPühad;
+}
 
 class frmPuhad : public QDialog {
     Q_OBJECT
@@ -23,6 +27,7 @@ public:
     // The month and year the calendar window shows; calendarWindow is its
     // owner and the window it is placed over.
     frmPuhad(int CalendarMonth, int CalendarYear, QWidget *calendarWindow);
+    ~frmPuhad() override;
 
     // The folder the save dialog opens in; the user's home folder unless set.
     void setSaveFolder(const QString &folder) { m_saveFolder = folder; }
@@ -32,19 +37,17 @@ public slots:
     void saveICalendar();
 
 private:
-    void buildLayout();
+    void addRows(int count);
     void placeOver(const QWidget *calendarWindow);
     void fillRows();
     // Writes the file whole or not at all; an Estonian message when it cannot.
     bool writeICalendar(const QString &path, int firstYear, int lastYear);
 
+    std::unique_ptr<Ui::frmPühad> m_ui;
     holidays::HolidayList m_rows;
     std::vector<QLabel *> m_dayLabels;
     std::vector<QLabel *> m_nameLabels;
     std::vector<QLabel *> m_flagCells;
-    QLabel *m_imgLipp = nullptr;
-    QPushButton *m_cmdOlgu = nullptr;
-    QPushButton *m_cmdSalvesta = nullptr;
     int m_year = 0;
     QString m_saveFolder;
 };

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How every window of the program is built. A window lays out its controls
-// from a table of twips (1/1440 inch) of its own and takes everything else
-// from here: the conversion of twips to pixels, the forms' fonts and
-// colours, the builders of frames, labels and buttons, the program icon,
-// the cancel button's Esc key, the drag-off rule of buttons, and the help
-// topics with their "Appi" pop-up menu.
+// How every window of the program is built. A window declares its controls
+// in a Qt Designer form (a .ui file that AUTOUIC compiles) and calls
+// finish() after setupUi; it takes everything else from here: the conversion
+// of twips to pixels, the forms' fonts and colours, the program icon, the
+// cancel button's Esc key, the drag-off rule of buttons, and the help topics
+// with their "Appi" pop-up menu.
 //
-// Each builder names the control with its name from the design (its
-// objectName, letters with diacritics kept), so a test or a screen reader
-// finds it; a window sets what is its own (a font, an alignment) afterwards.
+// Windows not yet declared in a form lay out their controls from a table of
+// twips (1/1440 inch) with the builders below, which name each control with
+// its name from the design (its objectName, letters with diacritics kept), so
+// a test or a screen reader finds it; a window sets what is its own (a font,
+// an alignment) afterwards.
 #pragma once
 
 #include <QColor>
@@ -56,6 +58,83 @@ struct Twips {
 void place(QWidget *w, const QRect &twips);
 // A window's fixed client size from twips.
 void setClientSize(QWidget *window, int width, int height);
+
+// ---- Forms -----------------------------------------------------------------
+//
+// A window's form (.ui) lays it out in pixels at 96 DPI, that is in twips
+// divided by 15, so that Qt Designer shows it at its size on a normal
+// screen. The form says the controls, their objectNames, geometry, fonts,
+// texts, tooltips, tab order and names for screen readers (accessibleName
+// and the dynamic property "a11y", see tell() below); the Tundkast boxes
+// come into it through the control library's Designer plugin, with their
+// persisted limits as properties. The window class holds
+// std::unique_ptr<Ui::X>, calls setupUi(this) and then finish(this) once;
+// finish() applies what a form cannot say, read from dynamic properties
+// (stdset="0") that the form sets:
+//
+//   on any control
+//     points           double  the font's size in points where the form's whole
+//                              points cannot say it (9.75, 13.5)
+//     twips            QRect   the exact geometry in twips where it is not a
+//                              whole number of pixels at 96 DPI (the form's
+//                              geometry holds it rounded)
+//     textColour       QColor  the text colour, through the light/dark rule
+//     textColourRole   string  the text in a colour of the inherited palette
+//                              (a QPalette::ColorRole key: "Highlight")
+//     greyWhenDisabled bool    a disabled control shows the style's grey
+//                              instead of its colour
+//     background       QColor  a filled background, through the light/dark rule
+//     line             string  the control is a line of one pixel in a colour
+//                              of the style: "shadow" (QPalette::Dark),
+//                              "highlight" (QPalette::Light), or "etched": the
+//                              highlight half of an etched line, which keeps
+//                              its offset in pixels from the line drawn just
+//                              before it
+//     helpTopic        int     a help context number (setHelpTopic)
+//     index            int     the control is element <index> of a control
+//                              array, whose elements share one objectName: the
+//                              form names it "<array>_<index>" (Designer wants
+//                              names of their own) and it is given "<array>"
+//   on a button
+//     dragOffFocus     string  objectNames separated by spaces: the drag-off
+//                              rule gives the focus to the first of them that
+//                              is enabled
+//   on the window
+//     cancelButton     string  objectName of the button Esc clicks
+//                              (makeCancelButton)
+//
+// finish() rescales every geometry from the form's pixels through the
+// logical DPI of the window's screen, exactly as the twips they stand for
+// (see Twips): the controls inside the window and inside its plain frames
+// (QFrame and QWidget containers; a control's own parts are its own), and
+// the client area, fixed at its size: a dialog's own size, a main window's
+// central widget's minimum size, with the menu bar's height added. A window
+// that adds controls of its own in form units (rows beyond those of its form)
+// does so before finish().
+namespace formProperty {
+inline constexpr char points[] = "points";
+inline constexpr char twips[] = "twips";
+inline constexpr char textColour[] = "textColour";
+inline constexpr char textColourRole[] = "textColourRole";
+inline constexpr char greyWhenDisabled[] = "greyWhenDisabled";
+inline constexpr char background[] = "background";
+inline constexpr char line[] = "line";
+inline constexpr char helpTopic[] = "helpTopic";
+inline constexpr char index[] = "index";
+inline constexpr char dragOffFocus[] = "dragOffFocus";
+inline constexpr char cancelButton[] = "cancelButton";
+} // namespace formProperty
+
+// Twips in one pixel of a form (at 96 DPI).
+inline constexpr int twipsPerFormPixel = 15;
+
+// Applies the dynamic properties above and the DPI once, after setupUi. A
+// name that finds no control (a misspelt cancel button or focus target) is
+// a warning, never a crash.
+void finish(QWidget *window);
+
+// The font w has after finish(): its form font at its exact size.
+QFont formFont(const QWidget *w);
 
 // ---- Windows ---------------------------------------------------------------
 

@@ -34,10 +34,11 @@ struct Entry {
     unsigned flags = 0;
 };
 
-// Keys: "objectName" or "window/objectName" (the objectName of the
-// control's window); the narrower key wins. The Tundkast boxes name their
-// fields themselves; the windows that place them give each box its
-// accessible name.
+// The names of the calculators' controls. Keys: "objectName" or
+// "window/objectName" (the objectName of the control's window); the narrower
+// key wins. The other windows name their controls in their forms. The
+// Tundkast boxes name their fields themselves; the windows that place them
+// give each box its accessible name.
 QHash<QString, Entry> buildTable()
 {
     struct Row {
@@ -46,32 +47,6 @@ QHash<QString, Entry> buildTable()
         unsigned flags;
     };
     static const Row rows[] = {
-        // Main window.
-        {u"frmAeg/lblKuupäev", u"Kuupäev", Readout},
-        {u"lblInternet", u"Interneti aeg", Readout},
-        {u"lblKell", u"Kell", Readout},
-        {u"lblKvartal", u"Kvartal", Readout},
-        {u"lblPäevaNr", u"Aasta päev", Readout},
-        {u"lblNädal", u"Nädal", Readout},
-        {u"lblKelladeVaheT", u"Päikesekella ja kella vahe hommikul", Readout},
-        {u"lblKelladeVaheL", u"Päikesekella ja kella vahe õhtul", Readout},
-        {u"lblUnix", u"Unixi aeg", Readout},
-        {u"lblAstronJP", u"Astronoomiline Juliuse päev", Readout},
-        {u"lblTavalineJP", u"Tavakasutuses olev Juliuse päev", Readout},
-        {u"frmAeg/lblPäev", u"Aasta lõpuni päevi", Readout},
-        {u"frmAeg/lblTund", u"Aasta lõpuni tunde", Readout},
-        {u"frmAeg/lblMinut", u"Aasta lõpuni minuteid", Readout},
-        {u"frmAeg/lblSekund", u"Aasta lõpuni sekundeid", Readout},
-        {u"frmAeg/lblD", nullptr, Hidden},
-        {u"frmAeg/lblH", nullptr, Hidden},
-        {u"frmAeg/lblM", nullptr, Hidden},
-        {u"frmAeg/lblS", nullptr, Hidden},
-        {u"frmAeg/lblUnixiAeg", nullptr, Hidden},
-        {u"frmAeg/lblAstronoomJuliusePäev", nullptr, Hidden},
-        {u"frmAeg/lblTavalineJuliusePäev", nullptr, Hidden},
-        {u"frmAeg/lblAastaLõpuniJäänud", nullptr, Hidden},
-        {u"cmdSulge", u"Sule programm", 0},
-
         // Calculator dialogs.
         {u"lblVastus", u"Vastus", Readout},
         {u"lblKuupäev", u"Lubatud kuupäevad", Readout},
@@ -88,72 +63,6 @@ QHash<QString, Entry> buildTable()
         {u"chkAasta", u"Vastuses aastat", 0},
         {u"chkKuu", u"Vastuses kuud", 0},
         {u"chkPäev", u"Vastuses päeva", 0},
-
-        // Month calendar.
-        {u"lblKalender", u"Näidatav kuu", Readout},
-        {u"lblEsNP", nullptr, WeekdayHeader},
-        {u"lblTeNP", nullptr, WeekdayHeader},
-        {u"lblKoNP", nullptr, WeekdayHeader},
-        {u"lblNeNP", nullptr, WeekdayHeader},
-        {u"lblViNP", nullptr, WeekdayHeader},
-        {u"lblKuNP", nullptr, WeekdayHeader},
-        {u"lblSeNP", nullptr, WeekdayHeader},
-        {u"lblEsimN", u"1. rea nädal", Readout | TodayWhenItalic},
-        {u"lblTeineN", u"2. rea nädal", Readout | TodayWhenItalic},
-        {u"lblKolmN", u"3. rea nädal", Readout | TodayWhenItalic},
-        {u"lblNelN", u"4. rea nädal", Readout | TodayWhenItalic},
-        {u"lblViiesN", u"5. rea nädal", Readout | TodayWhenItalic},
-        {u"lblKuuesN", u"6. rea nädal", Readout | TodayWhenItalic},
-        {u"frmKalender/cmdLõpeta", u"Sule kalender", 0},
-        {u"cmdJärgmineAasta", u"Järgmine aasta", 0},
-        {u"cmdJärgmineKuu", u"Järgmine kuu", 0},
-        {u"cmdKuuAasta", u"Tänane kuu", 0},
-        {u"cmdEelmineKuu", u"Eelmine kuu", 0},
-        {u"cmdEelmineAasta", u"Eelmine aasta", 0},
-        {u"cmdFookus", u"Kalender", 0},
-
-        // Holidays listing.
-        {u"lblES", u"Päev", Readout | HideWhenEmpty},
-        {u"lblTE", u"Päev", Readout | HideWhenEmpty},
-        {u"lblKO", u"Päev", Readout | HideWhenEmpty},
-        {u"lblNE", u"Päev", Readout | HideWhenEmpty},
-        {u"lblVI", u"Päev", Readout | HideWhenEmpty},
-        {u"lblKU", u"Päev", Readout | HideWhenEmpty},
-        {u"lblSE", u"Päev", Readout | HideWhenEmpty},
-        {u"lblKA", u"Päev", Readout | HideWhenEmpty},
-        {u"lblÜH", u"Päev", Readout | HideWhenEmpty},
-        {u"lblKÜ", u"Päev", Readout | HideWhenEmpty},
-        {u"frmPühad/lblEsimene", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblTeine", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblKolmas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblNeljas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblViies", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblKuues", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblSeitsmes", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblKaheksas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblÜheksas", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/lblKümnes", u"Püha", Readout | HideWhenEmpty | HolidayMarks},
-        {u"frmPühad/imgEsimene", nullptr, Hidden},
-        {u"frmPühad/imgTeine", nullptr, Hidden},
-        {u"frmPühad/imgKolmas", nullptr, Hidden},
-        {u"frmPühad/imgNeljas", nullptr, Hidden},
-        {u"frmPühad/imgViies", nullptr, Hidden},
-        {u"frmPühad/imgKuues", nullptr, Hidden},
-        {u"frmPühad/imgSeitsmes", nullptr, Hidden},
-        {u"frmPühad/imgKaheksas", nullptr, Hidden},
-        {u"frmPühad/imgÜheksas", nullptr, Hidden},
-        {u"frmPühad/imgKümnes", nullptr, Hidden},
-        {u"imgLipp", nullptr, Hidden},
-        {u"lblTeadustaja", nullptr, Hidden},
-
-        // Set-time and set-date dialogs, About window.
-        {u"frmSeaKell/lblKell", u"Praegune kellaaeg", Readout},
-        {u"frmSeaKuup/lblKuupäev", u"Tänane kuupäev", Readout},
-        {u"frmSeaKell/cmdSea", u"Sea kellaaeg", 0},
-        {u"frmSeaKuup/cmdSea", u"Sea kuupäev", 0},
-        {u"cmdLoobu", u"Loobu", 0},
-        {u"lblEkraan", u"Tööala suurus", Readout},
-        {u"imgIkoon", u"Tundriku ikoon", Image},
     };
     QHash<QString, Entry> table;
     for (const Row &r : rows)
@@ -513,7 +422,11 @@ void install()
 
 QString tableName(const QWidget *widget)
 {
-    const std::optional<Entry> e = widget ? lookup(widget) : std::nullopt;
+    if (!widget)
+        return QString();
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    const std::optional<Entry> e = lookup(widget);
     return e ? e->name : QString();
 }
 

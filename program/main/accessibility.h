@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Names for screen readers. One table, keyed by the objectName of a control
-// (optionally narrowed by the objectName of its window), says what every
-// readout, caption and button of the program's windows is. An accessibility
-// factory serves interfaces that read the table when a screen reader asks, so
-// a readout reads "Unixi aeg, 946 684 800" with its current text, without any
-// work of its own each second, and windows need no code of their own for it.
-// The Tundkast input boxes are the library's own: each window gives its boxes
-// their accessible names, and the library names the fields.
+// Names for screen readers. A window names its readouts, captions and
+// buttons where it builds them, in its form or with forms::tell(): the
+// accessible name and the words of the dynamic property "a11y" that say how
+// a label is read. The calculators not yet declared in forms are named by a
+// table keyed by the objectName of a control (optionally narrowed by the
+// objectName of its window). An accessibility factory serves interfaces that
+// read these when a screen reader asks, so a readout reads "Unixi aeg,
+// 946 684 800" with its current text, without any work of its own each
+// second. The Tundkast input boxes are the library's own: each window gives
+// its boxes their accessible names, and the library names the fields.
 #pragma once
 
 #include <QString>
@@ -21,8 +23,9 @@ namespace accessibility {
 // is built.
 void install();
 
-// What the table says of a widget in its place: the role name of a readout,
-// the action name of a button; empty when the table does not know it.
+// The name a control is given: the role name of a readout, the action name
+// of a button, as its own accessible name or else the table says it; empty
+// for a control named by its text alone.
 QString tableName(const QWidget *widget);
 
 } // namespace accessibility

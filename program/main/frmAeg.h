@@ -17,6 +17,10 @@
 
 class QPushButton;
 
+namespace Ui {
+class frmAeg;
+}
+
 class frmAeg : public QMainWindow, public tundrik::WindowHost {
     Q_OBJECT
 public:
@@ -86,9 +90,10 @@ private:
 
     struct Private;
     std::unique_ptr<Private> d;
+    std::unique_ptr<Ui::frmAeg> m_ui;
 
-    void buildForm();
-    void buildMenus();
+    void nameMenus();
+    void wireMenus();
     void placeCountdownRow();
     void refreshTimeReadouts(const tundrik::ClockReading &now);
     void refreshDateReadouts(const tundrik::ClockReading &now);

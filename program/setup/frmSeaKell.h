@@ -10,10 +10,11 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-class TKKellaKast;
+#include <memory>
 
+namespace Ui {
+class frmSeaKell;
+}
 namespace forms {
 class Ticker;
 }
@@ -39,12 +40,9 @@ public slots:
 private:
     void cmdSeaClick();
 
+    std::unique_ptr<Ui::frmSeaKell> m_ui;
     tundrik::Clock &m_clock;
     setup::SystemClockSetter &m_setter;
-    QLabel *m_lblKell = nullptr;
-    TKKellaKast *m_tklKell = nullptr;
-    QPushButton *m_cmdSea = nullptr;
-    QPushButton *m_cmdLoobu = nullptr;
     forms::Ticker *m_tmrKell = nullptr;
     // Second of the minute at the last refresh of the label; -1 before the first.
     int m_lastSecond = -1;

@@ -5,70 +5,39 @@
 #include "refusal.h"
 #include "setbuttons.h"
 #include "systemclocksetter.h"
+#include "ui_frmSeaKuup.h"
 
 #include <tundkast/tkkuupkast.h>
 
 #include <QDate>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTime>
-#include <QVariantMap>
-
-namespace {
-
-// The client area in twips: the border frame with equal margins.
-constexpr int clientWidth = 4095;
-constexpr int clientHeight = 2175;
-
-} // namespace
 
 using namespace setup;
 
-frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter,
-                       std::function<void()> newDay, QWidget *parent)
+frmSeaKuup::frmSeaKuup(tundrik::Clock &clock, SystemClockSetter &setter, std::function<void()> newDay,
+                       QWidget *parent)
     : QDialog(parent)
+    , m_ui(std::make_unique<Ui::frmSeaKuup>())
     , m_clock(clock)
     , m_setter(setter)
     , m_newDay(std::move(newDay))
 {
-    setObjectName(QStringLiteral("frmSeaKuup"));
-    setWindowTitle(QStringLiteral("Sea kuupäev"));
-    setFont(forms::sans(8.25));
+    m_ui->setupUi(this);
     forms::setDialogTitleBar(this);
-    forms::setClientSize(this, clientWidth, clientHeight);
-
-    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(300, 120, 3495, 1935));
-    QFrame *fraKuupaev = forms::frame(fraRaam, QStringLiteral("fraKuupäev"), QRect(240, 300, 1215, 615));
+    forms::finish(this);
+    wireSetButtons(this, m_ui->cmdLoobu, m_ui->cmdSea);
     const tundrik::ClockReading now = m_clock.now();
-    // As in the set-time dialog, the label spans the frame's inside, centred.
-    QLabel *lblKuupaev = forms::label(fraKuupaev, QStringLiteral("lblKuupäev"), QRect(30, 240, 1155, 240),
-                                      QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
-    lblKuupaev->setFont(forms::sans(9.75));
-    lblKuupaev->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_ui->lblKuupäev->setText(QString::asprintf("%02d.%02d.%d", now.day, now.month, now.year));
 
-    QFrame *fraSeaKuup = forms::frame(fraRaam, QStringLiteral("fraSeaKuup"), QRect(1680, 240, 1575, 735));
-    m_tkpKuupaev = new TKKuupKast(fraSeaKuup);
-    m_tkpKuupaev->setObjectName(QStringLiteral("tkpKuupäev"));
-    m_tkpKuupaev->setAccessibleName(QStringLiteral("Uus kuupäev"));
-    // The year limits as the form stores them with the control.
-    m_tkpKuupaev->loadPersisted(QVariantMap{{QStringLiteral("maksimum"), 2299},
-                                            {QStringLiteral("miinimum"), 100}});
-    forms::place(m_tkpKuupaev, QRect(150, 240, 1260, 330));
+    connect(m_ui->tkpKuupäev, &TKKuupKast::TKChange, this,
+            [this](bool, bool valid) { m_ui->cmdSea->setEnabled(valid); });
+    connect(m_ui->tkpKuupäev, &TKKuupKast::TKEnterPress, m_ui->cmdSea, &QPushButton::click);
+    connect(m_ui->tkpKuupäev, &TKKuupKast::TKFullChange, this, [this] { m_ui->cmdSea->setFocus(); });
+    connect(m_ui->cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);
 
-    const SetButtons buttons =
-        addSetButtons(this, fraRaam, m_tkpKuupaev, QRect(240, 1200, 1425, 495),
-                      QRect(1920, 1200, 1335, 495), QStringLiteral(" Salvesta kuupäev (Enter) "));
-    m_cmdLoobu = buttons.cmdLoobu;
-    m_cmdSea = buttons.cmdSea;
-
-    connect(m_tkpKuupaev, &TKKuupKast::TKChange, this,
-            [this](bool, bool valid) { m_cmdSea->setEnabled(valid); });
-    connect(m_tkpKuupaev, &TKKuupKast::TKEnterPress, m_cmdSea, &QPushButton::click);
-    connect(m_tkpKuupaev, &TKKuupKast::TKFullChange, this, [this] { m_cmdSea->setFocus(); });
-    connect(m_cmdSea, &QPushButton::clicked, this, &frmSeaKuup::cmdSeaClick);
-
-    m_tkpKuupaev->setFocus();
+    m_ui->tkpKuupäev->setFocus();
 }
 
 frmSeaKuup::~frmSeaKuup()
@@ -88,7 +57,7 @@ void frmSeaKuup::cmdSeaClick()
 {
     // The date as the box holds it, also before the Gregorian reform; the
     // local time of day stays.
-    const QDate date = m_tkpKuupaev->kuupaev();
+    const QDate date = m_ui->tkpKuupäev->kuupaev();
     if (!date.isValid())
         return;
     const tundrik::ClockReading now = m_clock.now();

@@ -11,11 +11,11 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
-class QLabel;
-class QPushButton;
-class TKKuupKast;
-
+namespace Ui {
+class frmSeaKuup;
+}
 namespace setup {
 class SystemClockSetter;
 }
@@ -34,10 +34,8 @@ public:
 private:
     void cmdSeaClick();
 
+    std::unique_ptr<Ui::frmSeaKuup> m_ui;
     tundrik::Clock &m_clock;
     setup::SystemClockSetter &m_setter;
     std::function<void()> m_newDay;
-    TKKuupKast *m_tkpKuupaev = nullptr;
-    QPushButton *m_cmdSea = nullptr;
-    QPushButton *m_cmdLoobu = nullptr;
 };

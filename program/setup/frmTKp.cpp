@@ -2,89 +2,32 @@
 #include "frmTKp.h"
 
 #include "forms.h"
+#include "ui_frmTKp.h"
 #include "versiondata.h"
 
-#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
-
-namespace {
-
-// The client area in twips: the information frame and the button frame that
-// overlaps its lower right corner, with a margin.
-constexpr int clientWidth = 6015;
-constexpr int clientHeight = 3975;
-
-} // namespace
 
 using namespace setup;
 
 frmTKp::frmTKp(const SystemInfo &info, QWidget *parent)
     : QDialog(parent)
+    , m_ui(std::make_unique<Ui::frmTKp>())
 {
-    setObjectName(QStringLiteral("frmTKp"));
-    setWindowTitle(QStringLiteral("Programmist Tundrik"));
-    setFont(forms::sans(8.25));
+    m_ui->setupUi(this);
     forms::setDialogTitleBar(this);
-    forms::setClientSize(this, clientWidth, clientHeight);
-    auto label = [](QWidget *parent, const QString &name, const QRect &twips, const QFont &font,
-                    const QString &text) {
-        QLabel *l = forms::label(parent, name, twips, text);
-        l->setFont(font);
-        return l;
-    };
+    forms::finish(this);
 
-    QFrame *fraRaam = forms::frame(this, QStringLiteral("fraRaam"), QRect(360, 120, 5415, 3615));
+    m_ui->imgIkoon->setPixmap(forms::programIcon().pixmap(m_ui->imgIkoon->size(), devicePixelRatioF()));
+    m_ui->lblVersioon->setText(versionLine(version::major, version::minor, version::revision));
+    m_ui->lblKirjeldus->setText(version::description() + QStringLiteral("\n\n") + version::comments());
+    m_ui->lblOSP->setText(platformLine(info.platform));
+    m_ui->lblOSV->setText(osVersionLine(info.versionMajor, info.versionMinor, info.build));
+    m_ui->lblEkraan->setText(workAreaLine(info.workArea));
 
-    QLabel *imgIkoon = forms::label(fraRaam, QStringLiteral("imgIkoon"), QRect(240, 300, 480, 480));
-    imgIkoon->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    imgIkoon->setPixmap(forms::programIcon().pixmap(imgIkoon->size(), devicePixelRatioF()));
-
-    QLabel *lblProgramm = label(fraRaam, QStringLiteral("lblProgramm"), QRect(840, 300, 3375, 495),
-                                forms::sans(13.5), QStringLiteral("Tundrik"));
-    forms::setTextColour(lblProgramm, forms::colour::darkBlue);
-
-    label(fraRaam, QStringLiteral("lblVersioon"), QRect(840, 720, 4335, 375), forms::sans(9.75, true),
-          versionLine(version::major, version::minor, version::revision));
-
-    QLabel *lblKirjeldus =
-        label(fraRaam, QStringLiteral("lblKirjeldus"), QRect(480, 1200, 4575, 1215), forms::sans(8.25),
-              version::description() + QStringLiteral("\n\n") + version::comments());
-    lblKirjeldus->setWordWrap(true);
-
-    // The etched separator, a control array of two lines: the shadow line and,
-    // one row of pixels lower, the highlight line.
-    const QPalette::ColorRole lineColours[] = {QPalette::Dark, QPalette::Light};
-    const QRect lines[] = {QRect(240, 2640, 5160 - 240, 0), QRect(240, 2655, 5175 - 240, 0)};
-    const forms::Twips twips = forms::Twips::of(this);
-    int previousTop = -1;
-    for (int i = 0; i < 2; ++i) {
-        const QRect r = twips.rect(lines[i]);
-        const int top = std::max(r.y(), previousTop + 1);
-        QFrame *line = forms::line(fraRaam, QStringLiteral("lneJoon"), QRect(r.x(), top, r.width() + 1, 1),
-                                   lineColours[i]);
-        line->setProperty("index", i);
-        previousTop = top;
-    }
-
-    label(fraRaam, QStringLiteral("lblOSP"), QRect(840, 2850, 3135, 255), forms::sans(9.75),
-          platformLine(info.platform));
-    label(fraRaam, QStringLiteral("lblOSV"), QRect(840, 3150, 3135, 255), forms::sans(9.75),
-          osVersionLine(info.versionMajor, info.versionMinor, info.build));
-    label(fraRaam, QStringLiteral("lblEkraan"), QRect(3120, 3360, 930, 210),
-          forms::font("Arial", 8.25, true), workAreaLine(info.workArea));
-
-    QFrame *fraOlgu = forms::frame(this, QStringLiteral("fraOlgu"), QRect(4440, 3000, 1455, 855),
-                                   forms::Border::None);
-    m_cmdOlgu = forms::button(fraOlgu, QStringLiteral("cmdOlgu"), QRect(240, 240, 1095, 495),
-                              QStringLiteral("&Olgu"), QStringLiteral(" Sule aken (Esc) "));
-    m_cmdOlgu->setFont(forms::sans(9.75, true));
-    connect(m_cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
-    forms::makeCancelButton(this, m_cmdOlgu);
-    m_cmdOlgu->setFocus();
+    connect(m_ui->cmdOlgu, &QPushButton::clicked, this, &QDialog::accept);
+    m_ui->cmdOlgu->setFocus();
 }
 
 frmTKp::~frmTKp() = default;

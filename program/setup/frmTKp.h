@@ -8,8 +8,11 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class frmTKp;
+}
 
 class frmTKp : public QDialog {
     Q_OBJECT
@@ -28,5 +31,5 @@ public:
     static QString workAreaLine(const QRect &workArea);
 
 private:
-    QPushButton *m_cmdOlgu = nullptr;
+    std::unique_ptr<Ui::frmTKp> m_ui;
 };

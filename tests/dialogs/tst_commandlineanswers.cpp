@@ -352,7 +352,8 @@ private slots:
             QVERIFY(submenu);
             for (QAction *a : submenu->actions()) {
                 const QString caption = a->text().remove(QLatin1Char('&'));
-                const int value = a->data().toInt();
+                // The value the form gives the item, which it sets when chosen.
+                const int value = a->property(weeks ? "firstWeekOfYear" : "firstDayOfWeek").toInt();
                 const QString name = weeks ? monthsheet::FirstWeekOfYearNames().at(value - 1)
                                            : modArvutused::WeekdayNames().at(value - 1);
                 QCOMPARE(caption, name);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every window is built with: twips to pixels, the font substitutions,
-// the colours, the builders, the cancel and drag-off rules of buttons, the
-// help topics and their pop-up menu, the ticker, and the week settings.
+// What every window is built with: twips to pixels, what finish() applies to
+// a form, the font substitutions, the colours, the builders, the cancel and
+// drag-off rules of buttons, the help topics and their pop-up menu, the
+// ticker, and the week settings.
 #include "clock.h"
 #include "forms.h"
 #include "programstate.h"
@@ -12,7 +13,9 @@
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -113,6 +116,168 @@ private slots:
         auto *w = forms::widget<QLabel>(f, QStringLiteral("imgLipp"), QRect(960, 390, 360, 240));
         QCOMPARE(w->objectName(), QStringLiteral("imgLipp"));
         QCOMPARE(w->geometry(), t.rect(960, 390, 360, 240));
+    }
+
+    // A form in pixels at 96 DPI comes out as the twips it stands for, on
+    // the screen's DPI; a rectangle of twips that are no whole pixels is
+    // given exactly; the client area is fixed.
+    void finishScalesTheForm()
+    {
+        QWidget window;
+        window.resize(100, 60);
+        auto *frame = new QFrame(&window);
+        frame->setGeometry(24, 8, 50, 40);
+        auto *inFrame = new QLabel(frame);
+        inFrame->setGeometry(3, 7, 91, 27);
+        auto *exact = new QLabel(frame);
+        exact->setGeometry(10, 80, 31, 17);
+        exact->setProperty(forms::formProperty::twips, QRect(150, 1200, 460, 255));
+        // The parts of a control are its own.
+        auto *button = new QPushButton(&window);
+        button->setGeometry(16, 16, 65, 33);
+        auto *part = new QLabel(button);
+        part->setGeometry(1, 2, 3, 4);
+        forms::finish(&window);
+
+        const forms::Twips t = forms::Twips::of(&window);
+        QCOMPARE(window.size(), t.size(1500, 900));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(frame->geometry(), t.rect(360, 120, 750, 600));
+        QCOMPARE(inFrame->geometry(), t.rect(45, 105, 1365, 405));
+        QCOMPARE(exact->geometry(), t.rect(150, 1200, 460, 255));
+        QCOMPARE(button->geometry(), t.rect(240, 240, 975, 495));
+        QCOMPARE(part->geometry(), QRect(1, 2, 3, 4));
+    }
+
+    // A main window: its central widget at the form's fixed size, the menu
+    // bar above it.
+    void finishFixesAMainWindow()
+    {
+        QMainWindow window;
+        auto *client = new QWidget;
+        client->setFixedSize(457, 385);
+        window.setCentralWidget(client);
+        window.menuBar()->addMenu(QStringLiteral("&Tegevus"));
+        forms::finish(&window);
+        QCOMPARE(client->size(), forms::Twips::of(&window).size(6855, 5775));
+        QCOMPARE(window.size(),
+                 QSize(client->width(), window.menuBar()->sizeHint().height() + client->height()));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    void finishLines_data()
+    {
+        QTest::addColumn<QRect>("shadow");
+        QTest::addColumn<QRect>("etched");
+        QTest::newRow("horizontal") << QRect(16, 165, 304, 1) << QRect(16, 166, 304, 1);
+        QTest::newRow("longer below") << QRect(16, 176, 329, 1) << QRect(16, 177, 330, 1);
+        QTest::newRow("vertical") << QRect(80, 50, 1, 18) << QRect(81, 50, 1, 18);
+    }
+
+    // A line stays one pixel thick in the style's colour; the highlight half
+    // of an etched line keeps its place beside the shadow half.
+    void finishLines()
+    {
+        QFETCH(QRect, shadow);
+        QFETCH(QRect, etched);
+        QWidget window;
+        window.resize(400, 300);
+        auto *dark = new QFrame(&window);
+        dark->setGeometry(shadow);
+        dark->setProperty(forms::formProperty::line, QStringLiteral("shadow"));
+        auto *light = new QFrame(&window);
+        light->setGeometry(etched);
+        light->setProperty(forms::formProperty::line, QStringLiteral("etched"));
+        forms::finish(&window);
+
+        const forms::Twips t = forms::Twips::of(&window);
+        const QRect scaled = t.rect(shadow.x() * 15, shadow.y() * 15, shadow.width() * 15,
+                                    shadow.height() * 15);
+        QCOMPARE(dark->pos(), scaled.topLeft());
+        QCOMPARE(dark->width(), shadow.width() == 1 ? 1 : scaled.width());
+        QCOMPARE(dark->height(), shadow.height() == 1 ? 1 : scaled.height());
+        QCOMPARE(light->geometry(),
+                 dark->geometry()
+                     .translated(etched.topLeft() - shadow.topLeft())
+                     .adjusted(0, 0, etched.width() - shadow.width(), etched.height() - shadow.height()));
+        QCOMPARE(dark->backgroundRole(), QPalette::Dark);
+        QCOMPARE(light->backgroundRole(), QPalette::Light);
+        QVERIFY(dark->autoFillBackground() && light->autoFillBackground());
+    }
+
+    // What a form cannot say as a property of Qt's: the exact font size, the
+    // colours through the light/dark rule, the help topic, the name of a
+    // control array's element.
+    void finishAppliesTheWords()
+    {
+        QWidget window;
+        window.resize(100, 100);
+        auto *title = new QLabel(&window);
+        title->setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
+        title->setProperty(forms::formProperty::points, 9.75);
+        title->setProperty(forms::formProperty::textColour, QColor(0, 0, 128));
+        title->setProperty(forms::formProperty::greyWhenDisabled, true);
+        auto *clock = new QLabel(&window);
+        clock->setProperty(forms::formProperty::textColourRole, QStringLiteral("Highlight"));
+        auto *filled = new QFrame(&window);
+        filled->setProperty(forms::formProperty::background, QColor(192, 192, 192));
+        filled->setProperty(forms::formProperty::helpTopic, 12);
+        auto *element = new QFrame(&window);
+        element->setObjectName(QStringLiteral("lneJoon_1"));
+        element->setProperty(forms::formProperty::index, 1);
+        forms::finish(&window);
+
+        QCOMPARE(title->font().pointSizeF(), 9.75);
+        QCOMPARE(forms::formFont(title).pointSizeF(), 9.75);
+        QCOMPARE(forms::textColourOf(title), QColor(0, 0, 128));
+        QVERIFY(title->palette().color(QPalette::Disabled, QPalette::WindowText) != QColor(0, 0, 128));
+        QCOMPARE(forms::textColourOf(clock), window.palette().color(QPalette::Highlight));
+        QVERIFY(filled->autoFillBackground());
+        QCOMPARE(filled->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(filled->whatsThis(), forms::helpTopic(12));
+        QCOMPARE(element->objectName(), QStringLiteral("lneJoon"));
+    }
+
+    // Esc clicks the button the window names; a drag off a button sends the
+    // focus to the first of its targets that is enabled, else to the last.
+    void finishCancelAndDragOff_data()
+    {
+        QTest::addColumn<bool>("seaEnabled");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("set enabled") << true << "cmdSea";
+        QTest::newRow("set disabled") << false << "tklKell";
+    }
+
+    void finishCancelAndDragOff()
+    {
+        QFETCH(bool, seaEnabled);
+        QFETCH(QString, focused);
+        QWidget window;
+        window.resize(300, 100);
+        window.setProperty(forms::formProperty::cancelButton, QStringLiteral("cmdLoobu"));
+        auto *loobu = new QPushButton(QStringLiteral("&Loobu"), &window);
+        loobu->setObjectName(QStringLiteral("cmdLoobu"));
+        loobu->setGeometry(10, 10, 80, 30);
+        loobu->setProperty(forms::formProperty::dragOffFocus, QStringLiteral("cmdSea tklKell"));
+        auto *sea = new QPushButton(QStringLiteral("&Sea"), &window);
+        sea->setObjectName(QStringLiteral("cmdSea"));
+        sea->setGeometry(100, 10, 80, 30);
+        sea->setEnabled(seaEnabled);
+        auto *box = new QPushButton(QStringLiteral("box"), &window);
+        box->setObjectName(QStringLiteral("tklKell"));
+        box->setGeometry(190, 10, 80, 30);
+        forms::finish(&window);
+        QSignalSpy clicked(loobu, &QPushButton::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        QTest::mousePress(loobu, Qt::LeftButton, {}, QPoint(5, 5));
+        moveOver(loobu, QPoint(5, -3), Qt::LeftButton);
+        QTest::mouseRelease(loobu, Qt::LeftButton, {}, QPoint(5, -3));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(clicked.count(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(clicked.count(), 1);
     }
 
     void colours()

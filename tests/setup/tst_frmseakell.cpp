@@ -107,8 +107,8 @@ void tst_frmSeaKell::layout()
     frmSeaKell dialog(m_clock, m_setter);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSeaKell"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Sea kellaaeg"));
-    for (const char *name : {"fraRaam", "fraKell", "lblKell", "fraSea", "tklKell", "cmdLoobu", "cmdSea", "tmrKell"})
-        QVERIFY2(dialog.findChild<QObject *>(QString::fromUtf8(name)), name);
+    // The controls' places: tst_formlayout.
+    QVERIFY(dialog.findChild<QObject *>(QStringLiteral("tmrKell")));
     auto *loobu = dialog.findChild<QPushButton *>(QStringLiteral("cmdLoobu"));
     QCOMPARE(loobu->text(), QStringLiteral("&Loobu"));
     QCOMPARE(loobu->toolTip(), QStringLiteral(" Sule aken ilma salvestamata (Esc) "));
@@ -116,9 +116,6 @@ void tst_frmSeaKell::layout()
     QCOMPARE(sea(dialog)->toolTip(), QStringLiteral(" Salvesta uus kellaaeg (Enter) "));
     QVERIFY(!sea(dialog)->isEnabled());
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lblKell"))->text(), QStringLiteral("10:20:30"));
-    // The time box sits in fraSea, inside the border frame.
-    QCOMPARE(box(dialog)->parentWidget()->objectName(), QStringLiteral("fraSea"));
-    QCOMPARE(box(dialog)->parentWidget()->parentWidget()->objectName(), QStringLiteral("fraRaam"));
 }
 
 void tst_frmSeaKell::partialTimeLeavesSeaDisabled_data()

@@ -100,8 +100,7 @@ void tst_frmSeaKuup::layout()
     frmSeaKuup dialog(m_clock, m_setter, {});
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSeaKuup"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Sea kuupäev"));
-    for (const char *name : {"fraRaam", "fraKuupäev", "lblKuupäev", "fraSeaKuup", "tkpKuupäev", "cmdLoobu", "cmdSea"})
-        QVERIFY2(dialog.findChild<QWidget *>(QString::fromUtf8(name)), name);
+    // The controls' places: tst_formlayout.
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lblKuupäev"))->text(), QStringLiteral("07.12.2026"));
     auto *loobu = dialog.findChild<QPushButton *>(QStringLiteral("cmdLoobu"));
     QCOMPARE(loobu->text(), QStringLiteral("&Loobu"));
@@ -111,7 +110,6 @@ void tst_frmSeaKuup::layout()
     QVERIFY(!sea(dialog)->isEnabled());
     QCOMPARE(box(dialog)->TKAastaMiinimum(), 100);
     QCOMPARE(box(dialog)->TKAastaMaksimum(), 2299);
-    QCOMPARE(box(dialog)->parentWidget()->objectName(), QStringLiteral("fraSeaKuup"));
 }
 
 void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled_data()
