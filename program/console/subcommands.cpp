@@ -473,8 +473,8 @@ QString helpInterval()
                           "\n"
                           "Kuupäevad on vahemikus %1 ja loetakse nagu aknas „Leia\n"
                           "Juliuse päev“. Kaks juliuse kalendri kuupäeva arvestatakse juliuse\n"
-                          "kalendris. Aastaid saab lugeda, kui teine kuupäev on hilisemal aastal, kuid,\n"
-                          "kui see on hilisemas kuus.\n")
+                          "kalendris. Täisaastaid saab lugeda, kui teine kuupäev on hilisemal aastal,\n"
+                          "ja täiskuid, kui see on hilisemas kuus.\n")
                .arg(rangeWords(calculators::kDayDates.labelText()))
         + kStandardInput
         + QStringLiteral("\nVõtmed:\n"
