@@ -3,11 +3,11 @@
 
 #include "frmAeg.h"
 
-#include "frmJuuliusePaev.h"
-#include "frmKuupaev.h"
-#include "frmLiidaLahuta.h"
-#include "frmLiigaasta.h"
-#include "frmVahemik.h"
+#include "frmjuuliusepaev.h"
+#include "frmkuupaev.h"
+#include "frmliidalahuta.h"
+#include "frmliigaasta.h"
+#include "frmvahemik.h"
 
 #include "frmKalender.h"
 

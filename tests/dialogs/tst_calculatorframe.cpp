@@ -5,11 +5,11 @@
 // real confirmation box of "G", the "Appi" help of the Julian boxes, and what
 // happens when the arithmetic refuses or fails.
 #include "forms.h"
-#include "frmJuuliusePaev.h"
-#include "frmKuupaev.h"
-#include "frmLiidaLahuta.h"
-#include "frmLiigaasta.h"
-#include "frmVahemik.h"
+#include "frmjuuliusepaev.h"
+#include "frmkuupaev.h"
+#include "frmliidalahuta.h"
+#include "frmliigaasta.h"
+#include "frmvahemik.h"
 #include "dialogtest.h"
 #include "errors.h"
 
@@ -98,7 +98,7 @@ protected:
 
 } // namespace
 
-class TestCalculatorFrame : public QObject {
+class tst_calculatorframe : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -452,5 +452,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCalculatorFrame)
+QTEST_MAIN(tst_calculatorframe)
 #include "tst_calculatorframe.moc"

@@ -7,11 +7,11 @@
 // option. The month calendar's week settings are named as the main window's
 // "Seaded" menu names them.
 #include "dialogtest.h"
-#include "frmJuuliusePaev.h"
-#include "frmKuupaev.h"
-#include "frmLiidaLahuta.h"
-#include "frmLiigaasta.h"
-#include "frmVahemik.h"
+#include "frmjuuliusepaev.h"
+#include "frmkuupaev.h"
+#include "frmliidalahuta.h"
+#include "frmliigaasta.h"
+#include "frmvahemik.h"
 
 #include "console.h"
 #include "modArvutused.h"
@@ -88,7 +88,7 @@ bool beforeReform(const Date &x)
 
 } // namespace
 
-class TestCommandLineAnswers : public QObject {
+class tst_commandlineanswers : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -379,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCommandLineAnswers)
+QTEST_MAIN(tst_commandlineanswers)
 #include "tst_commandlineanswers.moc"

@@ -3,14 +3,14 @@
 // the date box, Enter, clicks on the Julian box and on "G" with both answers
 // to its question, and clearing.
 #include "dialogtest.h"
-#include "frmJuuliusePaev.h"
+#include "frmjuuliusepaev.h"
 
 #include <QCheckBox>
 #include <QFrame>
 
 using namespace dialogtest;
 
-class TestFrmJuuliusePaev : public QObject {
+class tst_frmjuuliusepaev : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -346,5 +346,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmJuuliusePaev)
+QTEST_MAIN(tst_frmjuuliusepaev)
 #include "tst_frmjuuliusepaev.moc"

@@ -2,7 +2,7 @@
 // The calculator of the date of a Julian day number: numbers typed into the
 // number box, the Julian box and "G", and a sweep over the whole accepted
 // range against Qt's own Gregorian and Julian calendars.
-#include "frmKuupaev.h"
+#include "frmkuupaev.h"
 #include "dialogtest.h"
 
 #include <QCalendar>
@@ -10,7 +10,7 @@
 
 using namespace dialogtest;
 
-class TestFrmKuupaev : public QObject {
+class tst_frmkuupaev : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmKuupaev)
+QTEST_MAIN(tst_frmkuupaev)
 #include "tst_frmkuupaev.moc"

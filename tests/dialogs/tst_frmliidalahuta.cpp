@@ -3,14 +3,14 @@
 // the limits that follow the counts, the operation boxes that switch on
 // every press, and the Julian box offered only across a century year without
 // 29 February in the Gregorian calendar.
-#include "frmLiidaLahuta.h"
+#include "frmliidalahuta.h"
 #include "dialogtest.h"
 #include "datevalue.h"
 #include "modArvutused.h"
 
 using namespace dialogtest;
 
-class TestFrmLiidaLahuta : public QObject {
+class tst_frmliidalahuta : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -318,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmLiidaLahuta)
+QTEST_MAIN(tst_frmliidalahuta)
 #include "tst_frmliidalahuta.moc"

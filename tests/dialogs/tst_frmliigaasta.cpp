@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The leap-year calculator: the years of the edge cases, Enter and clicks,
 // its own answer flag, and every year of the range against QDate.
-#include "frmLiigaasta.h"
+#include "frmliigaasta.h"
 #include "dialogtest.h"
 
 #include <QDate>
 
 using namespace dialogtest;
 
-class TestFrmLiigaasta : public QObject {
+class tst_frmliigaasta : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -105,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmLiigaasta)
+QTEST_MAIN(tst_frmliigaasta)
 #include "tst_frmliigaasta.moc"

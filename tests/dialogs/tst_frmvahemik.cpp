@@ -2,12 +2,12 @@
 // The interval calculator: two dates typed one after the other, the unit
 // boxes that the dates enable, "päeva" that never leaves, the two Julian
 // boxes and their readings.
-#include "frmVahemik.h"
+#include "frmvahemik.h"
 #include "dialogtest.h"
 
 using namespace dialogtest;
 
-class TestFrmVahemik : public QObject {
+class tst_frmvahemik : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -352,5 +352,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmVahemik)
+QTEST_MAIN(tst_frmvahemik)
 #include "tst_frmvahemik.moc"

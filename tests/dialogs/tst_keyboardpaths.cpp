@@ -3,9 +3,9 @@
 // takes: typing goes on after a click on a check box, every check box has an
 // access key, an accessible action does what a click does, Ctrl+C copies the
 // answer, and the right button opens the program's own help pop-up.
-#include "frmJuuliusePaev.h"
-#include "frmLiidaLahuta.h"
-#include "frmVahemik.h"
+#include "frmjuuliusepaev.h"
+#include "frmliidalahuta.h"
+#include "frmvahemik.h"
 #include "dialogtest.h"
 #include "accessibility.h"
 
@@ -40,7 +40,7 @@ void altKey(QWidget *dialog, Qt::Key key)
 
 } // namespace
 
-class TestKeyboardPaths : public QObject {
+class tst_keyboardpaths : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> m_main;
@@ -248,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyboardPaths)
+QTEST_MAIN(tst_keyboardpaths)
 #include "tst_keyboardpaths.moc"

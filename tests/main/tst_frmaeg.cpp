@@ -5,7 +5,7 @@
 #include "accessibility.h"
 #include "forms.h"
 #include "frmAeg.h"
-#include "frmJuuliusePaev.h"
+#include "frmjuuliusepaev.h"
 #include "programstate.h"
 
 #include <QAccessible>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmKuupaev.h"
+#include "frmkuupaev.h"
 
 #include "calculatorRules.h"
 #include "forms.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmVahemik.h"
+#include "frmvahemik.h"
 
 #include "calculatorRules.h"
 #include "datevalue.h"
