@@ -1,74 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculatordialog.h"
 
-#include "calculatorRules.h"
+#include "answerdisplay.h"
 #include "errors.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "modArvutused.h"
+#include "julianboxes.h"
 #include "windowhost.h"
 
 #include <tundkast/tkkuupkast.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScopedValueRollback>
-#include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QWhatsThis>
 
-
-namespace {
-
-CalculatorDialog::Confirm &confirmFunction()
-{
-    static CalculatorDialog::Confirm confirm;
-    return confirm;
-}
-
-QMessageBox::StandardButton defaultConfirm(QWidget *parent, const QString &text)
-{
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Tundrik"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return QMessageBox::StandardButton(box.exec());
-}
-
-} // namespace
-
-void CalculatorDialog::setConfirm(Confirm confirm)
-{
-    confirmFunction() = std::move(confirm);
-}
-
-QMessageBox::StandardButton CalculatorDialog::askConfirm(QWidget *parent, const QString &text)
-{
-    if (confirmFunction())
-        return confirmFunction()(parent, text);
-    return defaultConfirm(parent, text);
-}
-
-CalculatorDialog::CalculatorDialog(tundrik::WindowHost *host, const QString &objectName,
-                                   QSize innerTwips, Placement placement, const Texts &texts,
+CalculatorDialog::CalculatorDialog(tundrik::WindowHost *host, Placement placement, const Texts &texts,
                                    QWidget *parent)
-    : QDialog(parent ? parent : host ? host->hostWindow() : nullptr),
-      m_host(host),
-      m_placement(placement),
-      m_texts(texts)
+    : QDialog(parent     ? parent
+                  : host ? host->hostWindow()
+                         : nullptr)
+    , m_host(host, placement)
+    , m_texts(texts)
+    , m_julianBoxes(new JulianBoxes(this))
 {
-    setObjectName(objectName);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
-    setFont(forms::sans(8.25));
-    forms::setClientSize(this, innerTwips.width(), innerTwips.height());
 }
 
 CalculatorDialog::~CalculatorDialog()
@@ -80,178 +41,69 @@ CalculatorDialog::~CalculatorDialog()
         f->clearFocus();
 }
 
+void CalculatorDialog::setUpFrame(const FrameControls &controls)
+{
+    forms::finish(this);
+    for (QLabel *l : findChildren<QLabel *>()) {
+        // The form's own captions, not the parts of a Tundkast box.
+        const QWidget *parent = l->parentWidget();
+        if (parent != this && parent->metaObject() != &QFrame::staticMetaObject)
+            continue;
+        if (l->sizeHint().width() > l->width())
+            l->resize(l->sizeHint().width(), l->height());
+    }
+    m_inputs = controls.inputs;
+    m_compute = controls.compute;
+    m_computeText = m_compute->text();
+    m_computeTip = m_compute->toolTip();
+    m_answer = new AnswerDisplay(this, controls.answer, m_compute);
+    connect(m_compute, &QPushButton::clicked, this, [this] { computeOrClear(); });
+    connect(controls.close, &QPushButton::clicked, this, &QDialog::reject);
+    forms::onDragOff(controls.close, [this] { focusTo(closeFocusTarget()); });
+}
+
 void CalculatorDialog::setBuddy(QLabel *label, QWidget *box)
 {
     label->setBuddy(box->focusProxy() ? box->focusProxy() : box);
 }
 
-QLabel *CalculatorDialog::addLabel(QWidget *parent, const QString &name, QRect twips,
-                                   const QString &text)
-{
-    QLabel *l = forms::label(parent, name, twips, text);
-    if (l->sizeHint().width() > l->width())
-        l->resize(l->sizeHint().width(), l->height());
-    return l;
-}
-
-QLabel *CalculatorDialog::addRangeLabel(QWidget *parent, const QString &name, QRect twips,
-                                        const QString &text)
-{
-    QLabel *l = addLabel(parent, name, twips, text);
-    forms::setTextColour(l, forms::colour::darkRed);
-    return l;
-}
-
-void CalculatorDialog::buildCommon(const CommonLayout &layout)
-{
-    m_fraRaam = forms::frame(this, QStringLiteral("fraRaam"), layout.raam);
-    m_fraSisesta = forms::frame(m_fraRaam, QStringLiteral("fraSisesta"), layout.sisesta);
-    m_fraVastus = forms::frame(m_fraRaam, QStringLiteral("fraVastus"), layout.vastus);
-    m_lblVastus = addLabel(m_fraVastus, QStringLiteral("lblVastus"), layout.lblVastus, QString());
-    m_lblVastus->setFont(forms::sans(9.75, true));
-    m_lblVastus->setAlignment(Qt::AlignCenter);
-    forms::setTextColour(m_lblVastus, forms::colour::darkBlue);
-    m_answerWidth = m_lblVastus->width();
-
-    // The answer can be taken away: Ctrl+C (where no text field takes it for
-    // its own selection) and the answer's menu copy it as it is shown.
-    m_mnuVastus = new QMenu(this);
-    m_mnuVastus->setObjectName(QStringLiteral("mnuVastus"));
-    QAction *copy = m_mnuVastus->addAction(QStringLiteral("&Kopeeri"));
-    copy->setObjectName(QStringLiteral("mnuVastusKopeeri"));
-    connect(copy, &QAction::triggered, this, &CalculatorDialog::copyAnswer);
-    m_lblVastus->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_lblVastus, &QWidget::customContextMenuRequested, this, [this, copy](const QPoint &pos) {
-        copy->setEnabled(!m_lblVastus->text().isEmpty());
-        m_mnuVastus->popup(m_lblVastus->mapToGlobal(pos));
-    });
-    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, this, &CalculatorDialog::copyAnswer);
-}
-
 void CalculatorDialog::copyAnswer()
 {
-    const QString text = m_lblVastus->text();
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
+    m_answer->copy();
 }
 
-void CalculatorDialog::announceAnswer()
+void CalculatorDialog::addJulianBox(FrameCheckBox *box, bool startLocked)
 {
-    // A screen reader reads a new description of the control that has the
-    // focus (cmdArvuta, once an answer stands); the answer label itself
-    // changes where no one is looking.
-    const QString text = m_lblVastus->text();
-    m_cmdArvuta->setAccessibleDescription(text.isEmpty() ? QString()
-                                                         : QStringLiteral("Vastus: ") + text);
-}
-
-void CalculatorDialog::buildButtons(const CommonLayout &layout)
-{
-    using forms::Border;
-    m_fraLopeta = forms::frame(this, QStringLiteral("fraLõpeta"), layout.lopetaFrame, Border::None);
-    m_fraArvuta = forms::frame(this, QStringLiteral("fraArvuta"), layout.arvutaFrame, Border::None);
-
-    m_cmdArvuta = forms::widget<QPushButton>(m_fraArvuta, QStringLiteral("cmdArvuta"),
-                                             QRect(240, 240, 1455, 495));
-    m_cmdArvuta->setText(m_texts.compute);
-    m_cmdArvuta->setFont(forms::sans(12));
-    m_cmdArvuta->setEnabled(false);
-    m_cmdArvuta->setFocusPolicy(Qt::StrongFocus);
-    m_cmdArvuta->setAutoDefault(true);
-    if (!m_texts.clearTip.isEmpty())
-        m_cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
-    connect(m_cmdArvuta, &QPushButton::clicked, this, [this] { computeOrClear(); });
-
-    m_cmdLopeta = forms::widget<QPushButton>(m_fraLopeta, QStringLiteral("cmdLõpeta"),
-                                             QRect(120, 240, 1455, 495));
-    m_cmdLopeta->setText(QStringLiteral("&Lõpeta"));
-    m_cmdLopeta->setToolTip(QStringLiteral(" Sule aken (Esc) "));
-    m_cmdLopeta->setFocusPolicy(Qt::ClickFocus);
-    m_cmdLopeta->setAutoDefault(false);
-    connect(m_cmdLopeta, &QPushButton::clicked, this, &QDialog::reject);
-    forms::onDragOff(m_cmdLopeta, [this] { focusTo(closeFocusTarget()); });
-}
-
-FrameCheckBox *CalculatorDialog::addJulianBox(const QString &frameName, const QString &boxName,
-                                              QRect frameTwips, QRect boxTwips, int helpContext,
-                                              bool startLocked, const QString &caption)
-{
-    QFrame *frame = forms::frame(this, frameName, frameTwips, forms::Border::None);
-    auto *box = forms::widget<FrameCheckBox>(frame, boxName, boxTwips);
-    box->setText(caption);
-    box->setFont(forms::sans(9.75));
-    box->setProperty("helpContext", helpContext);
-    forms::setHelpTopic(box, helpContext);
-    if (startLocked) {
-        box->setTristate(true);
-        box->setCheckState(Qt::PartiallyChecked);
-        box->setTag(QStringLiteral("KEELA"));
-    }
-    if (!m_mnuAbi) {
-        m_mnuAbi = forms::helpMenu(this, [this] {
+    if (startLocked)
+        JulianBoxes::lockAtStart(box);
+    if (!m_helpMenu) {
+        m_helpMenu = forms::helpMenu(this, [this] {
             if (!m_helpBox)
                 return;
             const QPoint at = m_helpBox->mapToGlobal(QPoint(0, m_helpBox->height()));
             QWhatsThis::showText(at, m_helpBox->whatsThis(), m_helpBox);
         });
     }
-    return box;
 }
 
-void CalculatorDialog::addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
-                                    int narrowedWidthPixels, const QString &questionFirstLine)
+void CalculatorDialog::addGregorianToggle(QWidget *frame, QPushButton *toggle, int answerWidthPixels,
+                                          int narrowedWidthPixels, const QString &questionFirstLine)
 {
-    m_fraGregorius = forms::frame(this, QStringLiteral("fraGregorius"), frameTwips, forms::Border::None);
-    m_chkGregorius = forms::widget<QPushButton>(m_fraGregorius, QStringLiteral("chkGregorius"), toggleTwips);
-    m_chkGregorius->setText(QStringLiteral("G"));
-    m_chkGregorius->setFont(forms::font("Book Antiqua", 12, true));
-    m_chkGregorius->setCheckable(true);
-    m_chkGregorius->setChecked(false);
-    m_chkGregorius->setFocusPolicy(Qt::NoFocus);
-    m_chkGregorius->setAutoDefault(false);
-    m_fraGregorius->hide();
-    // Widths of the answer in pixels of a 96-DPI screen (15 twips each).
-    const forms::Twips twips = forms::Twips::of(this);
-    m_answerWidth = twips.x(answerWidthPixels * 15);
-    m_narrowedWidth = twips.x(narrowedWidthPixels * 15);
-    m_questionFirstLine = questionFirstLine;
-    forms::onDragOff(m_chkGregorius, [this] { focusTo(m_cmdArvuta); });
-    connect(m_chkGregorius, &QPushButton::clicked, this, [this] { gregoriusReleased(); });
+    m_gregorian = new GregorianToggle(this, frame, toggle, *m_answer, answerWidthPixels, narrowedWidthPixels,
+                                      questionFirstLine);
+    connect(m_gregorian, &GregorianToggle::draggedOff, this, [this] { focusTo(m_compute); });
+    connect(m_gregorian, &GregorianToggle::readingChosen, this, &CalculatorDialog::showGregorianAnswer);
+    connect(m_gregorian, &GregorianToggle::clicked, this, &CalculatorDialog::gregorianClicked);
 }
 
-void CalculatorDialog::showGregorius(bool show)
+void CalculatorDialog::gregorianClicked()
 {
-    if (!m_fraGregorius)
-        return;
-    m_fraGregorius->setVisible(show);
-    m_lblVastus->resize(show ? m_narrowedWidth : m_answerWidth, m_lblVastus->height());
+    m_answer->announce();
+    focusTo(m_compute);
 }
 
-void CalculatorDialog::gregoriusReleased()
-{
-    if (m_chkGregorius->isChecked()) {
-        const QString text = m_questionFirstLine + QStringLiteral("\n")
-                             + QStringLiteral("mil gregooriuse kalendrit ei olnud veel.")
-                             + QStringLiteral("\n\n")
-                             + QStringLiteral("Kas soovid ikka gregooriuse kalendri järgi arvutada?");
-        if (askConfirm(this, text) == QMessageBox::Yes)
-            showGregorianAnswer(true);
-        else
-            m_chkGregorius->setChecked(false);
-    } else {
-        showGregorianAnswer(false);
-    }
-    announceAnswer();
-    focusTo(m_cmdArvuta);
-}
-
-void CalculatorDialog::showGregorianAnswer(bool) {}
-
-void CalculatorDialog::setFlag(bool shown)
-{
-    m_answerShown = shown;
-}
+void CalculatorDialog::showGregorianAnswer(bool)
+{ }
 
 void CalculatorDialog::focusTo(QWidget *w)
 {
@@ -268,36 +120,28 @@ void CalculatorDialog::focusTo(QWidget *w)
 void CalculatorDialog::computeOrClear()
 {
     if (!answerShown()) {
-        if (m_chkGregorius && inputBeforeReform())
-            showGregorius(true);
-        setFlag(true);
-        // A date of the Julian calendar only has no other reading to show:
-        // its box keeps its check while the answer stands.
-        for (auto it = m_julianDates.cbegin(); it != m_julianDates.cend(); ++it)
-            it.key()->setRefuseClicks(it.value() && validOnlyInJulianReading(it.value()));
-        m_cmdArvuta->setText(m_texts.clear);
+        if (m_gregorian && inputBeforeReform())
+            m_gregorian->show(true);
+        m_answerShown = true;
+        m_julianBoxes->holdForAnswer(true);
+        m_compute->setText(m_texts.clear);
         if (!m_texts.clearTip.isEmpty())
-            m_cmdArvuta->setToolTip(m_texts.clearTip);
-        m_fraSisesta->setEnabled(false);
+            m_compute->setToolTip(m_texts.clearTip);
+        m_inputs->setEnabled(false);
         safeShowAnswer();
         // Disabling the inputs took the focus from the box that had it.
-        keepFocus(m_cmdArvuta);
+        keepFocus(m_compute);
     } else {
-        setFlag(false);
-        for (FrameCheckBox *box : m_julianDates.keys())
-            box->setRefuseClicks(false);
-        m_lblVastus->clear();
-        if (m_chkGregorius) {
-            // A toggle left pressed would stand beside the next answer,
-            // which is first computed in the Julian reading.
-            showGregorius(false);
-            m_chkGregorius->setChecked(false);
-        }
-        m_cmdArvuta->setText(m_texts.compute);
+        m_answerShown = false;
+        m_julianBoxes->holdForAnswer(false);
+        m_answer->clear();
+        if (m_gregorian)
+            m_gregorian->reset();
+        m_compute->setText(m_computeText);
         if (!m_texts.clearTip.isEmpty())
-            m_cmdArvuta->setToolTip(QStringLiteral(" Arvuta vastus (Enter) "));
-        m_fraSisesta->setEnabled(true);
-        announceAnswer();
+            m_compute->setToolTip(m_computeTip);
+        m_inputs->setEnabled(true);
+        m_answer->announce();
         clearInputs();
         // Every box is empty: typing starts in the first box's first field,
         // wherever the caret was before the answer.
@@ -322,15 +166,15 @@ void CalculatorDialog::keepFocus(QWidget *fallback)
 
 void CalculatorDialog::pressArvuta()
 {
-    if (m_cmdArvuta->isEnabled())
-        m_cmdArvuta->click();
+    if (m_compute->isEnabled())
+        m_compute->click();
 }
 
 void CalculatorDialog::recomputeOrFocus()
 {
     if (answerShown()) {
         safeShowAnswer();
-        focusTo(m_cmdArvuta);
+        focusTo(m_compute);
     } else {
         focusTo(focusTarget());
     }
@@ -358,62 +202,17 @@ bool CalculatorDialog::runArithmetic(const std::function<void()> &step) const
 void CalculatorDialog::safeShowAnswer()
 {
     if (!runArithmetic([this] { showAnswer(); }))
-        m_lblVastus->clear();
-    announceAnswer();
+        m_answer->clear();
+    m_answer->announce();
 }
 
 void CalculatorDialog::setAnswer(const std::function<QString()> &text)
 {
-    QString answer;
-    if (runArithmetic([&] { answer = text(); }))
-        m_lblVastus->setText(answer);
+    QString shown;
+    if (runArithmetic([&] { shown = text(); }))
+        m_answer->show(shown);
     else
-        m_lblVastus->clear();
-}
-
-void CalculatorDialog::lockJulianBox(FrameCheckBox *box, bool beforeReform)
-{
-    if (m_userReading)
-        return;
-    TKKuupKast *date = m_julianDates.value(box);
-    // The tag first: a new state may change the date's reading, and the
-    // change that follows from it sets the box anew.
-    if (beforeReform) {
-        box->setTag(QStringLiteral("KEELA"));
-        box->setCheckState(Qt::PartiallyChecked);
-    } else if (date && validOnlyInJulianReading(date)) {
-        box->setTag(QStringLiteral("LUBA"));
-        box->setCheckState(Qt::Checked);
-    } else {
-        box->setTag(QStringLiteral("LUBA"));
-        box->setCheckState(Qt::Unchecked);
-    }
-}
-
-void CalculatorDialog::pairJulianBox(FrameCheckBox *box, TKKuupKast *date)
-{
-    m_julianDates.insert(box, date);
-    date->setTKJuliuseKalender(julianReading(box));
-    connect(box, &QCheckBox::stateChanged, this, [this, box, date] {
-        // A click chooses the reading, and the lock rule leaves the choice
-        // standing even when the date is then no date of that calendar.
-        const QScopedValueRollback<bool> user(m_userReading, m_userReading || box->userToggling());
-        date->setTKJuliuseKalender(julianReading(box));
-    });
-}
-
-bool CalculatorDialog::validOnlyInJulianReading(TKKuupKast *date)
-{
-    // TKKuupaev is 0.0 for a text that is no Gregorian date (and for 30.12.1899).
-    if (!date->TKKuupaevOige() || !date->TKJuliuseKalender() || date->TKKuupaev() != 0.0)
-        return false;
-    const datevalue::Ymd j = modArvutused::ToJulianCalendar(date->TKKuupaevGr());
-    return calculators::OnlyJulianDate(j.year, j.month, j.day);
-}
-
-bool CalculatorDialog::julianReading(const FrameCheckBox *box)
-{
-    return box->checkState() != Qt::Unchecked;
+        m_answer->clear();
 }
 
 void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox)
@@ -437,45 +236,14 @@ void CalculatorDialog::connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpB
 void CalculatorDialog::showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos)
 {
     m_helpBox = helpBox;
-    if (m_mnuAbi)
-        m_mnuAbi->popup(globalPos);
+    if (m_helpMenu)
+        m_helpMenu->popup(globalPos);
 }
 
 void CalculatorDialog::showEvent(QShowEvent *event)
 {
-    if (!m_opened) {
-        m_opened = true;
-        placeAtHost();
-        if (m_host) {
-            m_host->borrowCaption(windowTitle());
-            m_host->setCloseButtonEnabled(false);
-        }
-    }
+    m_host.open(this);
     QDialog::showEvent(event);
-}
-
-void CalculatorDialog::placeAtHost()
-{
-    const int width = frameGeometry().width();
-    if (!m_host) {
-        if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
-        return;
-    }
-    const QRect outer = m_host->hostWindow()->frameGeometry();
-    const int top = outer.top() + (outer.height() - m_host->innerHeight()) / 2;
-    int left = outer.left();
-    switch (m_placement) {
-    case Placement::Centred:
-        left = outer.left() + outer.width() / 2 - width / 2;
-        break;
-    case Placement::CentredLessOnePixel:
-        left = outer.left() + outer.width() / 2 - width / 2 - 1;
-        break;
-    case Placement::HostLeft:
-        break;
-    }
-    move(left, top);
 }
 
 void CalculatorDialog::done(int result)
@@ -490,8 +258,5 @@ void CalculatorDialog::unload()
         return;
     m_unloaded = true;
     m_answerShown = false;
-    if (m_host && m_opened) {
-        m_host->setCloseButtonEnabled(true);
-        m_host->restoreCaption();
-    }
+    m_host.release();
 }

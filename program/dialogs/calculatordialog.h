@@ -1,31 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The frame shared by the five calculator dialogs: placement at the window
-// that opened it (its host, the main window), the host's caption and close
-// button taken over while the dialog is open,
-// the button that alternates between computing and clearing, the close
-// button with its drag-off rule, the Julian check boxes with their lock, the
-// "G" toggle with its confirmation, and the "Appi" help pop-up.
-//
-// A dialog builds its controls from its twips table with the form toolkit
-// (forms.h) and the helpers below, names every control with its name from
-// the design, and implements the few hooks below; everything else happens
-// here.
+// The frame shared by the five calculator dialogs. Each dialog declares its
+// controls in its own form, the frame's controls among them (fraRaam with
+// fraSisesta for the inputs and fraVastus with the answer lblVastus, the
+// button cmdArvuta that alternates between computing and clearing, the
+// close button cmdLõpeta, and where there are any, the Julian check boxes
+// and the "G" toggle), hands the frame's controls over once its form is set
+// up, and implements the few hooks below; everything else happens here,
+// with the help of its parts:
+//   HostBinding      placement at the host window, its caption and close
+//                    button taken over while the dialog is open;
+//   AnswerDisplay    the answer, its copy and its screen-reader announcement;
+//   JulianBoxes      the lock and reading rules of the Julian boxes;
+//   GregorianToggle  "G" with its confirmation;
+// and the "Appi" help pop-up of the Julian boxes.
 #pragma once
 
+#include "gregoriantoggle.h"
+#include "hostbinding.h"
+
 #include <QDialog>
-#include <QHash>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 
 #include <functional>
+#include <memory>
 
+class AnswerDisplay;
 class FrameCheckBox;
-class QFrame;
+class JulianBoxes;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QWidget;
-class TKKuupKast;
 
 namespace tundrik {
 class WindowHost;
@@ -34,16 +39,7 @@ class WindowHost;
 class CalculatorDialog : public QDialog {
     Q_OBJECT
 public:
-    // Where the dialog stands horizontally: centred on the host window,
-    // centred and one pixel to the left, or at the host window's left edge.
-    enum class Placement { Centred, CentredLessOnePixel, HostLeft };
-
-    // Asks a Yes/No question; the default shows a QMessageBox with the title
-    // "Tundrik", the question icon and No as the default button. Tests put
-    // their own answerer here.
-    using Confirm = std::function<QMessageBox::StandardButton(QWidget *parent, const QString &text)>;
-    static void setConfirm(Confirm confirm);
-    static QMessageBox::StandardButton askConfirm(QWidget *parent, const QString &text);
+    using Placement = HostBinding::Placement;
 
     ~CalculatorDialog() override;
 
@@ -54,56 +50,62 @@ public:
     // answer the clipboard keeps what it has.
     void copyAnswer();
 
+    // The "G" toggle of a dialog that has one (its confirmation can be
+    // replaced there), else nullptr.
+    GregorianToggle *gregorianToggle() const { return m_gregorian; }
+
 public slots:
     void done(int result) override;
 
 protected:
     struct Texts {
-        QString compute;     // "&Arvuta" / "&Kontrolli"
-        QString clear;       // "Ku&stuta" / "&Kustuta"
-        QString clearTip;    // " Kustuta vastus ja ..."; empty: no tooltips on cmdArvuta
+        QString clear; // "Ku&stuta" / "&Kustuta"
+        QString clearTip; // " Kustuta vastus ja ..."; empty: cmdArvuta has no tooltips
+    };
+    // The controls of the frame in the dialog's form. The compute button's
+    // text and tooltip in the form are those it has while no answer stands.
+    struct FrameControls {
+        QWidget *inputs; // fraSisesta
+        QLabel *answer; // lblVastus
+        QPushButton *compute; // cmdArvuta
+        QPushButton *close; // cmdLõpeta
     };
 
-    // innerTwips: the client size. Without a host the dialog stands in the
-    // middle of the screen and borrows nothing.
-    CalculatorDialog(tundrik::WindowHost *host, const QString &objectName, QSize innerTwips,
-                     Placement placement, const Texts &texts, QWidget *parent = nullptr);
+    // Without a host the dialog stands in the middle of the screen and
+    // borrows nothing.
+    CalculatorDialog(tundrik::WindowHost *host, Placement placement, const Texts &texts,
+                     QWidget *parent = nullptr);
 
     // ---- building ----------------------------------------------------------
-    // A caption of the form. The substitute fonts run a little wider than
-    // the forms' own, so a caption grows to the right rather than lose its
-    // last characters.
-    static QLabel *addLabel(QWidget *parent, const QString &name, QRect twips, const QString &text);
-    // The accepted input range, in dark red.
-    static QLabel *addRangeLabel(QWidget *parent, const QString &name, QRect twips,
-                                 const QString &text);
+    // Called once after the form's setupUi: finishes the form (forms::finish)
+    // and gives the frame its behaviour. The substitute fonts run a little
+    // wider than the forms' own, so every caption grows to the right rather
+    // than lose its last characters; a caption's text must be in place
+    // before, its buddy set after.
+    void setUpFrame(const FrameControls &controls);
     // The label's access key moves the focus into the input box (through the
     // field the box passes its focus to, as the box itself takes none).
     static void setBuddy(QLabel *label, QWidget *box);
-    // fraRaam, fraSisesta, fraVastus with lblVastus, and the two button frames.
-    struct CommonLayout {
-        QRect raam, sisesta, vastus, lblVastus, lopetaFrame, arvutaFrame;
-    };
-    void buildCommon(const CommonLayout &layout);
-    // Must be called after the input controls are created, so that the tab
-    // order runs from the inputs to cmdArvuta.
-    void buildButtons(const CommonLayout &layout);
-    // A Julian box in its own frame, grayed and locked when startLocked. The
-    // caption's access key is a letter that its dialog does not use elsewhere.
-    // The help topic is its What's This text and its accessible description.
-    FrameCheckBox *addJulianBox(const QString &frameName, const QString &boxName, QRect frameTwips,
-                                QRect boxTwips, int helpContext, bool startLocked,
-                                const QString &caption = QStringLiteral("&juuliuse kalender"));
-    // The "G" toggle in its frame fraGregorius; hidden and unchecked.
-    void addGregorius(QRect frameTwips, QRect toggleTwips, int answerWidthPixels,
-                      int narrowedWidthPixels, const QString &questionFirstLine);
+    // A Julian box of the form, grayed and locked when startLocked. Its help
+    // topic (helpTopic in the form) is its What's This text, which the
+    // dialog's help pop-up "Appi" shows.
+    void addJulianBox(FrameCheckBox *box, bool startLocked);
+    // The press and release of a Julian box: a click on a free box recomputes
+    // the answer, the right button shows the help of helpBox.
+    void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
+    // The "G" toggle in its frame fraGregorius; see GregorianToggle.
+    void addGregorianToggle(QWidget *frame, QPushButton *toggle, int answerWidthPixels,
+                            int narrowedWidthPixels, const QString &questionFirstLine);
+
+    JulianBoxes &julianBoxes() const { return *m_julianBoxes; }
+    AnswerDisplay &answer() const { return *m_answer; }
 
     // ---- hooks of the dialogs ---------------------------------------------
     // Where the focus goes when no other rule names a control.
     virtual QWidget *focusTarget() const = 0;
     // Where a drag off cmdLõpeta sends the focus.
     virtual QWidget *closeFocusTarget() const { return focusTarget(); }
-    // Writes the answer into lblVastus; also every recompute.
+    // Writes the answer; also every recompute.
     virtual void showAnswer() = 0;
     // Empties every input box with TKClear, in the dialog's order.
     virtual void clearInputs() = 0;
@@ -114,7 +116,7 @@ protected:
     // (before the answer flag is set).
     virtual bool inputBeforeReform() const { return false; }
     // A click has toggled a free Julian box; runs before the recompute.
-    virtual void julianBoxToggled(FrameCheckBox *) {}
+    virtual void julianBoxToggled(FrameCheckBox *) { }
 
     // ---- the frame's behaviour --------------------------------------------
     // Moves the focus to w only if it is enabled (and visible), and only if
@@ -132,64 +134,35 @@ protected:
     // other exception is a fault of the program and passes on, after a
     // warning in a debug build.
     bool runArithmetic(const std::function<void()> &step) const;
-    // Runs the showAnswer hook; a refused computation leaves the answer empty.
-    void safeShowAnswer();
     // The answer's text, or an empty answer when the arithmetic refused it.
     void setAnswer(const std::function<QString()> &text);
-    // Lock rule of a Julian box: grayed with "KEELA", or unchecked with "LUBA";
-    // a date of its date box that exists only in the Julian calendar keeps
-    // the box checked, with "LUBA". Nothing changes while the reading of the
-    // box's date is changing because the user clicked the box.
-    void lockJulianBox(FrameCheckBox *box, bool beforeReform);
-    // True when the box asks for the Julian reading (checked or grayed).
-    static bool julianReading(const FrameCheckBox *box);
-    // The date box reads its text in the calendar its Julian box asks for,
-    // from now on and after every change of the box.
-    void pairJulianBox(FrameCheckBox *box, TKKuupKast *date);
-    // A valid date of the box that exists only in the Julian calendar (29.02.1700).
-    static bool validOnlyInJulianReading(TKKuupKast *date);
-    // Connects a Julian box to the rules of press, release and help.
-    void connectJulianBox(FrameCheckBox *box, FrameCheckBox *helpBox);
+    // Shows the help pop-up "Appi" of helpBox at globalPos.
     void showHelpMenu(FrameCheckBox *helpBox, const QPoint &globalPos);
-
-    QFrame *m_fraRaam = nullptr;
-    QFrame *m_fraSisesta = nullptr;
-    QFrame *m_fraVastus = nullptr;
-    QLabel *m_lblVastus = nullptr;
-    QFrame *m_fraArvuta = nullptr;
-    QPushButton *m_cmdArvuta = nullptr;
-    QFrame *m_fraLopeta = nullptr;
-    QPushButton *m_cmdLopeta = nullptr;
-    QFrame *m_fraGregorius = nullptr;
-    QPushButton *m_chkGregorius = nullptr;
-    QMenu *m_mnuAbi = nullptr;
-    QMenu *m_mnuVastus = nullptr;
 
     void showEvent(QShowEvent *event) override;
 
 private:
-    void placeAtHost();
     void unload();
-    void setFlag(bool shown);
-    void gregoriusReleased();
-    void showGregorius(bool show);
+    // Runs the showAnswer hook; a refused computation leaves the answer empty.
+    void safeShowAnswer();
+    // After a click of "G": the answer told, the focus on cmdArvuta.
+    void gregorianClicked();
     // Moves the focus to fallback when no enabled control of the dialog has it.
     void keepFocus(QWidget *fallback);
     // The focus to target, into its first field when it is a date box.
     void focusFirstField(QWidget *target);
-    // Tells a screen reader the answer now shown (or that it is gone).
-    void announceAnswer();
 
-    tundrik::WindowHost *m_host;
-    Placement m_placement;
-    bool m_answerShown = false;
+    HostBinding m_host;
     Texts m_texts;
-    bool m_opened = false;
-    bool m_unloaded = false;
-    int m_answerWidth = 0;
-    int m_narrowedWidth = 0;
-    QString m_questionFirstLine;
+    QString m_computeText;
+    QString m_computeTip;
+    QWidget *m_inputs = nullptr;
+    QPushButton *m_compute = nullptr;
+    AnswerDisplay *m_answer = nullptr;
+    JulianBoxes *m_julianBoxes = nullptr;
+    GregorianToggle *m_gregorian = nullptr;
+    QMenu *m_helpMenu = nullptr;
     QPointer<FrameCheckBox> m_helpBox;
-    QHash<FrameCheckBox *, QPointer<TKKuupKast>> m_julianDates;
-    bool m_userReading = false;
+    bool m_answerShown = false;
+    bool m_unloaded = false;
 };

@@ -8,15 +8,19 @@
 
 #include "calculatordialog.h"
 
-class TKKuupKast;
+#include <memory>
+
+namespace Ui {
+class frmJuuliusePäev;
+}
 
 class frmJuuliusePaev : public CalculatorDialog {
     Q_OBJECT
 public:
     // DayDescriptionMode: "JP" answers with the day number, any other text
     // with the weekday's name.
-    frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDescriptionMode,
-                    QWidget *parent = nullptr);
+    frmJuuliusePaev(tundrik::WindowHost *host, const QString &DayDescriptionMode, QWidget *parent = nullptr);
+    ~frmJuuliusePaev() override;
 
     QString dayDescriptionMode() const { return m_dayDescriptionMode; }
 
@@ -28,7 +32,6 @@ protected:
     bool inputBeforeReform() const override;
 
 private:
-    TKKuupKast *m_tkpKuupaev = nullptr;
-    FrameCheckBox *m_chkJuliuseKal = nullptr;
+    std::unique_ptr<Ui::frmJuuliusePäev> m_ui;
     QString m_dayDescriptionMode;
 };

@@ -2,69 +2,55 @@
 #include "frmkuupaev.h"
 
 #include "calculatorRules.h"
-#include "forms.h"
-#include "framewidgets.h"
+#include "julianboxes.h"
 #include "modArvutused.h"
+#include "ui_frmkuupaev.h"
 
 #include <tundkast/tkarvukast.h>
 
-#include <QFrame>
-#include <QLabel>
-
 frmKuupaev::frmKuupaev(tundrik::WindowHost *host, QWidget *parent)
-    : CalculatorDialog(host, QStringLiteral("frmKuupäev"), QSize(5535, 3495),
-                       Placement::CentredLessOnePixel,
-                       {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
-                        QStringLiteral(" Kustuta vastus ja Juliuse päev ")},
+    : CalculatorDialog(host, Placement::CentredLessOnePixel,
+                       {QStringLiteral("Ku&stuta"), QStringLiteral(" Kustuta vastus ja Juliuse päev ")},
                        parent)
+    , m_ui(std::make_unique<Ui::frmKuupäev>())
 {
-    const CommonLayout layout{
-        QRect(360, 120, 4815, 3015),  QRect(300, 300, 4215, 1215), QRect(300, 1620, 4215, 615),
-        QRect(240, 240, 3735, 240),   QRect(240, 2400, 1815, 855), QRect(3480, 2400, 1815, 855)};
-    buildCommon(layout);
+    m_ui->setupUi(this);
+    m_ui->lblJuliusePäev->setText(calculators::kDayNumbers.labelText());
+    setUpFrame({m_ui->fraSisesta, m_ui->lblVastus, m_ui->cmdArvuta, m_ui->cmdLõpeta});
+    m_ui->takJuliusePäev->loadPersisted(
+        {{QStringLiteral("lubanegarv"), false},
+         {QStringLiteral("lubanull"), false},
+         {QStringLiteral("maksimaalnev"), int(calculators::kDayNumbers.maximum)},
+         {QStringLiteral("minimaalnev"), int(calculators::kDayNumbers.minimum)},
+         {QStringLiteral("maxpikkus"), 0}});
+    setBuddy(m_ui->lblSisesta, m_ui->takJuliusePäev);
 
-    QLabel *lblSisesta = addLabel(m_fraSisesta, QStringLiteral("lblSisesta"),
-                                  QRect(240, 390, 1275, 240), QStringLiteral("&Juliuse päev"));
-    m_takJuliusePaev = forms::widget<TKArvuKast>(m_fraSisesta, QStringLiteral("takJuliusePäev"),
-                                                 QRect(2160, 360, 1035, 330));
-    m_takJuliusePaev->setAccessibleName(QStringLiteral("Juliuse päev"));
-    m_takJuliusePaev->loadPersisted({{QStringLiteral("lubanegarv"), false},
-                                     {QStringLiteral("lubanull"), false},
-                                     {QStringLiteral("maksimaalnev"), int(calculators::kDayNumbers.maximum)},
-                                     {QStringLiteral("minimaalnev"), int(calculators::kDayNumbers.minimum)},
-                                     {QStringLiteral("maxpikkus"), 0}});
-    setBuddy(lblSisesta, m_takJuliusePaev);
-    addRangeLabel(m_fraSisesta, QStringLiteral("lblJuliusePäev"), QRect(240, 690, 1815, 255),
-                  calculators::kDayNumbers.labelText());
+    addJulianBox(m_ui->chkJuliuseKal, true);
+    connectJulianBox(m_ui->chkJuliuseKal, m_ui->chkJuliuseKal);
+    addGregorianToggle(m_ui->fraGregorius, m_ui->chkGregorius, 249, 217,
+                       QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));
 
-    buildButtons(layout);
-
-    m_chkJuliuseKal = addJulianBox(QStringLiteral("fraJuliuseKal"), QStringLiteral("chkJuliuseKal"),
-                                   QRect(2820, 1140, 1935, 375), QRect(0, 0, 1815, 255), 30, true,
-                                   QStringLiteral("juuliuse &kalender"));
-    connectJulianBox(m_chkJuliuseKal, m_chkJuliuseKal);
-    addGregorius(QRect(4380, 1905, 375, 375), QRect(0, 0, 375, 375), 249, 217,
-                 QStringLiteral("Sisestatud Juliuse päev jääb aega enne 15.10.1582, "));
-
-    connect(m_takJuliusePaev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
-        m_cmdArvuta->setEnabled(arvPiirides);
-        lockJulianBox(m_chkJuliuseKal, dayNumber() < calculators::kReformDayNumber);
+    connect(m_ui->takJuliusePäev, &TKArvuKast::TKChange, this, [this](bool arvPiirides) {
+        m_ui->cmdArvuta->setEnabled(arvPiirides);
+        julianBoxes().lock(m_ui->chkJuliuseKal, dayNumber() < calculators::kReformDayNumber);
     });
-    connect(m_takJuliusePaev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
-    connect(m_takJuliusePaev, &TKArvuKast::TKFullChange, this, [this] { focusTo(m_cmdArvuta); });
+    connect(m_ui->takJuliusePäev, &TKArvuKast::TKEnterPress, this, [this] { pressArvuta(); });
+    connect(m_ui->takJuliusePäev, &TKArvuKast::TKFullChange, this, [this] { focusTo(m_ui->cmdArvuta); });
 }
+
+frmKuupaev::~frmKuupaev() = default;
 
 qint32 frmKuupaev::dayNumber() const
 {
-    const qint64 n = m_takJuliusePaev->arv();
+    const qint64 n = m_ui->takJuliusePäev->arv();
     return calculators::kDayNumbers.contains(n) ? qint32(n) : 0;
 }
 
 QWidget *frmKuupaev::focusTarget() const
 {
-    if (m_cmdArvuta->isEnabled())
-        return m_cmdArvuta;
-    return m_takJuliusePaev;
+    if (m_ui->cmdArvuta->isEnabled())
+        return m_ui->cmdArvuta;
+    return m_ui->takJuliusePäev;
 }
 
 bool frmKuupaev::inputBeforeReform() const
@@ -75,7 +61,7 @@ bool frmKuupaev::inputBeforeReform() const
 void frmKuupaev::showAnswer()
 {
     const qint32 n = dayNumber();
-    const bool julian = julianReading(m_chkJuliuseKal);
+    const bool julian = JulianBoxes::julianReading(m_ui->chkJuliuseKal);
     setAnswer([&] { return modArvutused::JulianDayToDateText(n, julian); });
 }
 
@@ -87,5 +73,5 @@ void frmKuupaev::showGregorianAnswer(bool gregorian)
 
 void frmKuupaev::clearInputs()
 {
-    m_takJuliusePaev->TKClear();
+    m_ui->takJuliusePäev->TKClear();
 }

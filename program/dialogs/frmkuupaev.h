@@ -7,12 +7,17 @@
 
 #include "calculatordialog.h"
 
-class TKArvuKast;
+#include <memory>
+
+namespace Ui {
+class frmKuupäev;
+}
 
 class frmKuupaev : public CalculatorDialog {
     Q_OBJECT
 public:
     explicit frmKuupaev(tundrik::WindowHost *host, QWidget *parent = nullptr);
+    ~frmKuupaev() override;
 
 protected:
     QWidget *focusTarget() const override;
@@ -25,6 +30,5 @@ private:
     // The box's number, 0 while it is empty or outside 1 757 600 .. 2 561 100.
     qint32 dayNumber() const;
 
-    TKArvuKast *m_takJuliusePaev = nullptr;
-    FrameCheckBox *m_chkJuliuseKal = nullptr;
+    std::unique_ptr<Ui::frmKuupäev> m_ui;
 };

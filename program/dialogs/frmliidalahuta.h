@@ -8,14 +8,17 @@
 
 #include "calculatordialog.h"
 
-class QLabel;
-class TKArvuKast;
-class TKKuupKast;
+#include <memory>
+
+namespace Ui {
+class frmLiidaLahuta;
+}
 
 class frmLiidaLahuta : public CalculatorDialog {
     Q_OBJECT
 public:
     explicit frmLiidaLahuta(tundrik::WindowHost *host, QWidget *parent = nullptr);
+    ~frmLiidaLahuta() override;
 
     // True while the operation is adding ("Liida").
     bool addMode() const { return m_addMode; }
@@ -33,14 +36,6 @@ private:
     qint64 months() const;
     qint64 days() const;
 
-    TKKuupKast *m_tkpKuupaev = nullptr;
-    TKArvuKast *m_takAasta = nullptr;
-    TKArvuKast *m_takKuu = nullptr;
-    TKArvuKast *m_takPaev = nullptr;
-    QLabel *m_lblKuu = nullptr;
-    QLabel *m_lblPaev = nullptr;
-    FrameCheckBox *m_chkLiida = nullptr;
-    FrameCheckBox *m_chkLahuta = nullptr;
-    FrameCheckBox *m_chkJuliuseKal = nullptr;
+    std::unique_ptr<Ui::frmLiidaLahuta> m_ui;
     bool m_addMode = true;
 };

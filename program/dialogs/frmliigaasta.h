@@ -5,12 +5,17 @@
 
 #include "calculatordialog.h"
 
-class TKArvuKast;
+#include <memory>
+
+namespace Ui {
+class frmLiigaasta;
+}
 
 class frmLiigaasta : public CalculatorDialog {
     Q_OBJECT
 public:
     explicit frmLiigaasta(tundrik::WindowHost *host, QWidget *parent = nullptr);
+    ~frmLiigaasta() override;
 
 protected:
     QWidget *focusTarget() const override;
@@ -18,5 +23,5 @@ protected:
     void clearInputs() override;
 
 private:
-    TKArvuKast *m_takAasta = nullptr;
+    std::unique_ptr<Ui::frmLiigaasta> m_ui;
 };

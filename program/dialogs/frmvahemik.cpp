@@ -3,118 +3,83 @@
 
 #include "calculatorRules.h"
 #include "datevalue.h"
-#include "forms.h"
 #include "framewidgets.h"
+#include "julianboxes.h"
 #include "modArvutused.h"
+#include "ui_frmvahemik.h"
 
 #include <tundkast/tkkuupkast.h>
-
-#include <QFrame>
-#include <QLabel>
 
 #include <algorithm>
 
 frmVahemik::frmVahemik(tundrik::WindowHost *host, QWidget *parent)
-    : CalculatorDialog(host, QStringLiteral("frmVahemik"), QSize(6855, 4575), Placement::HostLeft,
-                       {QStringLiteral("&Arvuta"), QStringLiteral("Ku&stuta"),
-                        QStringLiteral(" Kustuta vastus ja kuupäevad ")},
-                       parent)
+    : CalculatorDialog(host, Placement::HostLeft,
+                       {QStringLiteral("Ku&stuta"), QStringLiteral(" Kustuta vastus ja kuupäevad ")}, parent)
+    , m_ui(std::make_unique<Ui::frmVahemik>())
 {
-    const CommonLayout layout{
-        QRect(360, 120, 6135, 4095),  QRect(240, 300, 5655, 2295), QRect(240, 2700, 5655, 615),
-        QRect(240, 240, 5175, 240),   QRect(240, 3480, 1815, 855), QRect(4800, 3480, 1815, 855)};
-    buildCommon(layout);
-
-    QLabel *lblSisestaAlgus = addLabel(m_fraSisesta, QStringLiteral("lblSisestaAlgus"),
-                                       QRect(240, 360, 1620, 240),
-                                       QStringLiteral("&Esimene kuupäev"));
-    m_tkpIKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpIKuupäev"),
-                                              QRect(2235, 360, 1260, 330));
-    m_tkpIKuupaev->setAccessibleName(QStringLiteral("Esimene kuupäev"));
-    addRangeLabel(m_fraSisesta, QStringLiteral("lblKuupäev"), QRect(240, 690, 1785, 195),
-                  calculators::kDayDates.labelText());
-    QLabel *lblSisestaLopp = addLabel(m_fraSisesta, QStringLiteral("lblSisestaLõpp"),
-                                      QRect(240, 960, 1350, 240), QStringLiteral("&Teine kuupäev"));
-    m_tkpIIKuupaev = forms::widget<TKKuupKast>(m_fraSisesta, QStringLiteral("tkpIIKuupäev"),
-                                               QRect(2235, 840, 1260, 330));
-    m_tkpIIKuupaev->setAccessibleName(QStringLiteral("Teine kuupäev"));
-    for (TKKuupKast *box : {m_tkpIKuupaev, m_tkpIIKuupaev}) {
+    m_ui->setupUi(this);
+    m_ui->lblKuupäev->setText(calculators::kDayDates.labelText());
+    setUpFrame({m_ui->fraSisesta, m_ui->lblVastus, m_ui->cmdArvuta, m_ui->cmdLõpeta});
+    for (TKKuupKast *box : {m_ui->tkpIKuupäev, m_ui->tkpIIKuupäev}) {
         box->setMaksimum(calculators::kDayDates.last.year);
         box->setMiinimum(calculators::kDayDates.first.year);
     }
-    setBuddy(lblSisestaAlgus, m_tkpIKuupaev);
-    setBuddy(lblSisestaLopp, m_tkpIIKuupaev);
+    setBuddy(m_ui->lblSisestaAlgus, m_ui->tkpIKuupäev);
+    setBuddy(m_ui->lblSisestaLõpp, m_ui->tkpIIKuupäev);
 
-    buildButtons(layout);
+    addJulianBox(m_ui->chkIJuliuseKal, true);
+    addJulianBox(m_ui->chkIIJuliuseKal, true);
+    connectJulianBox(m_ui->chkIJuliuseKal, m_ui->chkIJuliuseKal);
+    connectJulianBox(m_ui->chkIIJuliuseKal, m_ui->chkIJuliuseKal);
+    julianBoxes().pair(m_ui->chkIJuliuseKal, m_ui->tkpIKuupäev);
+    julianBoxes().pair(m_ui->chkIIJuliuseKal, m_ui->tkpIIKuupäev);
 
-    m_chkIJuliuseKal = addJulianBox(QStringLiteral("fraIJuliuseKal"), QStringLiteral("chkIJuliuseKal"),
-                                    QRect(4200, 750, 1935, 375), QRect(0, 0, 1815, 255), 20, true);
-    m_chkIIJuliuseKal = addJulianBox(QStringLiteral("fraIIJuliuseKal"),
-                                     QStringLiteral("chkIIJuliuseKal"), QRect(4200, 1365, 1935, 375),
-                                     QRect(0, 0, 1815, 255), 20, true,
-                                     QStringLiteral("juuliuse &kalender"));
-    connectJulianBox(m_chkIJuliuseKal, m_chkIJuliuseKal);
-    connectJulianBox(m_chkIIJuliuseKal, m_chkIJuliuseKal);
-    pairJulianBox(m_chkIJuliuseKal, m_tkpIKuupaev);
-    pairJulianBox(m_chkIIJuliuseKal, m_tkpIIKuupaev);
+    // "aastat" has no letter free of the dialog's other access keys: the form
+    // makes it the one tab stop after cmdArvuta, and Space clicks it.
+    m_ui->chkPäev->setTristate(true);
+    m_ui->chkPäev->setCheckState(Qt::PartiallyChecked);
+    m_ui->chkPäev->setRefuseClicks(true);
 
-    QFrame *fraValik = forms::frame(this, QStringLiteral("fraValik"), QRect(1680, 1860, 3615, 615));
-    m_chkAasta = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkAasta"),
-                                              QRect(240, 225, 975, 255));
-    m_chkAasta->setText(QStringLiteral("aastat"));
-    m_chkKuu = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkKuu"), QRect(1440, 225, 855, 255));
-    m_chkKuu->setText(QStringLiteral("k&uud"));
-    m_chkPaev = forms::widget<FrameCheckBox>(fraValik, QStringLiteral("chkPäev"),
-                                             QRect(2520, 225, 975, 255));
-    m_chkPaev->setText(QStringLiteral("&päeva"));
-    m_chkPaev->setTristate(true);
-    m_chkPaev->setCheckState(Qt::PartiallyChecked);
-    m_chkPaev->setRefuseClicks(true);
-    m_chkAasta->setEnabled(false);
-    m_chkKuu->setEnabled(false);
-    // "aastat" has no letter free of the dialog's other access keys: it is
-    // the one tab stop after cmdArvuta, and Space clicks it.
-    m_chkAasta->setFocusPolicy(Qt::TabFocus);
-    setTabOrder(m_cmdArvuta, m_chkAasta);
-
-    for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
+    for (FrameCheckBox *box : {m_ui->chkAasta, m_ui->chkKuu}) {
         connect(box, &FrameCheckBox::mouseReleased, this,
                 [this](Qt::MouseButton, const QPoint &) { recomputeOrFocus(); });
     }
-    connect(m_chkPaev, &FrameCheckBox::mousePressed, this,
+    connect(m_ui->chkPäev, &FrameCheckBox::mousePressed, this,
             [this](Qt::MouseButton, const QPoint &) { recomputeOrFocus(); });
 
-    connect(m_tkpIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
-        dateChanged(m_tkpIIKuupaev, m_chkIJuliuseKal, enneGregoriust, kuupaevOige);
+    connect(m_ui->tkpIKuupäev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
+        dateChanged(m_ui->tkpIIKuupäev, m_ui->chkIJuliuseKal, enneGregoriust, kuupaevOige);
     });
-    connect(m_tkpIIKuupaev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
-        dateChanged(m_tkpIKuupaev, m_chkIIJuliuseKal, enneGregoriust, kuupaevOige);
+    connect(m_ui->tkpIIKuupäev, &TKKuupKast::TKChange, this, [this](bool enneGregoriust, bool kuupaevOige) {
+        dateChanged(m_ui->tkpIKuupäev, m_ui->chkIIJuliuseKal, enneGregoriust, kuupaevOige);
     });
-    for (auto [box, other] : {std::pair{m_tkpIKuupaev, m_tkpIIKuupaev}, std::pair{m_tkpIIKuupaev, m_tkpIKuupaev}}) {
+    for (auto [box, other] : {std::pair {m_ui->tkpIKuupäev, m_ui->tkpIIKuupäev},
+                              std::pair {m_ui->tkpIIKuupäev, m_ui->tkpIKuupäev}}) {
         connect(box, &TKKuupKast::TKEnterPress, this, [this, other] {
             if (other->TKKuupaevOige())
                 pressArvuta();
         });
         connect(box, &TKKuupKast::TKFullChange, this, [this, other] {
             if (other->TKKuupaevOige())
-                focusTo(m_cmdArvuta);
+                focusTo(m_ui->cmdArvuta);
             else
                 focusTo(other);
         });
     }
 }
 
-void frmVahemik::dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform,
-                             bool valid)
+frmVahemik::~frmVahemik() = default;
+
+void frmVahemik::dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform, bool valid)
 {
-    lockJulianBox(julianBox, beforeReform);
+    julianBoxes().lock(julianBox, beforeReform);
     // The lock may have changed the date's reading and with it its flags
     // (the change that followed has seen to them); go on with the flags as
     // they are now.
-    const TKKuupKast *date = other == m_tkpIKuupaev ? m_tkpIIKuupaev : m_tkpIKuupaev;
+    const TKKuupKast *date = other == m_ui->tkpIKuupäev ? m_ui->tkpIIKuupäev : m_ui->tkpIKuupäev;
     valid = date->TKKuupaevOige();
     if (other->TKKuupaevOige())
-        m_cmdArvuta->setEnabled(valid);
+        m_ui->cmdArvuta->setEnabled(valid);
     UpdateUnitBoxes();
 }
 
@@ -130,48 +95,48 @@ double quietJulianReading(TKKuupKast *box)
     if (gregorian == 0.0)
         return box->TKKuupaevGr();
     const auto [y, m, d] = datevalue::YmdOf(gregorian);
-    return datevalue::FromJdn(std::max(datevalue::JulianSerialJdn(y, m, d),
-                                       datevalue::Jdn(datevalue::kFirstDate)));
+    return datevalue::FromJdn(
+        std::max(datevalue::JulianSerialJdn(y, m, d), datevalue::Jdn(datevalue::kFirstDate)));
 }
 
 } // namespace
 
 frmVahemik::Readings frmVahemik::readings(bool forAnswer) const
 {
-    const bool firstJulian = julianReading(m_chkIJuliuseKal);
-    const bool secondJulian = julianReading(m_chkIIJuliuseKal);
+    const bool firstJulian = JulianBoxes::julianReading(m_ui->chkIJuliuseKal);
+    const bool secondJulian = JulianBoxes::julianReading(m_ui->chkIIJuliuseKal);
     auto value = [forAnswer](TKKuupKast *box, bool julian) {
         if (!julian)
             return box->TKKuupaev();
         return forAnswer ? box->TKKuupaevGr() : quietJulianReading(box);
     };
     // Both readings are fetched before either is chosen.
-    const double first = value(m_tkpIKuupaev, firstJulian);
-    const double second = value(m_tkpIIKuupaev, secondJulian);
+    const double first = value(m_ui->tkpIKuupäev, firstJulian);
+    const double second = value(m_ui->tkpIIKuupäev, secondJulian);
     return {first, second, firstJulian && secondJulian};
 }
 
 void frmVahemik::UpdateUnitBoxes()
 {
-    if (m_tkpIKuupaev->TKKuupaevOige() && m_tkpIIKuupaev->TKKuupaevOige()) {
+    if (m_ui->tkpIKuupäev->TKKuupaevOige() && m_ui->tkpIIKuupäev->TKKuupaevOige()) {
         // The same values, in the same calendar, as the answer counts: the
         // units are offered only where the answer can use them.
         const Readings r = readings(false);
         const calculators::IntervalUnits units = calculators::IntervalUnitsOffered(r.first, r.second,
                                                                                    r.julianCalendar);
         if (units.years) {
-            m_chkAasta->setEnabled(true);
-            m_chkKuu->setEnabled(true);
+            m_ui->chkAasta->setEnabled(true);
+            m_ui->chkKuu->setEnabled(true);
             return;
         }
         if (units.months) {
-            m_chkAasta->setChecked(false);
-            m_chkAasta->setEnabled(false);
-            m_chkKuu->setEnabled(true);
+            m_ui->chkAasta->setChecked(false);
+            m_ui->chkAasta->setEnabled(false);
+            m_ui->chkKuu->setEnabled(true);
             return;
         }
     }
-    for (FrameCheckBox *box : {m_chkAasta, m_chkKuu}) {
+    for (FrameCheckBox *box : {m_ui->chkAasta, m_ui->chkKuu}) {
         box->setChecked(false);
         box->setEnabled(false);
     }
@@ -185,11 +150,11 @@ void frmVahemik::julianBoxToggled(FrameCheckBox *)
 
 QWidget *frmVahemik::focusTarget() const
 {
-    if (m_cmdArvuta->isEnabled())
-        return m_cmdArvuta;
-    if (m_tkpIKuupaev->TKKuupaevOige())
-        return m_tkpIIKuupaev;
-    return m_tkpIKuupaev;
+    if (m_ui->cmdArvuta->isEnabled())
+        return m_ui->cmdArvuta;
+    if (m_ui->tkpIKuupäev->TKKuupaevOige())
+        return m_ui->tkpIIKuupäev;
+    return m_ui->tkpIKuupäev;
 }
 
 void frmVahemik::showAnswer()
@@ -198,15 +163,13 @@ void frmVahemik::showAnswer()
     // units are asked for; a date of each calendar is counted in days of
     // the Gregorian calendar.
     const Readings r = readings(true);
-    const bool years = m_chkAasta->isChecked();
-    const bool months = m_chkKuu->isChecked();
-    setAnswer([&] {
-        return modArvutused::IntervalText(r.first, r.second, years, months, r.julianCalendar);
-    });
+    const bool years = m_ui->chkAasta->isChecked();
+    const bool months = m_ui->chkKuu->isChecked();
+    setAnswer([&] { return modArvutused::IntervalText(r.first, r.second, years, months, r.julianCalendar); });
 }
 
 void frmVahemik::clearInputs()
 {
-    m_tkpIIKuupaev->TKClear();
-    m_tkpIKuupaev->TKClear();
+    m_ui->tkpIIKuupäev->TKClear();
+    m_ui->tkpIKuupäev->TKClear();
 }

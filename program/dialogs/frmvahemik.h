@@ -7,12 +7,19 @@
 
 #include "calculatordialog.h"
 
+#include <memory>
+
 class TKKuupKast;
+
+namespace Ui {
+class frmVahemik;
+}
 
 class frmVahemik : public CalculatorDialog {
     Q_OBJECT
 public:
     explicit frmVahemik(tundrik::WindowHost *host, QWidget *parent = nullptr);
+    ~frmVahemik() override;
 
 protected:
     QWidget *focusTarget() const override;
@@ -34,11 +41,5 @@ private:
     void UpdateUnitBoxes();
     void dateChanged(TKKuupKast *other, FrameCheckBox *julianBox, bool beforeReform, bool valid);
 
-    TKKuupKast *m_tkpIKuupaev = nullptr;
-    TKKuupKast *m_tkpIIKuupaev = nullptr;
-    FrameCheckBox *m_chkIJuliuseKal = nullptr;
-    FrameCheckBox *m_chkIIJuliuseKal = nullptr;
-    FrameCheckBox *m_chkAasta = nullptr;
-    FrameCheckBox *m_chkKuu = nullptr;
-    FrameCheckBox *m_chkPaev = nullptr;
+    std::unique_ptr<Ui::frmVahemik> m_ui;
 };

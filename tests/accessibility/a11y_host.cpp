@@ -7,20 +7,20 @@
 //   a11y_host boxes     the three Tundkast boxes as the dialogs name them
 //   a11y_host setup     the set-time, set-date and About windows
 //   a11y_host dialogs   the five calculator dialogs
+#include "accessibility.h"
+#include "forms.h"
+#include "frmAeg.h"
 #include "frmKalender.h"
 #include "frmPuhad.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
 #include "frmjuuliusepaev.h"
 #include "frmkuupaev.h"
 #include "frmliidalahuta.h"
 #include "frmliigaasta.h"
 #include "frmvahemik.h"
-#include "accessibility.h"
-#include "forms.h"
-#include "frmAeg.h"
 #include "qttranslations.h"
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
-#include "frmTKp.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 

@@ -6,14 +6,15 @@
 #pragma once
 
 #include "calculatordialog.h"
-#include "framewidgets.h"
 #include "forms.h"
+#include "framewidgets.h"
 #include "frmAeg.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -107,13 +108,16 @@ inline bool hasFocusIn(QWidget *w)
     return f && (f == w || w->isAncestorOf(f));
 }
 
-// Answers the confirmation of "G" from a queue and records its texts.
+// Answers the confirmation of "G" of the dialog from a queue and records
+// its texts; the dialog asks with its own message box again afterwards.
 struct Answerer {
     std::deque<QMessageBox::StandardButton> answers;
     QStringList asked;
-    Answerer()
+    QPointer<CalculatorDialog> dialog;
+    explicit Answerer(CalculatorDialog *d)
+        : dialog(d)
     {
-        CalculatorDialog::setConfirm([this](QWidget *, const QString &text) {
+        d->gregorianToggle()->setConfirm([this](QWidget *, const QString &text) {
             asked << text;
             if (answers.empty())
                 return QMessageBox::No;
@@ -122,7 +126,11 @@ struct Answerer {
             return a;
         });
     }
-    ~Answerer() { CalculatorDialog::setConfirm({}); }
+    ~Answerer()
+    {
+        if (dialog)
+            dialog->gregorianToggle()->setConfirm({});
+    }
 };
 
 // Sends a press at the widget's middle, a move to `to` (in its coordinates)

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test: one calculator over the main window with an answer shown, for
 // screenshots under Xvfb. Usage: dialogs_showcase <objectName> [seconds]
+#include "dialogtest.h"
 #include "frmjuuliusepaev.h"
 #include "frmkuupaev.h"
 #include "frmliidalahuta.h"
 #include "frmliigaasta.h"
 #include "frmvahemik.h"
-#include "dialogtest.h"
 
 #include <QTimer>
 

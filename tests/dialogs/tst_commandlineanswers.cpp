@@ -111,7 +111,7 @@ class tst_commandlineanswers : public QObject {
     {
         if (!button("chkGregorius")->isVisibleTo(dlg()))
             return false;
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         answerer.answers.push_back(QMessageBox::Yes);
         click(button("chkGregorius"));
         return true;

@@ -165,7 +165,7 @@ private slots:
         QFETCH(QString, julian);
         QFETCH(QString, afterReply);
         QVERIFY(open(mode));
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         answerer.answers.push_back(reply);
 
         type(QStringLiteral("04101582"));
@@ -190,7 +190,7 @@ private slots:
 
     void clearingStartsAfresh()
     {
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         answerer.answers.push_back(QMessageBox::Yes);
         type(QStringLiteral("04101582"));
         click(arvuta());

@@ -2,8 +2,8 @@
 // The calculator of the date of a Julian day number: numbers typed into the
 // number box, the Julian box and "G", and a sweep over the whole accepted
 // range against Qt's own Gregorian and Julian calendars.
-#include "frmkuupaev.h"
 #include "dialogtest.h"
+#include "frmkuupaev.h"
 
 #include <QCalendar>
 #include <QDate>
@@ -66,7 +66,7 @@ private slots:
 
     void julianLeapDayOf1500InTheGregorianCalendar()
     {
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         answerer.answers.push_back(QMessageBox::Yes);
         type(QStringLiteral("2268992"));
         key(Qt::Key_Return);
@@ -128,7 +128,7 @@ private slots:
     {
         QFETCH(QMessageBox::StandardButton, reply);
         QFETCH(QString, expected);
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         answerer.answers.push_back(reply);
         type(QStringLiteral("2299160"));
         key(Qt::Key_Return);
@@ -156,7 +156,7 @@ private slots:
     {
         const QCalendar gregorian(QCalendar::System::Gregorian);
         const QCalendar julian(QCalendar::System::Julian);
-        Answerer answerer;
+        Answerer answerer(m_dialog.get());
         for (qint64 n = 1757600; n <= 2561100; n += 997) {
             answerer.answers.push_back(QMessageBox::Yes);
             type(QString::number(n));

@@ -3,9 +3,9 @@
 // the limits that follow the counts, the operation boxes that switch on
 // every press, and the Julian box offered only across a century year without
 // 29 February in the Gregorian calendar.
-#include "frmliidalahuta.h"
-#include "dialogtest.h"
 #include "datevalue.h"
+#include "dialogtest.h"
+#include "frmliidalahuta.h"
 #include "modArvutused.h"
 
 using namespace dialogtest;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The leap-year calculator: the years of the edge cases, Enter and clicks,
 // its own answer flag, and every year of the range against QDate.
-#include "frmliigaasta.h"
 #include "dialogtest.h"
+#include "frmliigaasta.h"
 
 #include <QDate>
 

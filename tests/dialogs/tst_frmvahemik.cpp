@@ -2,8 +2,8 @@
 // The interval calculator: two dates typed one after the other, the unit
 // boxes that the dates enable, "päeva" that never leaves, the two Julian
 // boxes and their readings.
-#include "frmvahemik.h"
 #include "dialogtest.h"
+#include "frmvahemik.h"
 
 using namespace dialogtest;
 

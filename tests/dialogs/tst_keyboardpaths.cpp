@@ -3,11 +3,11 @@
 // takes: typing goes on after a click on a check box, every check box has an
 // access key, an accessible action does what a click does, Ctrl+C copies the
 // answer, and the right button opens the program's own help pop-up.
+#include "accessibility.h"
+#include "dialogtest.h"
 #include "frmjuuliusepaev.h"
 #include "frmliidalahuta.h"
 #include "frmvahemik.h"
-#include "dialogtest.h"
-#include "accessibility.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -9,6 +9,7 @@
 
 #include "MonthGrid.h"
 #include "forms.h"
+#include "framewidgets.h"
 #include "frmSalvestaPuhad.h"
 
 #include <tundkast/tkarvukast.h>
@@ -25,7 +26,8 @@
 
 namespace {
 
-// The month grid is the program's own widget, not one of a Designer plugin.
+// The month grid and the calculators' check box are the program's own
+// widgets, not ones of a Designer plugin.
 class FormLoader : public QUiLoader {
 public:
     QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
@@ -35,6 +37,11 @@ public:
             grid->setObjectName(name);
             return grid;
         }
+        if (className == QLatin1String("FrameCheckBox")) {
+            auto *box = new FrameCheckBox(parent);
+            box->setObjectName(name);
+            return box;
+        }
         return QUiLoader::createWidget(className, parent, name);
     }
 };
@@ -42,6 +49,11 @@ public:
 // The form of each window, under program/.
 const std::map<QString, QString> formFiles = {
     {QStringLiteral("frmAeg"), QStringLiteral("main/frmAeg.ui")},
+    {QStringLiteral("frmJuuliusePäev"), QStringLiteral("dialogs/frmjuuliusepaev.ui")},
+    {QStringLiteral("frmKuupäev"), QStringLiteral("dialogs/frmkuupaev.ui")},
+    {QStringLiteral("frmVahemik"), QStringLiteral("dialogs/frmvahemik.ui")},
+    {QStringLiteral("frmLiidaLahuta"), QStringLiteral("dialogs/frmliidalahuta.ui")},
+    {QStringLiteral("frmLiigaasta"), QStringLiteral("dialogs/frmliigaasta.ui")},
     {QStringLiteral("frmKalender"), QStringLiteral("calendar/frmKalender.ui")},
     {QStringLiteral("frmPühad"), QStringLiteral("calendar/frmPuhad.ui")},
     {QStringLiteral("frmSalvestaPühad"), QStringLiteral("calendar/frmSalvestaPuhad.ui")},
@@ -101,6 +113,12 @@ private slots:
         m_clock.setNow(2004, 6, 23, 14, 25, 7);
         m_windows[QStringLiteral("frmAeg")] = std::make_unique<frmAeg>(m_clock);
         m_windows[QStringLiteral("frmKalender")] = std::make_unique<frmKalender>(m_host);
+        m_windows[QStringLiteral("frmJuuliusePäev")] = std::make_unique<frmJuuliusePaev>(
+            &m_host, QStringLiteral("JP"));
+        m_windows[QStringLiteral("frmKuupäev")] = std::make_unique<frmKuupaev>(&m_host);
+        m_windows[QStringLiteral("frmVahemik")] = std::make_unique<frmVahemik>(&m_host);
+        m_windows[QStringLiteral("frmLiidaLahuta")] = std::make_unique<frmLiidaLahuta>(&m_host);
+        m_windows[QStringLiteral("frmLiigaasta")] = std::make_unique<frmLiigaasta>(&m_host);
         // A month without flag days: no name moves right of a flag.
         m_windows[QStringLiteral("frmPühad")] = std::make_unique<frmPuhad>(10, 2004, nullptr);
         m_windows[QStringLiteral("frmSalvestaPühad")] = std::make_unique<frmSalvestaPuhad>(2004, nullptr);
@@ -134,8 +152,9 @@ private slots:
 
     // The design: the client area of each window (no control name) and each
     // control placed at a fixed rectangle. Labels that size themselves to
-    // their text (the main window's date line and countdown row) and the
-    // lines (one pixel thick, see lines()) have none.
+    // their text (the main window's date line and countdown row, the
+    // interval's range, which grows to its text) and the lines (one pixel
+    // thick, see lines()) have none.
     void layout_data()
     {
         QTest::addColumn<QString>("window");
@@ -272,6 +291,105 @@ private slots:
         row(u"frmTKp", u"lblEkraan", u"fraRaam", QRect(3120, 3360, 930, 210));
         row(u"frmTKp", u"fraOlgu", u"frmTKp", QRect(4440, 3000, 1455, 855));
         row(u"frmTKp", u"cmdOlgu", u"fraOlgu", QRect(240, 240, 1095, 495));
+
+        // The calculators: the Julian day number or weekday of a date,
+        row(u"frmJuuliusePäev", u"", u"", QRect(0, 0, 5775, 3555));
+        row(u"frmJuuliusePäev", u"fraRaam", u"frmJuuliusePäev", QRect(360, 120, 5055, 3075));
+        row(u"frmJuuliusePäev", u"fraSisesta", u"fraRaam", QRect(240, 360, 4575, 1215));
+        row(u"frmJuuliusePäev", u"fraVastus", u"fraRaam", QRect(240, 1680, 4575, 615));
+        row(u"frmJuuliusePäev", u"lblVastus", u"fraVastus", QRect(240, 240, 4095, 240));
+        row(u"frmJuuliusePäev", u"fraLõpeta", u"frmJuuliusePäev", QRect(240, 2460, 1815, 855));
+        row(u"frmJuuliusePäev", u"fraArvuta", u"frmJuuliusePäev", QRect(3720, 2460, 1815, 855));
+        row(u"frmJuuliusePäev", u"cmdArvuta", u"fraArvuta", QRect(240, 240, 1455, 495));
+        row(u"frmJuuliusePäev", u"cmdLõpeta", u"fraLõpeta", QRect(120, 240, 1455, 495));
+        row(u"frmJuuliusePäev", u"lblSisesta", u"fraSisesta", QRect(240, 390, 2055, 240));
+        row(u"frmJuuliusePäev", u"tkpKuupäev", u"fraSisesta", QRect(2520, 360, 1260, 330));
+        row(u"frmJuuliusePäev", u"lblKuupäev", u"fraSisesta", QRect(240, 690, 1935, 255));
+        row(u"frmJuuliusePäev", u"fraJuliuseKal", u"frmJuuliusePäev", QRect(3120, 1200, 1935, 375));
+        row(u"frmJuuliusePäev", u"chkJuliuseKal", u"fraJuliuseKal", QRect(0, 0, 1815, 300));
+        row(u"frmJuuliusePäev", u"fraGregorius", u"frmJuuliusePäev", QRect(4680, 1965, 375, 375));
+        row(u"frmJuuliusePäev", u"chkGregorius", u"fraGregorius", QRect(0, 0, 375, 375));
+
+        // the date of a Julian day number,
+        row(u"frmKuupäev", u"", u"", QRect(0, 0, 5535, 3495));
+        row(u"frmKuupäev", u"fraRaam", u"frmKuupäev", QRect(360, 120, 4815, 3015));
+        row(u"frmKuupäev", u"fraSisesta", u"fraRaam", QRect(300, 300, 4215, 1215));
+        row(u"frmKuupäev", u"fraVastus", u"fraRaam", QRect(300, 1620, 4215, 615));
+        row(u"frmKuupäev", u"lblVastus", u"fraVastus", QRect(240, 240, 3735, 240));
+        row(u"frmKuupäev", u"fraLõpeta", u"frmKuupäev", QRect(240, 2400, 1815, 855));
+        row(u"frmKuupäev", u"fraArvuta", u"frmKuupäev", QRect(3480, 2400, 1815, 855));
+        row(u"frmKuupäev", u"cmdArvuta", u"fraArvuta", QRect(240, 240, 1455, 495));
+        row(u"frmKuupäev", u"cmdLõpeta", u"fraLõpeta", QRect(120, 240, 1455, 495));
+        row(u"frmKuupäev", u"lblSisesta", u"fraSisesta", QRect(240, 390, 1275, 240));
+        row(u"frmKuupäev", u"takJuliusePäev", u"fraSisesta", QRect(2160, 360, 1035, 330));
+        row(u"frmKuupäev", u"lblJuliusePäev", u"fraSisesta", QRect(240, 690, 1815, 255));
+        row(u"frmKuupäev", u"fraJuliuseKal", u"frmKuupäev", QRect(2820, 1140, 1935, 375));
+        row(u"frmKuupäev", u"chkJuliuseKal", u"fraJuliuseKal", QRect(0, 0, 1815, 255));
+        row(u"frmKuupäev", u"fraGregorius", u"frmKuupäev", QRect(4380, 1905, 375, 375));
+        row(u"frmKuupäev", u"chkGregorius", u"fraGregorius", QRect(0, 0, 375, 375));
+
+        // the time between two dates,
+        row(u"frmVahemik", u"", u"", QRect(0, 0, 6855, 4575));
+        row(u"frmVahemik", u"fraRaam", u"frmVahemik", QRect(360, 120, 6135, 4095));
+        row(u"frmVahemik", u"fraSisesta", u"fraRaam", QRect(240, 300, 5655, 2295));
+        row(u"frmVahemik", u"fraVastus", u"fraRaam", QRect(240, 2700, 5655, 615));
+        row(u"frmVahemik", u"lblVastus", u"fraVastus", QRect(240, 240, 5175, 240));
+        row(u"frmVahemik", u"fraLõpeta", u"frmVahemik", QRect(240, 3480, 1815, 855));
+        row(u"frmVahemik", u"fraArvuta", u"frmVahemik", QRect(4800, 3480, 1815, 855));
+        row(u"frmVahemik", u"cmdArvuta", u"fraArvuta", QRect(240, 240, 1455, 495));
+        row(u"frmVahemik", u"cmdLõpeta", u"fraLõpeta", QRect(120, 240, 1455, 495));
+        row(u"frmVahemik", u"lblSisestaAlgus", u"fraSisesta", QRect(240, 360, 1620, 240));
+        row(u"frmVahemik", u"tkpIKuupäev", u"fraSisesta", QRect(2235, 360, 1260, 330));
+        row(u"frmVahemik", u"lblSisestaLõpp", u"fraSisesta", QRect(240, 960, 1350, 240));
+        row(u"frmVahemik", u"tkpIIKuupäev", u"fraSisesta", QRect(2235, 840, 1260, 330));
+        row(u"frmVahemik", u"fraValik", u"frmVahemik", QRect(1680, 1860, 3615, 615));
+        row(u"frmVahemik", u"chkAasta", u"fraValik", QRect(240, 225, 975, 255));
+        row(u"frmVahemik", u"chkKuu", u"fraValik", QRect(1440, 225, 855, 255));
+        row(u"frmVahemik", u"chkPäev", u"fraValik", QRect(2520, 225, 975, 255));
+        row(u"frmVahemik", u"fraIJuliuseKal", u"frmVahemik", QRect(4200, 750, 1935, 375));
+        row(u"frmVahemik", u"chkIJuliuseKal", u"fraIJuliuseKal", QRect(0, 0, 1815, 255));
+        row(u"frmVahemik", u"fraIIJuliuseKal", u"frmVahemik", QRect(4200, 1365, 1935, 375));
+        row(u"frmVahemik", u"chkIIJuliuseKal", u"fraIIJuliuseKal", QRect(0, 0, 1815, 255));
+
+        // a date shifted by years, months and days,
+        row(u"frmLiidaLahuta", u"", u"", QRect(0, 0, 6015, 4755));
+        row(u"frmLiidaLahuta", u"fraRaam", u"frmLiidaLahuta", QRect(360, 120, 5295, 4275));
+        row(u"frmLiidaLahuta", u"fraSisesta", u"fraRaam", QRect(240, 240, 4815, 2535));
+        row(u"frmLiidaLahuta", u"fraVastus", u"fraRaam", QRect(240, 2880, 4815, 615));
+        row(u"frmLiidaLahuta", u"lblVastus", u"fraVastus", QRect(240, 240, 4335, 240));
+        row(u"frmLiidaLahuta", u"fraLõpeta", u"frmLiidaLahuta", QRect(240, 3660, 1815, 855));
+        row(u"frmLiidaLahuta", u"fraArvuta", u"frmLiidaLahuta", QRect(3960, 3660, 1815, 855));
+        row(u"frmLiidaLahuta", u"cmdArvuta", u"fraArvuta", QRect(240, 240, 1455, 495));
+        row(u"frmLiidaLahuta", u"cmdLõpeta", u"fraLõpeta", QRect(120, 240, 1455, 495));
+        row(u"frmLiidaLahuta", u"lblSisesta", u"fraSisesta", QRect(240, 390, 2070, 240));
+        row(u"frmLiidaLahuta", u"tkpKuupäev", u"fraSisesta", QRect(2640, 360, 1260, 330));
+        row(u"frmLiidaLahuta", u"lblKuupäev", u"fraSisesta", QRect(240, 690, 1905, 195));
+        row(u"frmLiidaLahuta", u"lblLiidaLahuta", u"fraSisesta", QRect(240, 1260, 2790, 240));
+        row(u"frmLiidaLahuta", u"takAasta", u"fraSisesta", QRect(240, 1680, 495, 330));
+        row(u"frmLiidaLahuta", u"takKuu", u"fraSisesta", QRect(1110, 1680, 615, 330));
+        row(u"frmLiidaLahuta", u"takPäev", u"fraSisesta", QRect(2100, 1680, 735, 330));
+        row(u"frmLiidaLahuta", u"lblAasta", u"fraSisesta", QRect(240, 2100, 495, 255));
+        row(u"frmLiidaLahuta", u"lblKuu", u"fraSisesta", QRect(1110, 2100, 615, 255));
+        row(u"frmLiidaLahuta", u"lblPäev", u"fraSisesta", QRect(2100, 2100, 735, 255));
+        row(u"frmLiidaLahuta", u"fraValik", u"frmLiidaLahuta", QRect(3960, 1680, 1215, 975));
+        row(u"frmLiidaLahuta", u"chkLiida", u"fraValik", QRect(120, 240, 975, 255));
+        row(u"frmLiidaLahuta", u"chkLahuta", u"fraValik", QRect(120, 600, 975, 255));
+        row(u"frmLiidaLahuta", u"fraJuliuseKal", u"frmLiidaLahuta", QRect(3240, 1080, 1935, 375));
+        row(u"frmLiidaLahuta", u"chkJuliuseKal", u"fraJuliuseKal", QRect(0, 0, 1815, 255));
+
+        // and the leap year.
+        row(u"frmLiigaasta", u"", u"", QRect(0, 0, 4455, 3030));
+        row(u"frmLiigaasta", u"fraRaam", u"frmLiigaasta", QRect(360, 120, 3735, 2595));
+        row(u"frmLiigaasta", u"fraSisesta", u"fraRaam", QRect(300, 240, 3135, 855));
+        row(u"frmLiigaasta", u"fraVastus", u"fraRaam", QRect(300, 1200, 3135, 615));
+        row(u"frmLiigaasta", u"lblVastus", u"fraVastus", QRect(240, 240, 2655, 240));
+        row(u"frmLiigaasta", u"fraLõpeta", u"frmLiigaasta", QRect(240, 1980, 1815, 855));
+        row(u"frmLiigaasta", u"fraArvuta", u"frmLiigaasta", QRect(2400, 1980, 1815, 855));
+        row(u"frmLiigaasta", u"cmdArvuta", u"fraArvuta", QRect(240, 240, 1455, 495));
+        row(u"frmLiigaasta", u"cmdLõpeta", u"fraLõpeta", QRect(120, 240, 1455, 495));
+        row(u"frmLiigaasta", u"lblAasta", u"fraSisesta", QRect(330, 345, 645, 240));
+        row(u"frmLiigaasta", u"lblVahemik", u"fraSisesta", QRect(1005, 375, 975, 255));
+        row(u"frmLiigaasta", u"takAasta", u"fraSisesta", QRect(2160, 300, 615, 330));
     }
 
     // The windows as the program shows them.
