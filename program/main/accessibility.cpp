@@ -18,7 +18,7 @@
 
 namespace {
 
-// What the table says of a control.
+// How a control is read, from the words of its "a11y" property.
 enum Flag : unsigned {
     Readout = 1,         // name = "<role name>, <current text>"
     HideWhenEmpty = 2,   // a readout without text is left out of the tree
@@ -33,43 +33,6 @@ struct Entry {
     QString name;
     unsigned flags = 0;
 };
-
-// The names of the calculators' controls. Keys: "objectName" or
-// "window/objectName" (the objectName of the control's window); the narrower
-// key wins. The other windows name their controls in their forms. The
-// Tundkast boxes name their fields themselves; the windows that place them
-// give each box its accessible name.
-QHash<QString, Entry> buildTable()
-{
-    struct Row {
-        const char16_t *key;
-        const char16_t *name;
-        unsigned flags;
-    };
-    static const Row rows[] = {
-        // Calculator dialogs.
-        {u"lblVastus", u"Vastus", Readout},
-        {u"lblKuupäev", u"Lubatud kuupäevad", Readout},
-        {u"lblJuliusePäev", u"Lubatud Juliuse päevad", Readout},
-        {u"lblVahemik", u"Lubatud aastad", Readout},
-        {u"frmLiidaLahuta/lblAasta", u"Lubatud aastate arv", Readout},
-        {u"frmLiidaLahuta/lblKuu", u"Lubatud kuude arv", Readout},
-        {u"frmLiidaLahuta/lblPäev", u"Lubatud päevade arv", Readout},
-        {u"cmdLõpeta", u"Sule aken", 0},
-        {u"chkJuliuseKal", u"Juuliuse kalender", 0},
-        {u"chkIJuliuseKal", u"Esimene kuupäev: juuliuse kalender", 0},
-        {u"chkIIJuliuseKal", u"Teine kuupäev: juuliuse kalender", 0},
-        {u"chkGregorius", u"Gregoriuse kalender", 0},
-        {u"chkAasta", u"Vastuses aastat", 0},
-        {u"chkKuu", u"Vastuses kuud", 0},
-        {u"chkPäev", u"Vastuses päeva", 0},
-    };
-    QHash<QString, Entry> table;
-    for (const Row &r : rows)
-        table.insert(QString::fromUtf16(r.key),
-                     Entry{r.name ? QString::fromUtf16(r.name) : QString(), r.flags});
-    return table;
-}
 
 // What the widget says of itself where it was built: its accessible name
 // and the words of its "a11y" property.
@@ -88,26 +51,6 @@ std::optional<Entry> ownEntry(const QWidget *w)
     for (const QString &word : how.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         e.flags |= words.value(word, Flag(0));
     return e;
-}
-
-std::optional<Entry> lookup(const QWidget *w)
-{
-    if (std::optional<Entry> own = ownEntry(w))
-        return own;
-    static const QHash<QString, Entry> table = buildTable();
-    const QString name = w->objectName();
-    if (name.isEmpty())
-        return std::nullopt;
-    const QWidget *window = w->window();
-    if (window != w && !window->objectName().isEmpty()) {
-        auto it = table.constFind(window->objectName() + QLatin1Char('/') + name);
-        if (it != table.constEnd())
-            return *it;
-    }
-    auto it = table.constFind(name);
-    if (it != table.constEnd())
-        return *it;
-    return std::nullopt;
 }
 
 // A caption without its access-key marks: "&Lõpeta" reads "Lõpeta", "&&" one "&".
@@ -156,7 +99,7 @@ QString weekdayOfHeader(const QString &abbreviation)
     return names.value(abbreviation, abbreviation);
 }
 
-// The name of a label as the table has it, from its current text and looks.
+// The name of a label as it was told to be read, from its current text and looks.
 QString labelName(const QLabel *label, const std::optional<Entry> &e)
 {
     const QString text = labelText(label);
@@ -216,7 +159,7 @@ public:
             const std::optional<Entry> own = ownEntry(widget());
             if (!widget()->accessibleName().isEmpty() && (!own || own->flags == 0))
                 return widget()->accessibleName();
-            return labelName(label(), lookup(widget()));
+            return labelName(label(), ownEntry(widget()));
         }
         return QAccessibleWidget::text(t);
     }
@@ -226,7 +169,7 @@ public:
         if (!isValid())
             return {};
         QAccessible::State s = QAccessibleWidget::state();
-        if (const std::optional<Entry> e = lookup(widget())) {
+        if (const std::optional<Entry> e = ownEntry(widget())) {
             if (e->flags & Hidden)
                 s.invisible = true;
             else if (e->flags & HideWhenEmpty && label()->text().isEmpty())
@@ -270,26 +213,9 @@ public:
     QPoint imagePosition() const override { return rect().topLeft(); }
 };
 
-// True when a caption is a word rather than a symbol ("X", ">>", "G").
-bool saysAWord(const QString &caption)
-{
-    int letters = 0;
-    for (const QChar c : caption)
-        letters += c.isLetter() ? 1 : 0;
-    return letters >= 2;
-}
-
-// True when name says the caption, letter-spaced captions ("S U L E") and
-// case aside.
-bool contains(const QString &name, const QString &caption)
-{
-    QString word = caption;
-    word.remove(QLatin1Char(' '));
-    return name.contains(word, Qt::CaseInsensitive) || name.contains(caption, Qt::CaseInsensitive);
-}
-
-// Buttons and check boxes: a name that says the caption (and, where the
-// caption alone says little, what pressing does).
+// Buttons and check boxes: the name given where the button is built, which
+// says the caption (and, where the caption alone says little, what pressing
+// does), else the caption.
 class ButtonInterface : public QAccessibleWidget {
 public:
     explicit ButtonInterface(QAbstractButton *button) : QAccessibleWidget(button, roleOf(button)) {}
@@ -313,15 +239,10 @@ public:
             return {};
         switch (t) {
         case QAccessible::Name: {
+            // The name given where the button was built, else its caption.
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
-            const QString caption = stripAmpersands(button()->text());
-            const std::optional<Entry> e = lookup(widget());
-            if (e && !e->name.isEmpty() && (!saysAWord(caption) || contains(e->name, caption)))
-                return e->name;
-            // A caption the table's name does not say is the name; what the
-            // table says is then the tooltip's, the description.
-            return caption;
+            return stripAmpersands(button()->text());
         }
         case QAccessible::Accelerator: {
             const QKeySequence key = QKeySequence::mnemonic(button()->text());
@@ -390,7 +311,7 @@ public:
 
 // Labels and buttons get the interfaces above whatever their names: a
 // widget may be asked for before its objectName is set, and the interface
-// made then stays, so the table is read when a name is asked for, not here.
+// made then stays, so the name is read when it is asked for, not here.
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
@@ -422,12 +343,7 @@ void install()
 
 QString tableName(const QWidget *widget)
 {
-    if (!widget)
-        return QString();
-    if (!widget->accessibleName().isEmpty())
-        return widget->accessibleName();
-    const std::optional<Entry> e = lookup(widget);
-    return e ? e->name : QString();
+    return widget ? widget->accessibleName() : QString();
 }
 
 } // namespace accessibility

@@ -2,9 +2,7 @@
 // Names for screen readers. A window names its readouts, captions and
 // buttons where it builds them, in its form or with forms::tell(): the
 // accessible name and the words of the dynamic property "a11y" that say how
-// a label is read. The calculators not yet declared in forms are named by a
-// table keyed by the objectName of a control (optionally narrowed by the
-// objectName of its window). An accessibility factory serves interfaces that
+// a label is read. An accessibility factory serves interfaces that
 // read these when a screen reader asks, so a readout reads "Unixi aeg,
 // 946 684 800" with its current text, without any work of its own each
 // second. The Tundkast input boxes are the library's own: each window gives
@@ -23,9 +21,9 @@ namespace accessibility {
 // is built.
 void install();
 
-// The name a control is given: the role name of a readout, the action name
-// of a button, as its own accessible name or else the table says it; empty
-// for a control named by its text alone.
+// The name a control is given where it is built: the role name of a
+// readout, the action name of a button, as its accessible name; empty for a
+// control named by its text alone.
 QString tableName(const QWidget *widget);
 
 } // namespace accessibility

@@ -3,19 +3,19 @@
 // (role name and current text), of the buttons and of the fields of the
 // Tundkast boxes, read through the accessibility interfaces as an assistive
 // technology reads them.
+#include "accessibility.h"
+#include "forms.h"
+#include "frmAeg.h"
 #include "frmKalender.h"
 #include "frmPuhad.h"
+#include "frmSeaKell.h"
+#include "frmSeaKuup.h"
+#include "frmTKp.h"
 #include "frmjuuliusepaev.h"
 #include "frmkuupaev.h"
 #include "frmliidalahuta.h"
 #include "frmliigaasta.h"
 #include "frmvahemik.h"
-#include "accessibility.h"
-#include "forms.h"
-#include "frmAeg.h"
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
-#include "frmTKp.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 
@@ -35,6 +35,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -92,7 +93,7 @@ private slots:
     void setupWindows();
     void calculatorDialogs_data();
     void calculatorDialogs();
-    void nameSetBeforeObjectName();
+    void nameGivenAfterInterface();
     void namesSetWhereBuilt_data();
     void namesSetWhereBuilt();
     void everyControlNamed_data();
@@ -229,10 +230,11 @@ void tst_accessibility::captionsAndUnitsLeftOut()
     QVERIFY(!iface(window.findChild<QLabel *>(QStringLiteral("lblAutor")))->state().invisible);
 }
 
-// The same objectName means different things in different windows; the
-// table of the calculators tells them apart by the window's objectName. (The
-// windows declared in forms name their controls there: setupWindows(),
-// calendarWindow().)
+// A label is named where it is built, never by its objectName: a label of a
+// calculator's name without a name given reads its text, as does any label;
+// a caption reads without its access-key mark. (The names the windows give
+// are checked on the windows themselves: calculatorDialogs(),
+// setupWindows(), calendarWindow().)
 void tst_accessibility::namesByWindow_data()
 {
     QTest::addColumn<QString>("window");
@@ -245,19 +247,11 @@ void tst_accessibility::namesByWindow_data()
         QTest::newRow(tag) << QString::fromUtf16(window) << QString::fromUtf16(name)
                            << QString::fromUtf16(text) << buddy << QString::fromUtf16(expected);
     };
-    row("answer", u"frmVahemik", u"lblVastus", u"3 aastat ja 2 päeva", false,
-        u"Vastus, 3 aastat ja 2 päeva");
-    row("empty answer", u"frmKuupäev", u"lblVastus", u"", false, u"Vastus");
-    row("date range", u"frmJuuliusePäev", u"lblKuupäev", u"{03.01.100 - 31.12.2299}", false,
-        u"Lubatud kuupäevad, {03.01.100 - 31.12.2299}");
-    row("day-number range", u"frmKuupäev", u"lblJuliusePäev", u"{1 757 600 - 2 561 100}", false,
-        u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
-    row("year range", u"frmLiigaasta", u"lblVahemik", u"(100 - 2299)", false,
-        u"Lubatud aastad, (100 - 2299)");
-    row("years limit", u"frmLiidaLahuta", u"lblAasta", u"< 220", false,
-        u"Lubatud aastate arv, < 220");
-    row("days limit", u"frmLiidaLahuta", u"lblPäev", u"< 80 000", false,
-        u"Lubatud päevade arv, < 80 000");
+    row("answer without a name", u"frmVahemik", u"lblVastus", u"3 aastat ja 2 päeva", false,
+        u"3 aastat ja 2 päeva");
+    row("range without a name", u"frmJuuliusePäev", u"lblKuupäev", u"{03.01.100 - 31.12.2299}", false,
+        u"{03.01.100 - 31.12.2299}");
+    row("limit without a name", u"frmLiidaLahuta", u"lblAasta", u"< 220", false, u"< 220");
     row("year caption", u"frmLiigaasta", u"lblAasta", u"&Aasta", true, u"Aasta");
     row("input caption", u"frmKuupäev", u"lblSisesta", u"&Juliuse päev", true, u"Juliuse päev");
     row("version", u"frmTKp", u"lblVersioon", u"Versioon:  3.03.2004", false,
@@ -298,9 +292,9 @@ void tst_accessibility::buttonsByWindow_data()
     row("check", u"frmLiigaasta", u"cmdArvuta", u"&Kontrolli", false, u"Kontrolli");
     row("dialog close", u"frmLiigaasta", u"cmdLõpeta", u"&Lõpeta", false, u"Lõpeta");
     row("ok", u"frmTKp", u"cmdOlgu", u"&Olgu", false, u"Olgu");
-    row("G toggle", u"frmKuupäev", u"chkGregorius", u"G", true, u"Gregoriuse kalender");
-    row("second Julian box", u"frmVahemik", u"chkIIJuliuseKal", u"juuliuse kalender", true,
-        u"Teine kuupäev: juuliuse kalender");
+    row("symbol without a name", u"frmKuupäev", u"chkGregorius", u"G", true, u"G");
+    row("Julian box without a name", u"frmVahemik", u"chkIIJuliuseKal", u"juuliuse &kalender", true,
+        u"juuliuse kalender");
     row("add", u"frmLiidaLahuta", u"chkLiida", u"Liida", true, u"Liida");
     row("double ampersand", u"frmX", u"cmdMuu", u"A && B", false, u"A & B");
 }
@@ -565,20 +559,33 @@ void tst_accessibility::calculatorDialogs_data()
     row("day: close", 0, u"cmdLõpeta", u"Lõpeta");
     row("day: compute", 0, u"cmdArvuta", u"Arvuta");
     row("date: number box", 1, u"takJuliusePäev", u"Juliuse päev");
+    row("date: answer", 1, u"lblVastus", u"Vastus");
+    row("date: Julian box", 1, u"chkJuliuseKal", u"Juuliuse kalender");
+    row("date: G", 1, u"chkGregorius", u"Gregoriuse kalender");
     row("date: range", 1, u"lblJuliusePäev", u"Lubatud Juliuse päevad, {1 757 600 - 2 561 100}");
     row("interval: first", 2, u"tkpIKuupäev", u"Esimene kuupäev");
     row("interval: second", 2, u"tkpIIKuupäev", u"Teine kuupäev");
+    row("interval: range", 2, u"lblKuupäev", u"Lubatud kuupäevad, {03.01.100 - 31.12.2299}");
+    row("interval: first Julian", 2, u"chkIJuliuseKal", u"Esimene kuupäev: juuliuse kalender");
     row("interval: second Julian", 2, u"chkIIJuliuseKal", u"Teine kuupäev: juuliuse kalender");
     row("interval: years", 2, u"chkAasta", u"Vastuses aastat");
+    row("interval: months", 2, u"chkKuu", u"Vastuses kuud");
+    row("interval: days", 2, u"chkPäev", u"Vastuses päeva");
+    row("interval: answer", 2, u"lblVastus", u"Vastus");
     row("shift: years box", 3, u"takAasta", u"Aastate arv");
     row("shift: days box", 3, u"takPäev", u"Päevade arv");
     row("shift: years limit", 3, u"lblAasta", u"Lubatud aastate arv, < 220");
+    row("shift: months limit", 3, u"lblKuu", u"Lubatud kuude arv, < 2640");
     row("shift: days limit", 3, u"lblPäev", u"Lubatud päevade arv, < 80 000");
+    row("shift: range", 3, u"lblKuupäev", u"Lubatud kuupäevad, {01.01.320 - 31.12.2079}");
+    row("shift: Julian box", 3, u"chkJuliuseKal", u"Juuliuse kalender");
     row("shift: add", 3, u"chkLiida", u"Liida");
     row("leap: year box", 4, u"takAasta", u"Aasta");
     row("leap: caption", 4, u"lblAasta", u"Aasta");
     row("leap: range", 4, u"lblVahemik", u"Lubatud aastad, (100 - 2299)");
     row("leap: check", 4, u"cmdArvuta", u"Kontrolli");
+    row("leap: close", 4, u"cmdLõpeta", u"Lõpeta");
+    row("leap: answer", 4, u"lblVastus", u"Vastus");
 }
 
 // The five calculators as they are built, over a main window.
@@ -603,9 +610,10 @@ void tst_accessibility::calculatorDialogs()
     QCOMPARE(nameOf(control), expected);
 }
 
-// An interface asked for while a widget is being built, before it has its
-// objectName, still reads the table once the name is there.
-void tst_accessibility::nameSetBeforeObjectName()
+// An interface asked for while a control is being built, before it is
+// named (a form names its controls after it made them), reads the name once
+// it is given; the objectName alone gives none.
+void tst_accessibility::nameGivenAfterInterface()
 {
     QWidget w;
     w.setObjectName(QStringLiteral("frmKuupäev"));
@@ -613,46 +621,112 @@ void tst_accessibility::nameSetBeforeObjectName()
     QAccessibleInterface *early = iface(b);
     QCOMPARE(early->text(QAccessible::Name), QStringLiteral("G"));
     b->setObjectName(QStringLiteral("chkGregorius"));
+    QCOMPARE(early->text(QAccessible::Name), QStringLiteral("G"));
+    b->setAccessibleName(QStringLiteral("Gregoriuse kalender"));
     QCOMPARE(iface(b), early);
     QCOMPARE(early->text(QAccessible::Name), QStringLiteral("Gregoriuse kalender"));
     QCOMPARE(accessibility::tableName(b), QStringLiteral("Gregoriuse kalender"));
+
+    auto *label = new QLabel(QStringLiteral("01.01.2000. a."), &w);
+    label->setObjectName(QStringLiteral("lblVastus"));
+    QAccessibleInterface *earlyLabel = iface(label);
+    QCOMPARE(earlyLabel->text(QAccessible::Name), QStringLiteral("01.01.2000. a."));
+    forms::tell(label, QStringLiteral("Vastus"), QStringLiteral("readout"));
+    QCOMPARE(earlyLabel->text(QAccessible::Name), QStringLiteral("Vastus, 01.01.2000. a."));
 }
 
 void tst_accessibility::namesSetWhereBuilt_data()
 {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("italic");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("leftOut");
-    QTest::newRow("a name alone") << "" << "12:00:00" << false << "Kell" << false;
-    QTest::newRow("readout") << "readout" << "12:00:00" << false << "Kell, 12:00:00" << false;
-    QTest::newRow("readout, empty") << "readout" << "" << false << "Kell" << false;
-    QTest::newRow("readout left out when empty") << "readout hideWhenEmpty" << "" << false << "" << true;
-    QTest::newRow("week label in italic") << "readout todayWhenItalic" << "23" << true
-                                          << "Kell, 23, tänane nädal" << false;
-    QTest::newRow("hidden caption") << "hidden" << "UNIX 'i aeg:" << false << "UNIX 'i aeg:" << true;
-    QTest::newRow("weekday header") << "weekdayHeader" << "Kol" << false << "Kolmapäev" << false;
+    // "lblKell" is a name the main window's form gives a readout.
+    QTest::newRow("a name alone") << ""
+                                  << "lblKell"
+                                  << "Kell"
+                                  << ""
+                                  << "12:00:00" << false << "Kell" << false;
+    QTest::newRow("readout") << ""
+                             << "lblKell"
+                             << "Kell"
+                             << "readout"
+                             << "12:00:00" << false << "Kell, 12:00:00" << false;
+    QTest::newRow("readout, empty") << ""
+                                    << "lblKell"
+                                    << "Kell"
+                                    << "readout"
+                                    << "" << false << "Kell" << false;
+    QTest::newRow("readout left out when empty") << ""
+                                                 << "lblKell"
+                                                 << "Kell"
+                                                 << "readout hideWhenEmpty"
+                                                 << "" << false << "" << true;
+    QTest::newRow("week label in italic") << ""
+                                          << "lblKell"
+                                          << "Kell"
+                                          << "readout todayWhenItalic"
+                                          << "23" << true << "Kell, 23, tänane nädal" << false;
+    QTest::newRow("hidden caption") << ""
+                                    << "lblKell"
+                                    << ""
+                                    << "hidden"
+                                    << "UNIX 'i aeg:" << false << "UNIX 'i aeg:" << true;
+    QTest::newRow("weekday header") << ""
+                                    << "lblKell"
+                                    << ""
+                                    << "weekdayHeader"
+                                    << "Kol" << false << "Kolmapäev" << false;
+    // The calculators name their controls the same way.
+    QTest::newRow("calculator answer")
+        << "frmVahemik"
+        << "lblVastus"
+        << "Vastus"
+        << "readout"
+        << "3 aastat ja 2 päeva" << false << "Vastus, 3 aastat ja 2 päeva" << false;
+    QTest::newRow("calculator limit") << "frmLiidaLahuta"
+                                      << "lblKuu"
+                                      << "Lubatud kuude arv"
+                                      << "readout"
+                                      << "< 12" << false << "Lubatud kuude arv, < 12" << false;
+    QTest::newRow("calculator range, no name given")
+        << "frmJuuliusePäev"
+        << "lblKuupäev"
+        << ""
+        << ""
+        << "{03.01.100 - 31.12.2299}" << false << "{03.01.100 - 31.12.2299}" << false;
+    QTest::newRow("calculator answer, no name given") << "frmKuupäev"
+                                                      << "lblVastus"
+                                                      << ""
+                                                      << ""
+                                                      << "" << false << "" << false;
 }
 
 // A label's name and how it is read are set on the label where it is built,
-// whatever its objectName.
+// whatever its objectName and its window's.
 void tst_accessibility::namesSetWhereBuilt()
 {
+    QFETCH(QString, window);
+    QFETCH(QString, objectName);
+    QFETCH(QString, given);
     QFETCH(QString, how);
     QFETCH(QString, text);
     QFETCH(bool, italic);
     QFETCH(QString, name);
     QFETCH(bool, leftOut);
-    QWidget window;
-    auto *label = new QLabel(text, &window);
-    label->setObjectName(QStringLiteral("lblKell")); // a name the program's table knows otherwise
-    forms::tell(label, how == QLatin1String("weekdayHeader") || how == QLatin1String("hidden")
-                           ? QString() : QStringLiteral("Kell"), how);
+    QWidget w;
+    w.setObjectName(window);
+    auto *label = new QLabel(text, &w);
+    label->setObjectName(objectName);
+    forms::tell(label, given, how);
     QFont f = label->font();
     f.setItalic(italic);
     label->setFont(f);
-    window.show();
+    w.show();
     QCOMPARE(nameOf(label), name);
     QCOMPARE(iface(label)->state().invisible, leftOut);
 }
@@ -665,23 +739,36 @@ void tst_accessibility::everyControlNamed_data()
 }
 
 // Every shown label with something to say, button, check box, input box and
-// field of every window has a name for a screen reader, or is left out.
+// field of every window has a name for a screen reader, or is left out. A
+// label or button whose text says no word (a number, a date, a range, a
+// symbol such as "G" or ">>") tells nothing of what it is: it needs a name
+// given where it is built (a Tundkast box's own separators aside).
 void tst_accessibility::everyControlNamed()
 {
     QFETCH(QString, window);
-    const bool opened = everywindow::open(window, [](QWidget *w) {
+    const auto saysAWord = [](const QString &text) {
+        return std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }) >= 2;
+    };
+    const bool opened = everywindow::open(window, [&](QWidget *w) {
         QStringList unnamed;
         for (QWidget *c : w->findChildren<QWidget *>()) {
             if (!c->isVisibleTo(w))
                 continue;
             const auto *label = qobject_cast<QLabel *>(c);
-            const bool control = (label && (!label->text().isEmpty() || !label->pixmap().isNull()))
-                || qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c)
-                || c->inherits("TKControl");
+            const auto *button = qobject_cast<QAbstractButton *>(c);
+            const bool control = (label && (!label->text().isEmpty() || !label->pixmap().isNull())) || button
+                || qobject_cast<QLineEdit *>(c) || c->inherits("TKControl");
             if (!control)
                 continue;
             QAccessibleInterface *i = iface(c);
-            if (i && (i->state().invisible || !i->text(QAccessible::Name).trimmed().isEmpty()))
+            if (i && i->state().invisible)
+                continue;
+            const QString shown = label ? label->text() : button ? button->text() : QString();
+            // The parts of a Tundkast box (its separators) are the library's.
+            const bool inBox = c->parentWidget() && c->parentWidget()->inherits("TKControl");
+            const bool needsOwnName = (label || button) && !inBox && !saysAWord(shown);
+            if (i && !i->text(QAccessible::Name).trimmed().isEmpty()
+                && (!needsOwnName || !c->accessibleName().isEmpty()))
                 continue;
             unnamed << QStringLiteral("%1 (%2)").arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()));
         }
