@@ -311,16 +311,12 @@ void frmAeg::UusPaev()
     m_ui->lblMinut->setText(c.minutes);
     placeCountdownRow();
 
-    refreshDateReadouts(now);
+    UpdateDateReadouts();
 }
 
 void frmAeg::UpdateDateReadouts()
 {
-    refreshDateReadouts(d->clock.now());
-}
-
-void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
-{
+    const tundrik::ClockReading now = d->clock.now();
     const readouttexts::DateTexts t =
         readouttexts::dateTexts(now, d->state.FirstDayOfWeek(), d->state.FirstWeekOfYear());
     d->weekNumber = t.weekNumber;
@@ -333,11 +329,7 @@ void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
 
 void frmAeg::UpdateTimeReadouts()
 {
-    refreshTimeReadouts(d->clock.now());
-}
-
-void frmAeg::refreshTimeReadouts(const tundrik::ClockReading &now)
-{
+    const tundrik::ClockReading now = d->clock.now();
     // The day base of the reading's own date: at the refresh of 00:00:00 the
     // new day has not been started yet, and the running day counts must not
     // fall back by a whole day for that second.
@@ -409,7 +401,7 @@ void frmAeg::tick()
         d->ownTitle = title;
         writeCaption();
     }
-    refreshTimeReadouts(now);
+    UpdateTimeReadouts();
 }
 
 void frmAeg::CheckFirstWeekItem()
