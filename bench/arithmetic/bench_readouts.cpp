@@ -2,7 +2,7 @@
 // Prints the cost of computing one second's texts of every readout: the
 // per-second texts, the countdown, and (once a day, shown separately) the
 // per-day texts.
-#include "clock.h"
+#include "fakeclock.h"
 #include "modArvutused.h"
 #include "readoutTexts.h"
 

@@ -3,6 +3,7 @@
 // has not changed), a per-second refresh (all per-second texts and the
 // countdown row's layout), the same with the repaint, and a new day.
 // Runs offscreen unless a platform is given.
+#include "fakeclock.h"
 #include "forms.h"
 #include "frmAeg.h"
 

@@ -7,20 +7,21 @@
 //   a11y_host boxes     the three Tundkast boxes as the dialogs name them
 //   a11y_host setup     the set-time, set-date and About windows
 //   a11y_host dialogs   the five calculator dialogs
-#include "frmKalender.h"
-#include "frmPuhad.h"
+#include "accessibility.h"
+#include "fakeclock.h"
+#include "forms.h"
+#include "frmAeg.h"
 #include "frmJuuliusePaev.h"
+#include "frmKalender.h"
 #include "frmKuupaev.h"
 #include "frmLiidaLahuta.h"
 #include "frmLiigaasta.h"
-#include "frmVahemik.h"
-#include "accessibility.h"
-#include "forms.h"
-#include "frmAeg.h"
-#include "qttranslations.h"
+#include "frmPuhad.h"
 #include "frmSeaKell.h"
 #include "frmSeaKuup.h"
 #include "frmTKp.h"
+#include "frmVahemik.h"
+#include "qttranslations.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 

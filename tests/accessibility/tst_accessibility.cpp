@@ -3,19 +3,20 @@
 // (role name and current text), of the buttons and of the fields of the
 // Tundkast boxes, read through the accessibility interfaces as an assistive
 // technology reads them.
-#include "frmKalender.h"
-#include "frmPuhad.h"
+#include "accessibility.h"
+#include "fakeclock.h"
+#include "forms.h"
+#include "frmAeg.h"
 #include "frmJuuliusePaev.h"
+#include "frmKalender.h"
 #include "frmKuupaev.h"
 #include "frmLiidaLahuta.h"
 #include "frmLiigaasta.h"
-#include "frmVahemik.h"
-#include "accessibility.h"
-#include "forms.h"
-#include "frmAeg.h"
+#include "frmPuhad.h"
 #include "frmSeaKell.h"
 #include "frmSeaKuup.h"
 #include "frmTKp.h"
+#include "frmVahemik.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 

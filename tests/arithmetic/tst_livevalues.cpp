@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Values and texts of the live readouts at fixed instants of a fake clock.
-#include "clock.h"
+#include "fakeclock.h"
 #include "modArvutused.h"
 #include "readoutTexts.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include "frmPuhad.h"
 

@@ -5,6 +5,7 @@
 // cell's name; the neighbouring months' days untouched; all of it gone at
 // once when the setting is turned off.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>

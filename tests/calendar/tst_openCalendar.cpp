@@ -2,6 +2,7 @@
 // The calendar opened from the main window: F4 shows it modally over the
 // main window, whose close button stays disabled until the calendar closes.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include "frmAeg.h"
 #include "windowopeners.h"

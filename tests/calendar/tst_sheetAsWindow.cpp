@@ -5,6 +5,7 @@
 // 2003 to 2005 under every first day of the week and every first-week
 // rule, named as the "Seaded" menu names them.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include "console.h"
 #include "monthSheet.h"

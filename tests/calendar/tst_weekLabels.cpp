@@ -6,6 +6,7 @@
 // enabled label names the weeks of the dates in its grid row and each greyed
 // label stands beside a row wholly outside the month.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include <QCalendarWidget>
 #include <QElapsedTimer>

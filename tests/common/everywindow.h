@@ -7,6 +7,7 @@
 #pragma once
 
 #include "../dialogs/dialogtest.h"
+#include "fakeclock.h"
 
 #include "frmAeg.h"
 #include "frmJuuliusePaev.h"

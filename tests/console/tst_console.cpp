@@ -8,8 +8,8 @@
 #include "console.h"
 
 #include "calculatorRules.h"
-#include "clock.h"
 #include "datevalue.h"
+#include "fakeclock.h"
 #include "holidays.h"
 #include "modArvutused.h"
 #include "monthSheet.h"

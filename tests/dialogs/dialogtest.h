@@ -6,8 +6,9 @@
 #pragma once
 
 #include "calculatordialog.h"
-#include "framewidgets.h"
+#include "fakeclock.h"
 #include "forms.h"
+#include "framewidgets.h"
 #include "frmAeg.h"
 
 #include <QApplication>

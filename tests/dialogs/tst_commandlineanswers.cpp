@@ -7,6 +7,7 @@
 // option. The month calendar's week settings are named as the main window's
 // "Seaded" menu names them.
 #include "dialogtest.h"
+#include "fakeclock.h"
 #include "frmJuuliusePaev.h"
 #include "frmKuupaev.h"
 #include "frmLiidaLahuta.h"

@@ -6,6 +6,7 @@
 // library's Designer plugin) builds them, both scaled by forms::finish() to
 // the screen. CTest runs it at 96 DPI, where 15 twips are a pixel, and at 120.
 #include "everywindow.h"
+#include "fakeclock.h"
 
 #include "MonthGrid.h"
 #include "forms.h"

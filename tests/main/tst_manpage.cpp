@@ -5,6 +5,7 @@
 // own with the options it takes.
 #include "commandline.h"
 #include "console.h"
+#include "fakeclock.h"
 #include "frmAeg.h"
 
 #include <QAction>

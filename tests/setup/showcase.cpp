@@ -5,6 +5,7 @@
 //   setup_showcase tkp           the About window with this machine's values
 //   setup_showcase keeld         the set-time dialog after a refusal, with its message
 // The dialogs get a backend that refuses every request: nothing here can set a clock.
+#include "fakeclock.h"
 #include "frmSeaKell.h"
 #include "frmSeaKuup.h"
 #include "frmTKp.h"

@@ -6,6 +6,7 @@
 // English texts of the program's catalog of Qt texts. A recording translator
 // notes every text Qt asks to have translated meanwhile, and each of them must
 // be in the catalog.
+#include "fakeclock.h"
 #include "qttextsupport.h"
 
 #include "listeningreader.h"
