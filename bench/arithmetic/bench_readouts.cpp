@@ -3,8 +3,8 @@
 // per-second texts, the countdown, and (once a day, shown separately) the
 // per-day texts.
 #include "fakeclock.h"
-#include "modArvutused.h"
-#include "readoutTexts.h"
+#include "modarvutused.h"
+#include "readouttexts.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

@@ -5,7 +5,7 @@
 // Runs offscreen unless a platform is given.
 #include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inputs.h"
 
-#include "monthSheet.h"
+#include "monthsheet.h"
 #include "regionalnumbers.h"
 
 #include <QRegularExpression>

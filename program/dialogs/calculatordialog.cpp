@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculatordialog.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "errors.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "windowhost.h"
 
 #include <tundkast/tkkuupkast.h>

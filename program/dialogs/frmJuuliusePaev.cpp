@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmJuuliusePaev.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <tundkast/tkkuupkast.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmLiigaasta.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "forms.h"
 #include "framewidgets.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmVahemik.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "datevalue.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <tundkast/tkkuupkast.h>
 

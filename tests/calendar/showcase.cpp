@@ -6,7 +6,7 @@
 #include "calendartestsupport.h"
 #include "fakeclock.h"
 
-#include "frmPuhad.h"
+#include "frmpuhad.h"
 
 #include <QDir>
 

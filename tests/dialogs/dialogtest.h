@@ -9,7 +9,7 @@
 #include "fakeclock.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -15,8 +15,8 @@
 #include "frmVahemik.h"
 
 #include "console.h"
-#include "modArvutused.h"
-#include "monthSheet.h"
+#include "modarvutused.h"
+#include "monthsheet.h"
 
 #include <QAction>
 #include <QMenu>

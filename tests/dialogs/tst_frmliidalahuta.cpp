@@ -3,10 +3,10 @@
 // the limits that follow the counts, the operation boxes that switch on
 // every press, and the Julian box offered only across a century year without
 // 29 February in the Gregorian calendar.
-#include "frmLiidaLahuta.h"
-#include "dialogtest.h"
 #include "datevalue.h"
-#include "modArvutused.h"
+#include "dialogtest.h"
+#include "frmLiidaLahuta.h"
+#include "modarvutused.h"
 
 using namespace dialogtest;
 

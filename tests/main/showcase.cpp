@@ -5,7 +5,7 @@
 // --help-popup right-clicks the Unix time and chooses "Mis see on?".
 #include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QApplication>

@@ -8,9 +8,9 @@
 #include "everywindow.h"
 #include "fakeclock.h"
 
-#include "MonthGrid.h"
 #include "forms.h"
-#include "frmSalvestaPuhad.h"
+#include "frmsalvestapuhad.h"
+#include "monthgrid.h"
 
 #include <tundkast/tkarvukast.h>
 #include <tundkast/tkkuupkast.h>
@@ -42,13 +42,13 @@ public:
 
 // The form of each window, under program/.
 const std::map<QString, QString> formFiles = {
-    {QStringLiteral("frmAeg"), QStringLiteral("main/frmAeg.ui")},
-    {QStringLiteral("frmKalender"), QStringLiteral("calendar/frmKalender.ui")},
-    {QStringLiteral("frmPühad"), QStringLiteral("calendar/frmPuhad.ui")},
-    {QStringLiteral("frmSalvestaPühad"), QStringLiteral("calendar/frmSalvestaPuhad.ui")},
-    {QStringLiteral("frmSeaKell"), QStringLiteral("setup/frmSeaKell.ui")},
-    {QStringLiteral("frmSeaKuup"), QStringLiteral("setup/frmSeaKuup.ui")},
-    {QStringLiteral("frmTKp"), QStringLiteral("setup/frmTKp.ui")},
+    {QStringLiteral("frmAeg"), QStringLiteral("main/frmaeg.ui")},
+    {QStringLiteral("frmKalender"), QStringLiteral("calendar/frmkalender.ui")},
+    {QStringLiteral("frmPühad"), QStringLiteral("calendar/frmpuhad.ui")},
+    {QStringLiteral("frmSalvestaPühad"), QStringLiteral("calendar/frmsalvestapuhad.ui")},
+    {QStringLiteral("frmSeaKell"), QStringLiteral("setup/frmseakell.ui")},
+    {QStringLiteral("frmSeaKuup"), QStringLiteral("setup/frmseakuup.ui")},
+    {QStringLiteral("frmTKp"), QStringLiteral("setup/frmtkp.ui")},
 };
 
 // The client area: a main window's central widget, a dialog itself.

@@ -5,8 +5,8 @@
 #include "accessibility.h"
 #include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
 #include "frmJuuliusePaev.h"
+#include "frmaeg.h"
 #include "programstate.h"
 
 #include <QAccessible>

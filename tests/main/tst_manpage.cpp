@@ -6,7 +6,7 @@
 #include "commandline.h"
 #include "console.h"
 #include "fakeclock.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "setuptestsupport.h"
 #include <QAccessible>
 
-#include "frmSeaKell.h"
+#include "frmseakell.h"
 #include "systemclocksetter.h"
 
 #include "forms.h"

@@ -6,11 +6,11 @@
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
-#include "frmSeaKuup.h"
+#include "frmseakuup.h"
 #include "systemclocksetter.h"
 
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <tundkast/tkkuupkast.h>
 

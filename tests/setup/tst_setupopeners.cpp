@@ -7,7 +7,7 @@
 #include "privatebus.h"
 
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,8 +7,8 @@
 // The windows stay up for the given seconds (default 6).
 #include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
-#include "frmSeaKuup.h"
+#include "frmaeg.h"
+#include "frmseakuup.h"
 #include "qttranslations.h"
 #include "systemclocksetter.h"
 #include "windowopeners.h"

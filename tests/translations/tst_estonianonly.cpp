@@ -16,10 +16,10 @@
 
 #include "accessibility.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
+#include "frmseakell.h"
+#include "frmseakuup.h"
 #include "qttranslations.h"
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

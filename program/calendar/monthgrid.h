@@ -18,7 +18,7 @@
 #pragma once
 
 #include "holidays.h"
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include <QDate>
 #include <QMap>

@@ -8,7 +8,7 @@
 #include "fakeclock.h"
 
 #include "console.h"
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include <QTextStream>
 
@@ -37,7 +37,7 @@ QString commandLineSheet(int year, int month, int firstDay, int firstWeek)
 
 } // namespace
 
-class tst_sheetAsWindow : public QObject {
+class tst_sheetaswindow : public QObject {
     Q_OBJECT
 
     tundrik::FakeClock m_clock;
@@ -98,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_sheetAsWindow)
-#include "tst_sheetAsWindow.moc"
+QTEST_MAIN(tst_sheetaswindow)
+#include "tst_sheetaswindow.moc"
