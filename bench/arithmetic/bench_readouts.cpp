@@ -2,9 +2,9 @@
 // Prints the cost of computing one second's texts of every readout: the
 // per-second texts, the countdown, and (once a day, shown separately) the
 // per-day texts.
-#include "clock.h"
-#include "modArvutused.h"
-#include "readoutTexts.h"
+#include "fakeclock.h"
+#include "modarvutused.h"
+#include "readouttexts.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

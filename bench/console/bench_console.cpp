@@ -4,8 +4,8 @@
 // (kuupäev), a thousand intervals (vahe --aastad --kuud) and a thousand
 // shifted dates (liida), each read from standard input; first inside the
 // process, then as the program run from a script (its start included).
-#include "clock.h"
 #include "console.h"
+#include "fakeclock.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -3,8 +3,9 @@
 // has not changed), a per-second refresh (all per-second texts and the
 // countdown row's layout), the same with the repaint, and a new day.
 // Runs offscreen unless a platform is given.
+#include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time between two dates, and a date shifted by years, months and days.
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include "daynumbers.h"
 #include "errors.h"
-#include "readoutTexts.h"
+#include "readouttexts.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monthgridaccessible.h"
 
-#include "MonthGrid.h"
+#include "monthgrid.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

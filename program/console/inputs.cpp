@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "inputs.h"
 
-#include "monthSheet.h"
+#include "monthsheet.h"
 #include "regionalnumbers.h"
 
 #include <QRegularExpression>
@@ -26,14 +26,6 @@ std::optional<WrittenDate> writtenDate(const QString &word)
     if (!m.hasMatch())
         return std::nullopt;
     return WrittenDate {m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()};
-}
-
-QString dateWords(const WrittenDate &date)
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(date.day, 2, 10, QLatin1Char('0'))
-        .arg(date.month, 2, 10, QLatin1Char('0'))
-        .arg(date.year);
 }
 
 std::optional<qint64> wholeNumber(const QString &word)

@@ -21,9 +21,6 @@ struct WrittenDate {
 // four of the year, separated by points. Nothing else is a written date.
 std::optional<WrittenDate> writtenDate(const QString &word);
 
-// The date as a question names it in a message: "01.01.2000".
-QString dateWords(const WrittenDate &date);
-
 // A whole number not below 0: digits, which may be grouped by threes with
 // the regional group separator or a space (also a no-break one). Numbers
 // too large for any range are told as 10^15.

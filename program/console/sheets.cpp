@@ -3,8 +3,8 @@
 
 #include "holidays.h"
 #include "inputs.h"
-#include "monthSheet.h"
-#include "weekRows.h"
+#include "monthsheet.h"
+#include "weekrows.h"
 
 #include "daynumbers.h"
 

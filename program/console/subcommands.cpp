@@ -4,16 +4,16 @@
 #include "inputs.h"
 #include "sheets.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "clock.h"
 #include "datefields.h"
 #include "daynumbers.h"
 #include "errors.h"
 #include "holidays.h"
 #include "icalendar.h"
-#include "modArvutused.h"
-#include "monthSheet.h"
-#include "readoutTexts.h"
+#include "modarvutused.h"
+#include "monthsheet.h"
+#include "readouttexts.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmjuuliusepaev.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "julianboxes.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "ui_frmjuuliusepaev.h"
 
 #include <tundkast/tkkuupkast.h>

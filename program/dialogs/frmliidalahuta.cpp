@@ -2,10 +2,10 @@
 #include "frmliidalahuta.h"
 
 #include "answerdisplay.h"
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "framewidgets.h"
 #include "julianboxes.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "ui_frmliidalahuta.h"
 
 #include <tundkast/tkarvukast.h>

@@ -2,7 +2,7 @@
 #include "frmliigaasta.h"
 
 #include "answerdisplay.h"
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "ui_frmliigaasta.h"
 
 #include <tundkast/tkarvukast.h>

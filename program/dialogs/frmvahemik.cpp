@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmvahemik.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "datevalue.h"
 #include "framewidgets.h"
 #include "julianboxes.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "ui_frmvahemik.h"
 
 #include <tundkast/tkkuupkast.h>

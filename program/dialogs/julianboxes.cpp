@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "julianboxes.h"
 
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 #include "framewidgets.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <tundkast/tkkuupkast.h>
 

@@ -8,7 +8,7 @@
 // holidays marked.
 #pragma once
 
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include <QObject>
 

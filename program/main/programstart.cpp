@@ -4,7 +4,7 @@
 #include "accessibility.h"
 #include "commandline.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 #include "qttranslations.h"
 
 #include <tundkast/tundkast.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowopeners.h"
 
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include "frmjuuliusepaev.h"
 #include "frmkuupaev.h"
@@ -9,11 +9,11 @@
 #include "frmliigaasta.h"
 #include "frmvahemik.h"
 
-#include "frmKalender.h"
+#include "frmkalender.h"
 
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
-#include "frmTKp.h"
+#include "frmseakell.h"
+#include "frmseakuup.h"
+#include "frmtkp.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 

@@ -21,9 +21,4 @@ inline QString comments()
                           "arvutusi. Alates sellest versioonist saab ka kalendrit vaadata.");
 }
 
-inline QString productName()
-{
-    return QStringLiteral("Tundrik {programm}");
-}
-
 } // namespace setup::version

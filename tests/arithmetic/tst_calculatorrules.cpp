@@ -3,7 +3,7 @@
 // ranges with their labels, the days of the Julian calendar only, the
 // units of an interval, the limits of a shift and when it offers the
 // Julian reading, and the leap-year answer.
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 
 #include <QDate>
 #include <QTest>

@@ -3,7 +3,7 @@
 // agreement with independent conversions.
 #include "daynumbers.h"
 #include "errors.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <QDate>
 #include <QLocale>

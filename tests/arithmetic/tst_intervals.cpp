@@ -2,7 +2,7 @@
 // The time between two dates and shifted dates: the described cases, and
 // agreement with calendar-month arithmetic done through QDate.
 #include "errors.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "testseed.h"
 
 #include <QCalendar>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Values and texts of the live readouts at fixed instants of a fake clock.
-#include "clock.h"
-#include "modArvutused.h"
-#include "readoutTexts.h"
+#include "fakeclock.h"
+#include "modarvutused.h"
+#include "readouttexts.h"
 
 #include <QDate>
 #include <QDateTime>

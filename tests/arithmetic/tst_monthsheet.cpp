@@ -4,7 +4,7 @@
 // every month of a 400-year cycle (and of the first and last years of the
 // date value) under every first day of the week, against the grid worked
 // out with QDate (weekgrid.h).
-#include "monthSheet.h"
+#include "monthsheet.h"
 #include "weekgrid.h"
 
 #include <QTest>

@@ -4,9 +4,9 @@
 // and last years of the date value) under every first day of the week and
 // every first-week rule, checked against the days of each grid row.
 #include "datevalue.h"
-#include "modArvutused.h"
-#include "weekRows.h"
+#include "modarvutused.h"
 #include "weekgrid.h"
+#include "weekrows.h"
 
 #include <QDate>
 #include <QTest>

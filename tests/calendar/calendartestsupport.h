@@ -4,11 +4,11 @@
 // controls by their names.
 #pragma once
 
-#include "MonthGrid.h"
-#include "frmKalender.h"
+#include "frmkalender.h"
+#include "monthgrid.h"
 
 #include "datevalue.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "testhost.h"
 #include "weekgrid.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "datevalue.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <QDate>
 #include <QList>

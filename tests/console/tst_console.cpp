@@ -7,12 +7,12 @@
 // QDate (weekgrid.h), not with the program's own rule.
 #include "console.h"
 
-#include "calculatorRules.h"
-#include "clock.h"
+#include "calculatorrules.h"
 #include "datevalue.h"
+#include "fakeclock.h"
 #include "holidays.h"
-#include "modArvutused.h"
-#include "monthSheet.h"
+#include "modarvutused.h"
+#include "monthsheet.h"
 #include "weekgrid.h"
 
 #include <QRegularExpression>

@@ -6,9 +6,10 @@
 #pragma once
 
 #include "calculatordialog.h"
+#include "fakeclock.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QApplication>
 #include <QLabel>

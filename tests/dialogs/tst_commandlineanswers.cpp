@@ -7,6 +7,7 @@
 // option. The month calendar's week settings are named as the main window's
 // "Seaded" menu names them.
 #include "dialogtest.h"
+#include "fakeclock.h"
 #include "frmjuuliusepaev.h"
 #include "frmkuupaev.h"
 #include "frmliidalahuta.h"
@@ -14,8 +15,8 @@
 #include "frmvahemik.h"
 
 #include "console.h"
-#include "modArvutused.h"
-#include "monthSheet.h"
+#include "modarvutused.h"
+#include "monthsheet.h"
 
 #include <QAction>
 #include <QMenu>

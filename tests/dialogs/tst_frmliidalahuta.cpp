@@ -6,7 +6,7 @@
 #include "datevalue.h"
 #include "dialogtest.h"
 #include "frmliidalahuta.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 using namespace dialogtest;
 

@@ -3,7 +3,7 @@
 // a form, the font substitutions, the colours, the builders, the cancel and
 // drag-off rules of buttons, the help topics and their pop-up menu, the
 // ticker, and the week settings.
-#include "clock.h"
+#include "fakeclock.h"
 #include "forms.h"
 #include "programstate.h"
 #include "ticker.h"

@@ -3,8 +3,9 @@
 // screenshots: showcase [yyyy-MM-dd HH:mm:ss [utcOffsetSeconds [dst]]] [--help-popup].
 // Without an instant it uses one where the readouts have their longest texts.
 // --help-popup right-clicks the Unix time and chooses "Mis see on?".
+#include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QApplication>

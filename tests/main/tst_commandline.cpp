@@ -7,7 +7,7 @@
 #include "commandline.h"
 
 #include "console.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

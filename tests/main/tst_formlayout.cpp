@@ -6,11 +6,12 @@
 // library's Designer plugin) builds them, both scaled by forms::finish() to
 // the screen. CTest runs it at 96 DPI, where 15 twips are a pixel, and at 120.
 #include "everywindow.h"
+#include "fakeclock.h"
 
-#include "MonthGrid.h"
 #include "forms.h"
 #include "framewidgets.h"
-#include "frmSalvestaPuhad.h"
+#include "frmsalvestapuhad.h"
+#include "monthgrid.h"
 
 #include <tundkast/tkarvukast.h>
 #include <tundkast/tkkuupkast.h>
@@ -48,18 +49,18 @@ public:
 
 // The form of each window, under program/.
 const std::map<QString, QString> formFiles = {
-    {QStringLiteral("frmAeg"), QStringLiteral("main/frmAeg.ui")},
+    {QStringLiteral("frmAeg"), QStringLiteral("main/frmaeg.ui")},
     {QStringLiteral("frmJuuliusePäev"), QStringLiteral("dialogs/frmjuuliusepaev.ui")},
     {QStringLiteral("frmKuupäev"), QStringLiteral("dialogs/frmkuupaev.ui")},
     {QStringLiteral("frmVahemik"), QStringLiteral("dialogs/frmvahemik.ui")},
     {QStringLiteral("frmLiidaLahuta"), QStringLiteral("dialogs/frmliidalahuta.ui")},
     {QStringLiteral("frmLiigaasta"), QStringLiteral("dialogs/frmliigaasta.ui")},
-    {QStringLiteral("frmKalender"), QStringLiteral("calendar/frmKalender.ui")},
-    {QStringLiteral("frmPühad"), QStringLiteral("calendar/frmPuhad.ui")},
-    {QStringLiteral("frmSalvestaPühad"), QStringLiteral("calendar/frmSalvestaPuhad.ui")},
-    {QStringLiteral("frmSeaKell"), QStringLiteral("setup/frmSeaKell.ui")},
-    {QStringLiteral("frmSeaKuup"), QStringLiteral("setup/frmSeaKuup.ui")},
-    {QStringLiteral("frmTKp"), QStringLiteral("setup/frmTKp.ui")},
+    {QStringLiteral("frmKalender"), QStringLiteral("calendar/frmkalender.ui")},
+    {QStringLiteral("frmPühad"), QStringLiteral("calendar/frmpuhad.ui")},
+    {QStringLiteral("frmSalvestaPühad"), QStringLiteral("calendar/frmsalvestapuhad.ui")},
+    {QStringLiteral("frmSeaKell"), QStringLiteral("setup/frmseakell.ui")},
+    {QStringLiteral("frmSeaKuup"), QStringLiteral("setup/frmseakuup.ui")},
+    {QStringLiteral("frmTKp"), QStringLiteral("setup/frmtkp.ui")},
 };
 
 // The client area: a main window's central widget, a dialog itself.

@@ -3,8 +3,9 @@
 // instants, the midnight sequence, the week settings, the help pop-up, the
 // minimised title, closing, and the window's own title for the UTC offset.
 #include "accessibility.h"
+#include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 #include "frmjuuliusepaev.h"
 #include "programstate.h"
 

@@ -5,7 +5,8 @@
 // own with the options it takes.
 #include "commandline.h"
 #include "console.h"
-#include "frmAeg.h"
+#include "fakeclock.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QFile>

@@ -5,14 +5,15 @@
 //   setup_showcase tkp           the About window with this machine's values
 //   setup_showcase keeld         the set-time dialog after a refusal, with its message
 // The dialogs get a backend that refuses every request: nothing here can set a clock.
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
-#include "frmTKp.h"
+#include "fakeclock.h"
+#include "frmseakell.h"
+#include "frmseakuup.h"
+#include "frmtkp.h"
 #include "systemclocksetter.h"
 #include "systeminfo.h"
 
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QApplication>
 #include <QPushButton>

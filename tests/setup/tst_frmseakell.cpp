@@ -2,11 +2,12 @@
 // The set-time dialog driven like a user: typing into the time box, Enter,
 // Esc, a refusal of the system, the ticking current time, the drag off
 // "&Loobu", and the whole way to a fake time service on a private bus.
-#include <QAccessible>
+#include "fakeclock.h"
 #include "privatebus.h"
 #include "setuptestsupport.h"
+#include <QAccessible>
 
-#include "frmSeaKell.h"
+#include "frmseakell.h"
 #include "systemclocksetter.h"
 
 #include "forms.h"

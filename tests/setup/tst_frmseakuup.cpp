@@ -2,14 +2,15 @@
 // The set-date dialog driven like a user: typing into the date box, Enter,
 // Esc, dates before the Gregorian reform, a refusal of the system, the main
 // window's new day, and the whole way to a fake time service on a private bus.
+#include "fakeclock.h"
 #include "privatebus.h"
 #include "setuptestsupport.h"
 
-#include "frmSeaKuup.h"
+#include "frmseakuup.h"
 #include "systemclocksetter.h"
 
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <tundkast/tkkuupkast.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its lines for this machine and for given operating-system
 // values, its labels and button, Esc, and its place over the main window.
-#include <QFrame>
-#include "frmTKp.h"
+#include "frmtkp.h"
 #include "systeminfo.h"
+#include <QFrame>
 
 #include "forms.h"
 

@@ -3,10 +3,11 @@
 // "Sea kuupäev" (F9), "  &Programmist  " and F1 released on its close button.
 // Opening a setting dialog reaches for the system bus; here that is a private
 // bus started by the test, and no test presses "&Sea".
+#include "fakeclock.h"
 #include "privatebus.h"
 
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include <QAction>
 #include <QApplication>

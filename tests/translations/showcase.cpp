@@ -5,12 +5,13 @@
 //   qttexts_showcase refusal    a refusal of "Sea kuupäev" and its "Olgu"
 //   qttexts_showcase fieldmenu  the date box's own menu in "Sea kuupäev"
 // The windows stay up for the given seconds (default 6).
+#include "fakeclock.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
+#include "frmseakuup.h"
 #include "qttranslations.h"
-#include "windowopeners.h"
-#include "frmSeaKuup.h"
 #include "systemclocksetter.h"
+#include "windowopeners.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -6,6 +6,7 @@
 // English texts of the program's catalog of Qt texts. A recording translator
 // notes every text Qt asks to have translated meanwhile, and each of them must
 // be in the catalog.
+#include "fakeclock.h"
 #include "qttextsupport.h"
 
 #include "listeningreader.h"
@@ -15,10 +16,10 @@
 
 #include "accessibility.h"
 #include "forms.h"
-#include "frmAeg.h"
+#include "frmaeg.h"
+#include "frmseakell.h"
+#include "frmseakuup.h"
 #include "qttranslations.h"
-#include "frmSeaKell.h"
-#include "frmSeaKuup.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

@@ -95,8 +95,6 @@ private:
     void nameMenus();
     void wireMenus();
     void placeCountdownRow();
-    void refreshTimeReadouts(const tundrik::ClockReading &now);
-    void refreshDateReadouts(const tundrik::ClockReading &now);
     void writeCaption();
     // The check marks of the two settings menus follow the week settings.
     void CheckFirstWeekItem();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmSeaKell.h"
+#include "frmseakell.h"
 
 #include "forms.h"
-#include "readoutTexts.h"
+#include "readouttexts.h"
 #include "refusal.h"
 #include "setbuttons.h"
 #include "systemclocksetter.h"
 #include "ticker.h"
-#include "ui_frmSeaKell.h"
+#include "ui_frmseakell.h"
 
 #include <tundkast/tkkellakast.h>
 

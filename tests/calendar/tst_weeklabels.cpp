@@ -6,6 +6,7 @@
 // enabled label names the weeks of the dates in its grid row and each greyed
 // label stands beside a row wholly outside the month.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include <QCalendarWidget>
 #include <QElapsedTimer>
@@ -18,7 +19,7 @@ using namespace calendartest;
 
 using weekgrid::expectedCaption;
 
-class tst_weekLabels : public QObject {
+class tst_weeklabels : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -34,18 +35,18 @@ private slots:
 private:
     QString checkLabels(int year, int month, int firstDay, int firstWeek);
     tundrik::FakeClock m_clock;
-    TestHost m_host{m_clock};
+    TestHost m_host {m_clock};
     std::unique_ptr<frmKalender> m_window;
 };
 
-void tst_weekLabels::initTestCase()
+void tst_weeklabels::initTestCase()
 {
     installFonts();
     m_clock.setNow(2004, 2, 15, 12, 0, 30);
     m_window = std::make_unique<frmKalender>(m_host);
 }
 
-void tst_weekLabels::gridLayout_data()
+void tst_weeklabels::gridLayout_data()
 {
     QTest::addColumn<int>("firstDay");
     for (int f = 1; f <= 7; ++f)
@@ -55,7 +56,7 @@ void tst_weekLabels::gridLayout_data()
 // The calendar widget lays out the months as the week labels assume: the
 // cells read the days from firstGridDay on, and a month whose 1st falls on
 // the first column starts in row 2.
-void tst_weekLabels::gridLayout()
+void tst_weeklabels::gridLayout()
 {
     QFETCH(int, firstDay);
     MonthGrid *grid = m_window->grid();
@@ -84,7 +85,7 @@ void tst_weekLabels::gridLayout()
 }
 
 // Empty when the labels of the month the window shows stand right.
-QString tst_weekLabels::checkLabels(int year, int month, int firstDay, int firstWeek)
+QString tst_weeklabels::checkLabels(int year, int month, int firstDay, int firstWeek)
 {
     const QDate first = firstGridDay(year, month, firstDay);
     for (int r = 0; r < 6; ++r) {
@@ -97,13 +98,17 @@ QString tst_weekLabels::checkLabels(int year, int month, int firstDay, int first
         if (!l->isEnabled() && !inMonth)
             continue;
         return QStringLiteral("%1-%2, first day %3, rule %4, row %5: '%6' %7, expected '%8' %9")
-            .arg(year).arg(month).arg(firstDay).arg(firstWeek).arg(r + 1)
+            .arg(year)
+            .arg(month)
+            .arg(firstDay)
+            .arg(firstWeek)
+            .arg(r + 1)
             .arg(l->text(), l->isEnabled() ? "enabled" : "greyed", expected, inMonth ? "enabled" : "greyed");
     }
     return {};
 }
 
-void tst_weekLabels::everyMonthEveryRule_data()
+void tst_weeklabels::everyMonthEveryRule_data()
 {
     QTest::addColumn<int>("fromYear");
     QTest::addColumn<int>("toYear");
@@ -112,7 +117,7 @@ void tst_weekLabels::everyMonthEveryRule_data()
     QTest::newRow("last years") << 9998 << 9999;
 }
 
-void tst_weekLabels::everyMonthEveryRule()
+void tst_weeklabels::everyMonthEveryRule()
 {
     QFETCH(int, fromYear);
     QFETCH(int, toYear);
@@ -143,7 +148,7 @@ void tst_weekLabels::everyMonthEveryRule()
 }
 
 // Every month of the date value's years, under the default settings.
-void tst_weekLabels::everyMonthOfTheDateValue()
+void tst_weeklabels::everyMonthOfTheDateValue()
 {
     MonthGrid *grid = m_window->grid();
     m_host.state.setFirstDayOfWeek(2);
@@ -165,7 +170,7 @@ void tst_weekLabels::everyMonthOfTheDateValue()
 
 // The cells of January 100 before the 1st and of December 9999 after the
 // 31st stay blank; every other cell shows its day.
-void tst_weekLabels::cellsOutsideTheDateValueAreBlank_data()
+void tst_weeklabels::cellsOutsideTheDateValueAreBlank_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
@@ -176,7 +181,7 @@ void tst_weekLabels::cellsOutsideTheDateValueAreBlank_data()
     }
 }
 
-void tst_weekLabels::cellsOutsideTheDateValueAreBlank()
+void tst_weeklabels::cellsOutsideTheDateValueAreBlank()
 {
     QFETCH(int, year);
     QFETCH(int, month);
@@ -205,7 +210,10 @@ void tst_weekLabels::cellsOutsideTheDateValueAreBlank()
             const bool inRange = d >= QDate(100, 1, 1) && d <= QDate(9999, 12, 31);
             QVERIFY2(inRange == (colours.size() > 1),
                      qPrintable(QStringLiteral("%1.%2.%3: %4 colours")
-                                    .arg(d.day()).arg(d.month()).arg(d.year()).arg(colours.size())));
+                                    .arg(d.day())
+                                    .arg(d.month())
+                                    .arg(d.year())
+                                    .arg(colours.size())));
             blank += !inRange;
         }
     }
@@ -214,7 +222,7 @@ void tst_weekLabels::cellsOutsideTheDateValueAreBlank()
 
 // Today's week label is the one beside today's row, for every day of a few
 // years around the turns of the years, under every setting.
-void tst_weekLabels::todaysWeekEveryDay()
+void tst_weeklabels::todaysWeekEveryDay()
 {
     MonthGrid *grid = m_window->grid();
     for (int firstDay = 1; firstDay <= 7; ++firstDay) {
@@ -229,13 +237,17 @@ void tst_weekLabels::todaysWeekEveryDay()
                 m_window->RefreshMonth();
                 const int row = int(firstGridDay(d.year(), d.month(), firstDay).daysTo(d) / 7);
                 if (italicRow(m_window.get()) != row)
-                    QFAIL(qPrintable(QStringLiteral("%1, first day %2, rule %3: italic row %4, today in row %5")
-                                         .arg(d.toString(Qt::ISODate)).arg(firstDay).arg(firstWeek)
-                                         .arg(italicRow(m_window.get()) + 1).arg(row + 1)));
+                    QFAIL(
+                        qPrintable(QStringLiteral("%1, first day %2, rule %3: italic row %4, today in row %5")
+                                       .arg(d.toString(Qt::ISODate))
+                                       .arg(firstDay)
+                                       .arg(firstWeek)
+                                       .arg(italicRow(m_window.get()) + 1)
+                                       .arg(row + 1)));
             }
         }
     }
 }
 
-QTEST_MAIN(tst_weekLabels)
-#include "tst_weekLabels.moc"
+QTEST_MAIN(tst_weeklabels)
+#include "tst_weeklabels.moc"

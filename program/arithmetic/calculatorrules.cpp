@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calculatorRules.h"
+#include "calculatorrules.h"
 
 #include "daynumbers.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 namespace calculators {
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmKalender.h"
+#include "frmkalender.h"
 
-#include "MonthGrid.h"
-#include "frmPuhad.h"
+#include "frmpuhad.h"
+#include "monthgrid.h"
 
 #include "clock.h"
 #include "forms.h"
-#include "modArvutused.h"
-#include "monthSheet.h"
+#include "modarvutused.h"
+#include "monthsheet.h"
 #include "programstate.h"
 #include "ticker.h"
-#include "ui_frmKalender.h"
-#include "weekRows.h"
+#include "ui_frmkalender.h"
+#include "weekrows.h"
 #include "windowhost.h"
 
 #include <QKeyEvent>
@@ -77,8 +77,8 @@ void frmKalender::connectControls()
     // Seven columns under the weekday headers (525 twips apart, the first
     // centred at 945) and six rows beside the week labels (420 apart, the
     // first centred at 1327), relative to the grid's corner.
-    m_clnKalender->setCellsRect(forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525,
-                                                            6 * 420));
+    m_clnKalender->setCellsRect(
+        forms::Twips::of(this).rect(945 - 262 - 600, 1327 - 210 - 960, 7 * 525, 6 * 420));
 
     connect(m_ui->cmdLõpeta, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->cmdJärgmineAasta, &QPushButton::clicked, this,
@@ -247,8 +247,7 @@ bool frmKalender::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     const bool repeat = key->isAutoRepeat()
-                        || (key->key() == m_lastReleaseKey && key->timestamp() == m_lastReleaseTime
-                            && key->timestamp() != 0);
+        || (key->key() == m_lastReleaseKey && key->timestamp() == m_lastReleaseTime && key->timestamp() != 0);
     if (repeat)
         return true;
     const bool ctrlOnly = key->modifiers() == Qt::ControlModifier;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Values of the present instant, the week number and the time left in the year.
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include "daynumbers.h"
 

@@ -3,7 +3,7 @@
 // grid, the caption of its holidays button and the days in the grid's six
 // rows, with the week settings the program starts with and the names the
 // "Seaded" menu gives their choices. The week labels beside the rows are
-// weekRows.h's.
+// weekrows.h's.
 #pragma once
 
 #include <QString>

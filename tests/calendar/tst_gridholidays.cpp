@@ -5,6 +5,7 @@
 // cell's name; the neighbouring months' days untouched; all of it gone at
 // once when the setting is turned off.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>
@@ -74,7 +75,7 @@ QString cornerMark(const MonthGrid *grid, const QDate &date)
 
 } // namespace
 
-class tst_gridHolidays : public QObject {
+class tst_gridholidays : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -87,20 +88,20 @@ private slots:
 private:
     std::unique_ptr<frmKalender> open(const QDate &today);
     tundrik::FakeClock m_clock;
-    TestHost m_host{m_clock};
+    TestHost m_host {m_clock};
 };
 
-void tst_gridHolidays::initTestCase()
+void tst_gridholidays::initTestCase()
 {
     installFonts();
 }
 
-void tst_gridHolidays::init()
+void tst_gridholidays::init()
 {
     m_host.state.setHolidaysInCalendar(true);
 }
 
-std::unique_ptr<frmKalender> tst_gridHolidays::open(const QDate &today)
+std::unique_ptr<frmKalender> tst_gridholidays::open(const QDate &today)
 {
     m_clock.setNow(today.year(), today.month(), today.day(), 12, 0, 30);
     setWeekSettings(m_host, 2, 2, today);
@@ -111,52 +112,58 @@ std::unique_ptr<frmKalender> tst_gridHolidays::open(const QDate &today)
     return w;
 }
 
-void tst_gridHolidays::daysOfTheMonth_data()
+void tst_gridholidays::daysOfTheMonth_data()
 {
-    QTest::addColumn<QDate>("today");  // a plain day of the month, marked as today
+    QTest::addColumn<QDate>("today"); // a plain day of the month, marked as today
     QTest::addColumn<QDate>("date");
     QTest::addColumn<bool>("red");
     QTest::addColumn<QString>("mark");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("name");
     const QDate april2026(2026, 4, 28);
-    QTest::newRow("Good Friday 2026, a day off")
-        << april2026 << QDate(2026, 4, 3) << true << "" << "Suur reede"
-        << "Reede, 3. aprill 2026, 14. nädal, Suur reede, riigipüha";
+    QTest::newRow("Good Friday 2026, a day off") << april2026 << QDate(2026, 4, 3) << true << ""
+                                                 << "Suur reede"
+                                                 << "Reede, 3. aprill 2026, 14. nädal, Suur reede, riigipüha";
     QTest::newRow("Easter Sunday 2026")
-        << april2026 << QDate(2026, 4, 5) << true << "" << "Ülestõusmispühade 1. püha"
+        << april2026 << QDate(2026, 4, 5) << true << ""
+        << "Ülestõusmispühade 1. püha"
         << "Pühapäev, 5. aprill 2026, 14. nädal, Ülestõusmispühade 1. püha, riigipüha";
     QTest::newRow("veterans' day 2026, a flag on a working day")
-        << april2026 << QDate(2026, 4, 23) << false << "flag" << "Veteranipäev; jüripäev"
+        << april2026 << QDate(2026, 4, 23) << false << "flag"
+        << "Veteranipäev; jüripäev"
         << "Neljapäev, 23. aprill 2026, 17. nädal, Veteranipäev; jüripäev, lipupäev";
-    QTest::newRow("a folk-calendar day, no mark")
-        << april2026 << QDate(2026, 4, 14) << false << "" << "Künnipäev"
-        << "Teisipäev, 14. aprill 2026, 16. nädal, Künnipäev";
-    QTest::newRow("a day the listing does not name")
-        << april2026 << QDate(2026, 4, 8) << false << "" << ""
-        << "Kolmapäev, 8. aprill 2026, 15. nädal";
+    QTest::newRow("a folk-calendar day, no mark") << april2026 << QDate(2026, 4, 14) << false << ""
+                                                  << "Künnipäev"
+                                                  << "Teisipäev, 14. aprill 2026, 16. nädal, Künnipäev";
+    QTest::newRow("a day the listing does not name") << april2026 << QDate(2026, 4, 8) << false << ""
+                                                     << ""
+                                                     << "Kolmapäev, 8. aprill 2026, 15. nädal";
     const QDate june2004(2004, 6, 28);
-    QTest::newRow("day of mourning 2004")
-        << june2004 << QDate(2004, 6, 14) << false << "mourning flag" << "Leinapäev"
-        << "Esmaspäev, 14. juuni 2004, 25. nädal, Leinapäev, leinalipp";
-    QTest::newRow("day of the flag 2004")
-        << june2004 << QDate(2004, 6, 4) << false << "flag" << "Eesti lipu päev"
-        << "Reede, 4. juuni 2004, 23. nädal, Eesti lipu päev, lipupäev";
+    QTest::newRow("day of mourning 2004") << june2004 << QDate(2004, 6, 14) << false << "mourning flag"
+                                          << "Leinapäev"
+                                          << "Esmaspäev, 14. juuni 2004, 25. nädal, Leinapäev, leinalipp";
+    QTest::newRow("day of the flag 2004") << june2004 << QDate(2004, 6, 4) << false << "flag"
+                                          << "Eesti lipu päev"
+                                          << "Reede, 4. juuni 2004, 23. nädal, Eesti lipu päev, lipupäev";
     QTest::newRow("Victory Day 2004, red with a flag")
-        << june2004 << QDate(2004, 6, 23) << true << "flag" << "Võidupüha; jaanilaupäev"
+        << june2004 << QDate(2004, 6, 23) << true << "flag"
+        << "Võidupüha; jaanilaupäev"
         << "Kolmapäev, 23. juuni 2004, 26. nädal, Võidupüha; jaanilaupäev, riigipüha, lipupäev";
     QTest::newRow("Midsummer Day 2004")
-        << june2004 << QDate(2004, 6, 24) << true << "flag" << "Jaanipäev"
+        << june2004 << QDate(2004, 6, 24) << true << "flag"
+        << "Jaanipäev"
         << "Neljapäev, 24. juuni 2004, 26. nädal, Jaanipäev, riigipüha, lipupäev";
     QTest::newRow("2 February 2026, a flag day, no day off")
         << QDate(2026, 2, 20) << QDate(2026, 2, 2) << false << "flag"
         << "Küünlapäev; Tartu rahulepingu aastapäev"
         << "Esmaspäev, 2. veebruar 2026, 6. nädal, Küünlapäev; Tartu rahulepingu aastapäev, lipupäev";
     QTest::newRow("2 February 1997, a day off of the old table")
-        << QDate(1997, 2, 20) << QDate(1997, 2, 3) << false << "" << "Klaasmusepäev"
+        << QDate(1997, 2, 20) << QDate(1997, 2, 3) << false << ""
+        << "Klaasmusepäev"
         << "Esmaspäev, 3. veebruar 1997, 6. nädal, Klaasmusepäev";
     QTest::newRow("24 February 1997, the old name")
-        << QDate(1997, 2, 20) << QDate(1997, 2, 24) << true << "flag" << "Iseseisvuspäev; madisepäev"
+        << QDate(1997, 2, 20) << QDate(1997, 2, 24) << true << "flag"
+        << "Iseseisvuspäev; madisepäev"
         << "Esmaspäev, 24. veebruar 1997, 9. nädal, Iseseisvuspäev; madisepäev, riigipüha, lipupäev";
     QTest::newRow("Easter on 25 March 2035, a name of two lines")
         << QDate(2035, 3, 7) << QDate(2035, 3, 25) << true << ""
@@ -165,7 +172,7 @@ void tst_gridHolidays::daysOfTheMonth_data()
            "leinapäev; üleminek suveajale kell 3.00, riigipüha";
 }
 
-void tst_gridHolidays::daysOfTheMonth()
+void tst_gridholidays::daysOfTheMonth()
 {
     QFETCH(QDate, today);
     QFETCH(QDate, date);
@@ -196,7 +203,7 @@ void tst_gridHolidays::daysOfTheMonth()
 
 // A public holiday and a flag day of March that the April page shows (and
 // one of February on the March page) stay grey, without tooltip or flag.
-void tst_gridHolidays::neighbouringMonthsStayAsTheyWere()
+void tst_gridholidays::neighbouringMonthsStayAsTheyWere()
 {
     auto w = open(QDate(2026, 3, 18));
     QVERIFY(w);
@@ -206,7 +213,8 @@ void tst_gridHolidays::neighbouringMonthsStayAsTheyWere()
     QCOMPARE(textColour(grid, independence), textColour(grid, next));
     QCOMPARE(cornerMark(grid, independence), QString());
     QCOMPARE(cellData(grid, independence, Qt::ToolTipRole).toString(), QString());
-    QCOMPARE(screenReaderName(grid, independence), QStringLiteral("Teisipäev, 24. veebruar 2026, 9. nädal, eelmine kuu"));
+    QCOMPARE(screenReaderName(grid, independence),
+             QStringLiteral("Teisipäev, 24. veebruar 2026, 9. nädal, eelmine kuu"));
     // The same day on its own page.
     QTest::mouseClick(button(w.get(), "cmdEelmineKuu"), Qt::LeftButton);
     QCOMPARE(cornerMark(grid, independence), QStringLiteral("flag"));
@@ -220,7 +228,7 @@ void tst_gridHolidays::neighbouringMonthsStayAsTheyWere()
 
 // Turning the holidays off while the calendar is open takes every mark away
 // at once, and on again brings them back.
-void tst_gridHolidays::settingFollowedAtOnce()
+void tst_gridholidays::settingFollowedAtOnce()
 {
     auto w = open(QDate(2026, 4, 28));
     QVERIFY(w);
@@ -239,8 +247,9 @@ void tst_gridHolidays::settingFollowedAtOnce()
     m_host.state.setHolidaysInCalendar(true);
     QVERIFY(textColour(grid, goodFriday) != textColour(grid, thursday));
     QCOMPARE(cornerMark(grid, veterans), QStringLiteral("flag"));
-    QCOMPARE(screenReaderName(grid, goodFriday), QStringLiteral("Reede, 3. aprill 2026, 14. nädal, Suur reede, riigipüha"));
+    QCOMPARE(screenReaderName(grid, goodFriday),
+             QStringLiteral("Reede, 3. aprill 2026, 14. nädal, Suur reede, riigipüha"));
 }
 
-QTEST_MAIN(tst_gridHolidays)
-#include "tst_gridHolidays.moc"
+QTEST_MAIN(tst_gridholidays)
+#include "tst_gridholidays.moc"

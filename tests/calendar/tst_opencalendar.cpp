@@ -2,8 +2,9 @@
 // The calendar opened from the main window: F4 shows it modally over the
 // main window, whose close button stays disabled until the calendar closes.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
-#include "frmAeg.h"
+#include "frmaeg.h"
 #include "windowopeners.h"
 
 #include <QAction>
@@ -12,14 +13,14 @@
 
 using namespace calendartest;
 
-class tst_openCalendar : public QObject {
+class tst_opencalendar : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installFonts(); }
     void f4OpensTheCalendar();
 };
 
-void tst_openCalendar::f4OpensTheCalendar()
+void tst_opencalendar::f4OpensTheCalendar()
 {
     tundrik::FakeClock clock;
     clock.setNow(2004, 2, 15, 12, 0, 30);
@@ -58,5 +59,5 @@ void tst_openCalendar::f4OpensTheCalendar()
     QCOMPARE(month, 2);
 }
 
-QTEST_MAIN(tst_openCalendar)
-#include "tst_openCalendar.moc"
+QTEST_MAIN(tst_opencalendar)
+#include "tst_opencalendar.moc"

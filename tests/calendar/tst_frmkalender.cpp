@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -17,7 +18,7 @@
 
 using namespace calendartest;
 
-class tst_frmKalender : public QObject {
+class tst_frmkalender : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -54,21 +55,21 @@ private:
     std::unique_ptr<frmKalender> open(int year, int month, int day, int hour = 12, int minute = 0,
                                       int second = 30, int millisecond = 0);
     tundrik::FakeClock m_clock;
-    TestHost m_host{m_clock};
+    TestHost m_host {m_clock};
 };
 
-void tst_frmKalender::initTestCase()
+void tst_frmkalender::initTestCase()
 {
     installFonts();
 }
 
-void tst_frmKalender::init()
+void tst_frmkalender::init()
 {
     m_host.closeButton.clear();
     m_host.state.setHolidaysInCalendar(true);
 }
 
-std::unique_ptr<frmKalender> tst_frmKalender::open(int year, int month, int day, int hour, int minute,
+std::unique_ptr<frmKalender> tst_frmkalender::open(int year, int month, int day, int hour, int minute,
                                                    int second, int millisecond)
 {
     m_clock.setNow(year, month, day, hour, minute, second, millisecond);
@@ -78,7 +79,7 @@ std::unique_ptr<frmKalender> tst_frmKalender::open(int year, int month, int day,
     return std::make_unique<frmKalender>(m_host);
 }
 
-void tst_frmKalender::layout()
+void tst_frmkalender::layout()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 10));
     auto w = open(2004, 2, 10);
@@ -112,7 +113,7 @@ void tst_frmKalender::layout()
     }
 }
 
-void tst_frmKalender::weekLabels_data()
+void tst_frmkalender::weekLabels_data()
 {
     QTest::addColumn<int>("firstWeek");
     QTest::addColumn<int>("year");
@@ -129,7 +130,7 @@ void tst_frmKalender::weekLabels_data()
     QTest::newRow("December 2003, first full week") << 3 << 2003 << 12 << "[47] 48 49 50 51 52";
 }
 
-void tst_frmKalender::weekLabels()
+void tst_frmkalender::weekLabels()
 {
     QFETCH(int, firstWeek);
     QFETCH(int, year);
@@ -142,7 +143,7 @@ void tst_frmKalender::weekLabels()
     QCOMPARE(w->CalendarMonth(), month);
 }
 
-void tst_frmKalender::weekdayHeaders_data()
+void tst_frmkalender::weekdayHeaders_data()
 {
     QTest::addColumn<int>("firstDay");
     QTest::addColumn<QString>("expected");
@@ -151,7 +152,7 @@ void tst_frmKalender::weekdayHeaders_data()
     QTest::newRow("Saturday") << 7 << "Lau Püh Esm Tei Kol Nel Ree";
 }
 
-void tst_frmKalender::weekdayHeaders()
+void tst_frmkalender::weekdayHeaders()
 {
     QFETCH(int, firstDay);
     QFETCH(QString, expected);
@@ -165,7 +166,7 @@ void tst_frmKalender::weekdayHeaders()
     QCOMPARE(int(w->grid()->calendarWidget()->firstDayOfWeek()), firstDay == 1 ? 7 : firstDay - 1);
 }
 
-void tst_frmKalender::todaysWeek_data()
+void tst_frmkalender::todaysWeek_data()
 {
     QTest::addColumn<int>("firstWeek");
     QTest::addColumn<QDate>("today");
@@ -181,7 +182,7 @@ void tst_frmKalender::todaysWeek_data()
     QTest::newRow("1 January 2004, 53/1") << 1 << QDate(2004, 1, 1) << 0;
 }
 
-void tst_frmKalender::todaysWeek()
+void tst_frmkalender::todaysWeek()
 {
     QFETCH(int, firstWeek);
     QFETCH(QDate, today);
@@ -194,7 +195,7 @@ void tst_frmKalender::todaysWeek()
     QCOMPARE(w->grid()->calendarWidget()->selectedDate(), today);
 }
 
-void tst_frmKalender::stepAwayAndBack()
+void tst_frmkalender::stepAwayAndBack()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
@@ -234,7 +235,7 @@ void tst_frmKalender::stepAwayAndBack()
     QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
 }
 
-void tst_frmKalender::homeWhileTodayShownOnlyMovesFocus()
+void tst_frmkalender::homeWhileTodayShownOnlyMovesFocus()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
@@ -251,7 +252,7 @@ void tst_frmKalender::homeWhileTodayShownOnlyMovesFocus()
     QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
 }
 
-void tst_frmKalender::stepKeepsTheDay()
+void tst_frmkalender::stepKeepsTheDay()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 1, 31));
     auto w = open(2004, 1, 31);
@@ -266,7 +267,7 @@ void tst_frmKalender::stepKeepsTheDay()
     QCOMPARE(italicRow(w.get()), 4);
 }
 
-void tst_frmKalender::keys_data()
+void tst_frmkalender::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -277,11 +278,12 @@ void tst_frmKalender::keys_data()
         << int(Qt::Key_PageUp) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Märts  2004";
     QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 0 << "Jaanuar  2004";
     QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << "Veebruar  2003";
-    QTest::newRow("Alt+PageDown is a month") << int(Qt::Key_PageDown) << int(Qt::AltModifier) << "Jaanuar  2004";
+    QTest::newRow("Alt+PageDown is a month")
+        << int(Qt::Key_PageDown) << int(Qt::AltModifier) << "Jaanuar  2004";
     QTest::newRow("Home in today's month") << int(Qt::Key_Home) << 0 << "Veebruar  2004";
 }
 
-void tst_frmKalender::keys()
+void tst_frmkalender::keys()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -300,7 +302,7 @@ void tst_frmKalender::keys()
     QCOMPARE(label(w.get(), "lblKalender")->text(), title);
 }
 
-void tst_frmKalender::enterOpensHolidays()
+void tst_frmkalender::enterOpensHolidays()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 6, 15));
     auto w = open(2004, 6, 15);
@@ -319,7 +321,7 @@ void tst_frmKalender::enterOpensHolidays()
     QCOMPARE(w->focusWidget(), button(w.get(), "cmdFookus"));
 }
 
-void tst_frmKalender::dragOffMovesFocus()
+void tst_frmkalender::dragOffMovesFocus()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
@@ -334,16 +336,16 @@ void tst_frmKalender::dragOffMovesFocus()
             QMouseEvent e(QEvent::MouseMove, p, b->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
             QApplication::sendEvent(b, &e);
         };
-        move(QPoint(2, 2), Qt::LeftButton);                       // inside
-        move(QPoint(b->width() + 5, 2), Qt::RightButton);         // another button
-        move(QPoint(-1, 2), Qt::LeftButton | Qt::RightButton);    // not exactly left
+        move(QPoint(2, 2), Qt::LeftButton); // inside
+        move(QPoint(b->width() + 5, 2), Qt::RightButton); // another button
+        move(QPoint(-1, 2), Qt::LeftButton | Qt::RightButton); // not exactly left
         QCOMPARE(w->focusWidget(), b);
-        move(QPoint(2, b->height()), Qt::LeftButton);             // off the bottom edge
+        move(QPoint(2, b->height()), Qt::LeftButton); // off the bottom edge
         QVERIFY2(w->focusWidget() == fookus, name);
     }
 }
 
-void tst_frmKalender::choosingADayKeepsTheMonth()
+void tst_frmkalender::choosingADayKeepsTheMonth()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
@@ -363,7 +365,7 @@ void tst_frmKalender::choosingADayKeepsTheMonth()
 
 // A held key repeats: the window system sends release and press pairs,
 // marked as repeats or (when it cannot tell in time) only stamped alike.
-void tst_frmKalender::heldKeyStepsOnce()
+void tst_frmkalender::heldKeyStepsOnce()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
@@ -388,7 +390,7 @@ void tst_frmKalender::heldKeyStepsOnce()
 
 // A click on a greyed day of a neighbouring month marks nothing and moves
 // nothing; a click inside the month chooses that day.
-void tst_frmKalender::greyedDaysIgnoreClicks()
+void tst_frmkalender::greyedDaysIgnoreClicks()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 7, 30));
     auto w = open(2004, 5, 30);
@@ -431,13 +433,13 @@ void tst_frmKalender::greyedDaysIgnoreClicks()
 // the first four-day week); the greyed days of the neighbouring months say
 // so and cannot be chosen. Checked against QDate's own weeks over 31 years of
 // months, and at the edges of the years the grid can show.
-void tst_frmKalender::daysNamedForScreenReaders()
+void tst_frmkalender::daysNamedForScreenReaders()
 {
     static const char *const weekdays[] = {"Esmaspäev", "Teisipäev", "Kolmapäev", "Neljapäev",
-                                           "Reede", "Laupäev", "Pühapäev"};
-    static const char *const months[] = {"jaanuar", "veebruar", "märts", "aprill", "mai", "juuni",
-                                         "juuli", "august", "september", "oktoober", "november",
-                                         "detsember"};
+                                           "Reede",     "Laupäev",   "Pühapäev"};
+    static const char *const months[] = {"jaanuar",   "veebruar", "märts",    "aprill",
+                                         "mai",       "juuni",    "juuli",    "august",
+                                         "september", "oktoober", "november", "detsember"};
     setWeekSettings(m_host, 2, 2, QDate(2004, 1, 5));
     // With the holidays off the names are those of the days alone.
     m_host.state.setHolidaysInCalendar(false);
@@ -469,8 +471,8 @@ void tst_frmKalender::daysNamedForScreenReaders()
                 expected = QString::fromUtf8(weekdays[date.dayOfWeek() - 1]) + QStringLiteral(", ")
                     + QString::number(date.day()) + QStringLiteral(". ")
                     + QString::fromUtf8(months[date.month() - 1]) + QLatin1Char(' ')
-                    + QString::number(date.year()) + QStringLiteral(", ")
-                    + QString::number(date.weekNumber()) + QStringLiteral(". nädal");
+                    + QString::number(date.year()) + QStringLiteral(", ") + QString::number(date.weekNumber())
+                    + QStringLiteral(". nädal");
                 if (date < first)
                     expected += QStringLiteral(", eelmine kuu");
                 else if (date.month() != month)
@@ -478,7 +480,10 @@ void tst_frmKalender::daysNamedForScreenReaders()
             }
             if (cell->text(QAccessible::Name) != expected)
                 return QStringLiteral("%1-%2 cell %3: %4, expected %5")
-                    .arg(year).arg(month).arg(i).arg(cell->text(QAccessible::Name), expected);
+                    .arg(year)
+                    .arg(month)
+                    .arg(i)
+                    .arg(cell->text(QAccessible::Name), expected);
             const bool choosable = !expected.isEmpty() && date.month() == month;
             if (cell->state().disabled == choosable || cell->tableCellInterface()->rowIndex() != i / 7)
                 return QStringLiteral("%1-%2 cell %3: state").arg(year).arg(month).arg(i);
@@ -513,7 +518,7 @@ void tst_frmKalender::daysNamedForScreenReaders()
     QCOMPARE(table->tableInterface()->selectedCellCount(), 1);
 }
 
-void tst_frmKalender::clock()
+void tst_frmkalender::clock()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     // Opened during the first second of a minute: the clock stays empty.
@@ -546,22 +551,22 @@ void tst_frmKalender::clock()
     QTRY_COMPARE(tmrKell->interval(), 1002);
 }
 
-void tst_frmKalender::closeButtonOfOwner()
+void tst_frmkalender::closeButtonOfOwner()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 2, 15));
     auto w = open(2004, 2, 15);
-    QCOMPARE(m_host.closeButton, QList<bool>{false});
+    QCOMPARE(m_host.closeButton, QList<bool> {false});
     w->show();
     QTest::keyClick(button(w.get(), "cmdFookus"), Qt::Key_Escape);
     QVERIFY(!w->isVisible());
-    QCOMPARE(m_host.closeButton, (QList<bool>{false, true}));
+    QCOMPARE(m_host.closeButton, (QList<bool> {false, true}));
     w.reset();
-    QCOMPARE(m_host.closeButton, (QList<bool>{false, true}));
+    QCOMPARE(m_host.closeButton, (QList<bool> {false, true}));
 }
 
 // A change of the week settings while the window is open shows at once: the
 // grid's first column, the weekday headers and the week labels follow.
-void tst_frmKalender::weekSettingsChangeFollowed()
+void tst_frmkalender::weekSettingsChangeFollowed()
 {
     setWeekSettings(m_host, 2, 2, QDate(2004, 1, 15));
     auto w = open(2004, 1, 15);
@@ -575,7 +580,7 @@ void tst_frmKalender::weekSettingsChangeFollowed()
     QCOMPARE(italicRow(w.get()), 2);
 }
 
-void tst_frmKalender::firstAndLastMonths_data()
+void tst_frmkalender::firstAndLastMonths_data()
 {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<int>("key");
@@ -585,25 +590,31 @@ void tst_frmKalender::firstAndLastMonths_data()
     const int ctrl = int(Qt::ControlModifier);
     // Default week settings: 1.1.100 is a Friday in week 53 of the year 99
     // (Python's ISO calendar agrees); 31.12.9999 a Friday in week 52.
-    QTest::newRow("31.12.9999, next month") << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << 0
-                                            << "Detsember  9999" << "48 49 50 51 52 [1]";
-    QTest::newRow("31.12.9999, next year") << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << ctrl
-                                           << "Detsember  9999" << "48 49 50 51 52 [1]";
-    QTest::newRow("31.12.9999, previous month") << QDate(9999, 12, 31) << int(Qt::Key_PageDown) << 0
-                                                << "November  9999" << "";
-    QTest::newRow("15.6.9998, next year") << QDate(9998, 6, 15) << int(Qt::Key_PageUp) << ctrl
-                                          << "Juuni  9999" << "";
-    QTest::newRow("1.1.100, previous month") << QDate(100, 1, 1) << int(Qt::Key_PageDown) << 0
-                                             << "Jaanuar  100" << "53 1 2 3 4 [5]";
-    QTest::newRow("1.1.100, previous year") << QDate(100, 1, 1) << int(Qt::Key_PageDown) << ctrl
-                                            << "Jaanuar  100" << "53 1 2 3 4 [5]";
-    QTest::newRow("1.1.100, next month") << QDate(100, 1, 1) << int(Qt::Key_PageUp) << 0
-                                         << "Veebruar  100" << "";
+    QTest::newRow("31.12.9999, next month")
+        << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << 0 << "Detsember  9999"
+        << "48 49 50 51 52 [1]";
+    QTest::newRow("31.12.9999, next year")
+        << QDate(9999, 12, 31) << int(Qt::Key_PageUp) << ctrl << "Detsember  9999"
+        << "48 49 50 51 52 [1]";
+    QTest::newRow("31.12.9999, previous month")
+        << QDate(9999, 12, 31) << int(Qt::Key_PageDown) << 0 << "November  9999"
+        << "";
+    QTest::newRow("15.6.9998, next year")
+        << QDate(9998, 6, 15) << int(Qt::Key_PageUp) << ctrl << "Juuni  9999"
+        << "";
+    QTest::newRow("1.1.100, previous month")
+        << QDate(100, 1, 1) << int(Qt::Key_PageDown) << 0 << "Jaanuar  100"
+        << "53 1 2 3 4 [5]";
+    QTest::newRow("1.1.100, previous year")
+        << QDate(100, 1, 1) << int(Qt::Key_PageDown) << ctrl << "Jaanuar  100"
+        << "53 1 2 3 4 [5]";
+    QTest::newRow("1.1.100, next month") << QDate(100, 1, 1) << int(Qt::Key_PageUp) << 0 << "Veebruar  100"
+                                         << "";
 }
 
 // The first and the last month of the date value can be shown, with today
 // marked in them, and the steps stop there.
-void tst_frmKalender::firstAndLastMonths()
+void tst_frmkalender::firstAndLastMonths()
 {
     QFETCH(QDate, today);
     QFETCH(int, key);
@@ -613,7 +624,9 @@ void tst_frmKalender::firstAndLastMonths()
     setWeekSettings(m_host, 2, 2, today);
     auto w = open(today.year(), today.month(), today.day());
     QCOMPARE(label(w.get(), "lblKalender")->text(),
-             QString::fromUtf8(today.month() == 12 ? "Detsember" : today.month() == 1 ? "Jaanuar" : "Juuni")
+             QString::fromUtf8(today.month() == 12      ? "Detsember"
+                                   : today.month() == 1 ? "Jaanuar"
+                                                        : "Juuni")
                  + QStringLiteral("  ") + QString::number(today.year()));
     QVERIFY(w->todayShown());
     QVERIFY(w->grid()->isSelectionVisible());
@@ -633,7 +646,7 @@ void tst_frmKalender::firstAndLastMonths()
 
 // With the holidays off, Good Friday and Easter stand in the holidays
 // listing only; the grid draws their days as any other.
-void tst_frmKalender::gridShowsNoHolidays()
+void tst_frmkalender::gridShowsNoHolidays()
 {
     setWeekSettings(m_host, 2, 2, QDate(2026, 4, 5));
     m_host.state.setHolidaysInCalendar(false);
@@ -643,52 +656,64 @@ void tst_frmKalender::gridShowsNoHolidays()
     QCOMPARE(cal->dateTextFormat(QDate(2026, 4, 3)), cal->dateTextFormat(QDate(2026, 4, 10)));
 }
 
-
-void tst_frmKalender::clockJumps_data()
+void tst_frmkalender::clockJumps_data()
 {
     QTest::addColumn<QDateTime>("opened");
     QTest::addColumn<QList<QDateTime>>("clock"); // the clock's readings at the ticks after opening
-    QTest::addColumn<QString>("title");           // the month shown after them
-    QTest::addColumn<QDate>("marked");            // the day marked, or none
-    QTest::addColumn<QString>("italicWeek");      // caption of the italic week label, or none
-    QTest::addColumn<QString>("todaysTitle");     // the month Home then shows
-    QTest::addColumn<QString>("todaysWeek");      // with the caption of its italic week label
+    QTest::addColumn<QString>("title"); // the month shown after them
+    QTest::addColumn<QDate>("marked"); // the day marked, or none
+    QTest::addColumn<QString>("italicWeek"); // caption of the italic week label, or none
+    QTest::addColumn<QString>("todaysTitle"); // the month Home then shows
+    QTest::addColumn<QString>("todaysWeek"); // with the caption of its italic week label
 
     const auto at = [](int y, int mo, int d, int h, int mi, int s) {
         return QDateTime(QDate(y, mo, d), QTime(h, mi, s));
     };
     const QDateTime march28 = at(2026, 3, 28, 12, 0, 0);
     QTest::newRow("forward from 28 March to 31 December 23:59:55")
-        << march28 << QList<QDateTime>{at(2026, 12, 31, 23, 59, 55)} << "Märts  2026" << QDate() << ""
-        << "Detsember  2026" << "53";
-    QList<QDateTime> acrossYearEnd{at(2026, 12, 31, 23, 59, 55)};
+        << march28 << QList<QDateTime> {at(2026, 12, 31, 23, 59, 55)} << "Märts  2026" << QDate() << ""
+        << "Detsember  2026"
+        << "53";
+    QList<QDateTime> acrossYearEnd {at(2026, 12, 31, 23, 59, 55)};
     for (int s = 1; s <= 7; ++s)
         acrossYearEnd << acrossYearEnd.first().addSecs(s);
-    QTest::newRow("then on across the year end")
-        << march28 << acrossYearEnd << "Märts  2026" << QDate() << "" << "Jaanuar  2027" << "53";
+    QTest::newRow("then on across the year end") << march28 << acrossYearEnd << "Märts  2026" << QDate() << ""
+                                                 << "Jaanuar  2027"
+                                                 << "53";
     QTest::newRow("forward across midnight into a new week")
-        << at(2026, 4, 19, 23, 59, 58) << QList<QDateTime>{at(2026, 4, 19, 23, 59, 59), at(2026, 4, 20, 0, 0, 0)}
-        << "Aprill  2026" << QDate(2026, 4, 20) << "17" << "Aprill  2026" << "17";
+        << at(2026, 4, 19, 23, 59, 58)
+        << QList<QDateTime> {at(2026, 4, 19, 23, 59, 59), at(2026, 4, 20, 0, 0, 0)} << "Aprill  2026"
+        << QDate(2026, 4, 20) << "17"
+        << "Aprill  2026"
+        << "17";
     QTest::newRow("forward into the next month")
-        << at(2026, 4, 30, 23, 59, 59) << QList<QDateTime>{at(2026, 5, 1, 0, 0, 1)} << "Aprill  2026" << QDate()
-        << "" << "Mai  2026" << "18";
+        << at(2026, 4, 30, 23, 59, 59) << QList<QDateTime> {at(2026, 5, 1, 0, 0, 1)} << "Aprill  2026"
+        << QDate() << ""
+        << "Mai  2026"
+        << "18";
     QTest::newRow("back an hour, same day")
         << at(2026, 4, 15, 12, 30, 0)
-        << QList<QDateTime>{at(2026, 4, 15, 11, 30, 0), at(2026, 4, 15, 11, 30, 1)} << "Aprill  2026"
-        << QDate(2026, 4, 15) << "16" << "Aprill  2026" << "16";
+        << QList<QDateTime> {at(2026, 4, 15, 11, 30, 0), at(2026, 4, 15, 11, 30, 1)} << "Aprill  2026"
+        << QDate(2026, 4, 15) << "16"
+        << "Aprill  2026"
+        << "16";
     QTest::newRow("back across midnight")
-        << at(2026, 4, 20, 0, 0, 10) << QList<QDateTime>{at(2026, 4, 19, 23, 59, 50)} << "Aprill  2026"
-        << QDate(2026, 4, 19) << "16" << "Aprill  2026" << "16";
+        << at(2026, 4, 20, 0, 0, 10) << QList<QDateTime> {at(2026, 4, 19, 23, 59, 50)} << "Aprill  2026"
+        << QDate(2026, 4, 19) << "16"
+        << "Aprill  2026"
+        << "16";
     QTest::newRow("back across midnight into the month before")
         << at(2027, 1, 1, 0, 0, 30)
-        << QList<QDateTime>{at(2026, 12, 31, 23, 30, 30), at(2026, 12, 31, 23, 30, 31)} << "Jaanuar  2027" << QDate()
-        << "" << "Detsember  2026" << "53";
+        << QList<QDateTime> {at(2026, 12, 31, 23, 30, 30), at(2026, 12, 31, 23, 30, 31)} << "Jaanuar  2027"
+        << QDate() << ""
+        << "Detsember  2026"
+        << "53";
 }
 
 // The clock moves on or is set while the calendar is open: today's marking
 // follows the date at the next tick, the shown month never changes by
 // itself, and Home shows today's month with today marked.
-void tst_frmKalender::clockJumps()
+void tst_frmkalender::clockJumps()
 {
     QFETCH(QDateTime, opened);
     QFETCH(QList<QDateTime>, clock);
@@ -703,8 +728,8 @@ void tst_frmKalender::clockJumps()
     QVERIFY(w->todayShown());
 
     for (const QDateTime &t : clock) {
-        m_clock.setNow(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
-                       t.time().minute(), t.time().second());
+        m_clock.setNow(t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
+                       t.time().second());
         w->tick();
     }
     const QDateTime now = clock.last();
@@ -725,5 +750,5 @@ void tst_frmKalender::clockJumps()
     QCOMPARE(weekLabel(w.get(), italicRow(w.get()))->text(), todaysWeek);
 }
 
-QTEST_MAIN(tst_frmKalender)
-#include "tst_frmKalender.moc"
+QTEST_MAIN(tst_frmkalender)
+#include "tst_frmkalender.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include "daynumbers.h"
 

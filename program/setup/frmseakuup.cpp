@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmSeaKuup.h"
+#include "frmseakuup.h"
 
 #include "forms.h"
 #include "refusal.h"
 #include "setbuttons.h"
 #include "systemclocksetter.h"
-#include "ui_frmSeaKuup.h"
+#include "ui_frmseakuup.h"
 
 #include <tundkast/tkkuupkast.h>
 

@@ -76,8 +76,8 @@ QString IntervalText(DateValue first, DateValue second, bool countYears, bool co
 // calendar. days is not changed.
 // Throws OverflowError when a 16-bit sum overflows and DateRangeError when the
 // result leaves 1.1.100..31.12.9999.
-QString ShiftedDateText(DateValue start, qint16 years, qint16 months, const qint32 &days,
-                        bool add, bool julian);
+QString ShiftedDateText(DateValue start, qint16 years, qint16 months, const qint32 &days, bool add,
+                        bool julian);
 
 // ---- Values of the present instant ---------------------------------------
 // dayBase is ComputeDayBase of the reading's local date.

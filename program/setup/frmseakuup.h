@@ -24,8 +24,8 @@ class frmSeaKuup : public QDialog {
     Q_OBJECT
 public:
     // newDay runs after the date was set (the main window's UusPaev).
-    frmSeaKuup(tundrik::Clock &clock, setup::SystemClockSetter &setter,
-               std::function<void()> newDay, QWidget *parent = nullptr);
+    frmSeaKuup(tundrik::Clock &clock, setup::SystemClockSetter &setter, std::function<void()> newDay,
+               QWidget *parent = nullptr);
     ~frmSeaKuup() override;
 
     // Over the main window's frame: centred, a little above the middle.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers and the two calendars.
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include "daynumbers.h"
 #include "errors.h"
-#include "readoutTexts.h"
+#include "readouttexts.h"
 
 #include <array>
 #include <limits>
@@ -30,8 +30,8 @@ qint32 dayNumberOf(DateValue date)
     const int carried = y + (m + 9) / 12;
     if (7 * carried > std::numeric_limits<qint16>::max())
         throw tundrik::OverflowError("day number: 16-bit overflow");
-    const qint64 jdn = 367LL * y - (7 * carried) / 4 - (3 * ((y + (m - 9) / 7) / 100 + 1)) / 4
-        + (275 * m) / 9 + d + 1721029;
+    const qint64 jdn = 367LL * y - (7 * carried) / 4 - (3 * ((y + (m - 9) / 7) / 100 + 1)) / 4 + (275 * m) / 9
+        + d + 1721029;
     return qint32(jdn);
 }
 
@@ -39,15 +39,14 @@ qint32 dayNumberOf(DateValue date)
 
 const QStringList &WeekdayNames()
 {
-    static const QStringList names{
-        QStringLiteral("Pühapäev"),  QStringLiteral("Esmaspäev"), QStringLiteral("Teisipäev"),
-        QStringLiteral("Kolmapäev"), QStringLiteral("Neljapäev"), QStringLiteral("Reede"),
-        QStringLiteral("Laupäev")};
+    static const QStringList names {QStringLiteral("Pühapäev"),  QStringLiteral("Esmaspäev"),
+                                    QStringLiteral("Teisipäev"), QStringLiteral("Kolmapäev"),
+                                    QStringLiteral("Neljapäev"), QStringLiteral("Reede"),
+                                    QStringLiteral("Laupäev")};
     return names;
 }
 
-QString DayDescription(DateValue date, const QString &DayDescriptionMode,
-                       const QStringList &weekdayNames)
+QString DayDescription(DateValue date, const QString &DayDescriptionMode, const QStringList &weekdayNames)
 {
     if (DayDescriptionMode == QLatin1String("JP"))
         return readouttexts::groupedInteger(dayNumberOf(date)) + QStringLiteral(". Juliuse päev");
@@ -90,10 +89,24 @@ qint16 CalendarLag(DateValue gregorianDate)
         qint16 lag;
     };
     // Before 1 March of the year, the lag is the row's value.
-    static constexpr std::array<Step, 17> steps{{
-        {100, -2}, {200, -1}, {300, 0}, {500, 1}, {600, 2}, {700, 3}, {900, 4}, {1000, 5},
-        {1100, 6}, {1300, 7}, {1400, 8}, {1500, 9}, {1700, 10}, {1800, 11}, {1900, 12},
-        {2100, 13}, {2200, 14},
+    static constexpr std::array<Step, 17> steps {{
+        {100, -2},
+        {200, -1},
+        {300, 0},
+        {500, 1},
+        {600, 2},
+        {700, 3},
+        {900, 4},
+        {1000, 5},
+        {1100, 6},
+        {1300, 7},
+        {1400, 8},
+        {1500, 9},
+        {1700, 10},
+        {1800, 11},
+        {1900, 12},
+        {2100, 13},
+        {2200, 14},
     }};
     for (const Step &s : steps) {
         if (gregorianDate < DateSerial(s.year, 3, 1))

@@ -18,7 +18,7 @@
 #pragma once
 
 #include "holidays.h"
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include <QDate>
 #include <QMap>
@@ -87,7 +87,6 @@ public:
 
     // Whether the shown month's holidays are marked; off at construction.
     void setHolidaysShown(bool shown);
-    bool holidaysShown() const { return m_holidaysShown; }
     // The notable day of a date of the shown month while holidays are
     // shown, else nullptr.
     const holidays::NotableDay *holidayOf(const QDate &date) const;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "weekRows.h"
+#include "weekrows.h"
 
 #include "datevalue.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 
 #include <QStringList>
 
@@ -35,7 +35,7 @@ WeekRows WeekRowCaptions(int year, int month, int firstDayOfWeek, int firstWeekO
     auto num = [](int n) { return QString::number(n); };
     auto straddling = [](int n) { return QString::number(n) + QStringLiteral("/1"); };
 
-    WeekRows rows{{}, {true, true, true, true, true, true}};
+    WeekRows rows {{}, {true, true, true, true, true, true}};
     std::array<QString, 6> &caption = rows.caption;
     // b: the week of row 2.
     int b = 0;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
-#include "frmPuhad.h"
+#include "frmpuhad.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,8 +10,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSet>
 #include <QPointer>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -29,10 +30,10 @@ namespace {
 // Row controls by ordinal; a month of more rows has the ninth and tenth too.
 const char *const kDayLabels[10] = {"lblES", "lblTE", "lblKO", "lblNE", "lblVI",
                                     "lblKU", "lblSE", "lblKA", "lblÜH", "lblKÜ"};
-const char *const kNameLabels[10] = {"lblEsimene", "lblTeine", "lblKolmas", "lblNeljas", "lblViies",
-                                     "lblKuues", "lblSeitsmes", "lblKaheksas", "lblÜheksas", "lblKümnes"};
-const char *const kFlagCells[10] = {"imgEsimene", "imgTeine", "imgKolmas", "imgNeljas", "imgViies",
-                                    "imgKuues", "imgSeitsmes", "imgKaheksas", "imgÜheksas", "imgKümnes"};
+const char *const kNameLabels[10] = {"lblEsimene", "lblTeine",    "lblKolmas",   "lblNeljas",  "lblViies",
+                                     "lblKuues",   "lblSeitsmes", "lblKaheksas", "lblÜheksas", "lblKümnes"};
+const char *const kFlagCells[10] = {"imgEsimene", "imgTeine",    "imgKolmas",   "imgNeljas",  "imgViies",
+                                    "imgKuues",   "imgSeitsmes", "imgKaheksas", "imgÜheksas", "imgKümnes"};
 
 int rowCount(const QWidget *w)
 {
@@ -74,15 +75,17 @@ public:
         QString window;
         std::function<void(QWidget *)> action;
     };
-    explicit ModalSteps(std::deque<Step> steps) : m_steps(std::move(steps))
+    explicit ModalSteps(std::deque<Step> steps)
+        : m_steps(std::move(steps))
     {
         m_timer.setInterval(10);
         connect(&m_timer, &QTimer::timeout, this, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (m_steps.empty() || !modal)
                 return;
-            const QString name = modal->objectName().isEmpty() ? QString::fromLatin1(modal->metaObject()->className())
-                                                               : modal->objectName();
+            const QString name = modal->objectName().isEmpty()
+                ? QString::fromLatin1(modal->metaObject()->className())
+                : modal->objectName();
             if (name != m_steps.front().window)
                 return;
             const Step step = m_steps.front();
@@ -134,8 +137,8 @@ public:
     }
 
 private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
+    __user_cap_header_struct m_header {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2] {};
     bool m_changed = false;
 };
 
@@ -152,7 +155,7 @@ int px(int twips)
 
 } // namespace
 
-class tst_frmPuhad : public QObject {
+class tst_frmpuhad : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -179,18 +182,19 @@ private slots:
     void unwritablePlaceLeavesTheFile();
 };
 
-void tst_frmPuhad::initTestCase()
+void tst_frmpuhad::initTestCase()
 {
     installFonts();
 }
 
-void tst_frmPuhad::layout()
+void tst_frmpuhad::layout()
 {
-        frmPuhad w(1, 2004, nullptr);
+    frmPuhad w(1, 2004, nullptr);
     QCOMPARE(w.objectName(), QStringLiteral("frmPühad"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Tundrik {Kalender  -  Pühad}"));
     QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 192));
-    QCOMPARE(label(&w, "lblTeadustaja")->text(), QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"));
+    QCOMPARE(label(&w, "lblTeadustaja")->text(),
+             QStringLiteral("Kuu- / nädalapäev     püha(de) nimetus(ed)"));
     QPushButton *olgu = button(&w, "cmdOlgu");
     QCOMPARE(olgu->text(), QStringLiteral("Olgu"));
     QCOMPARE(olgu->toolTip(), QStringLiteral(" Sule aken (Esc) "));
@@ -198,7 +202,8 @@ void tst_frmPuhad::layout()
     QPushButton *salvesta = button(&w, "cmdSalvesta");
     QCOMPARE(salvesta->text(), QStringLiteral("Salvesta &iCalendar…"));
     QVERIFY(salvesta->geometry().bottom() < w.height());
-    QVERIFY(salvesta->geometry().top() > w.findChild<QWidget *>(QStringLiteral("fraPühad"))->geometry().bottom());
+    QVERIFY(salvesta->geometry().top()
+            > w.findChild<QWidget *>(QStringLiteral("fraPühad"))->geometry().bottom());
     // The buttons are the only controls that take the focus, "Olgu" first.
     for (const QWidget *c : w.findChildren<QWidget *>())
         QCOMPARE(c->focusPolicy() != Qt::NoFocus, c == olgu || c == salvesta);
@@ -209,13 +214,14 @@ void tst_frmPuhad::layout()
     QVERIFY(label(&w, "imgLipp")->y() >= w.height());
 }
 
-void tst_frmPuhad::june()
+void tst_frmpuhad::june()
 {
-        frmPuhad w(6, 2004, nullptr);
-    QCOMPARE(rows(&w), (QStringList{
-        "01. / T|Lastekaitsepäev", "04. / R|Eesti lipu päev|F",
-        "14. / E|Leinapäev|F|M", "15. / T|Viidipäev", "23. / K|Võidupüha; jaanilaupäev|R|F",
-        "24. / N|Jaanipäev|R|F", "27. / P|Seitsmemagajapäev", "29. / T|Peetripäev; peeterpaulipäev"}));
+    frmPuhad w(6, 2004, nullptr);
+    QCOMPARE(
+        rows(&w),
+        (QStringList {"01. / T|Lastekaitsepäev", "04. / R|Eesti lipu päev|F", "14. / E|Leinapäev|F|M",
+                      "15. / T|Viidipäev", "23. / K|Võidupüha; jaanilaupäev|R|F", "24. / N|Jaanipäev|R|F",
+                      "27. / P|Seitsmemagajapäev", "29. / T|Peetripäev; peeterpaulipäev"}));
     const int p = int(std::nearbyint(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
     for (int i = 0; i < 8; ++i) {
         const bool flag = i == 1 || i == 2 || i == 4 || i == 5;
@@ -230,9 +236,9 @@ void tst_frmPuhad::june()
     QCOMPARE(label(&w, kNameLabels[2])->x(), 88); // at the test screen's 96 DPI
 }
 
-void tst_frmPuhad::mayStartsInRowTwo()
+void tst_frmpuhad::mayStartsInRowTwo()
 {
-        frmPuhad w(5, 2005, nullptr);
+    frmPuhad w(5, 2005, nullptr);
     QCOMPARE(rowText(&w, 0), QStringLiteral("|"));
     // The empty row stays where a name without a flag stands.
     const frmPuhad june(6, 2004, nullptr);
@@ -242,7 +248,7 @@ void tst_frmPuhad::mayStartsInRowTwo()
     QCOMPARE(rowText(&w, 3), QStringLiteral("09. / E|Euroopa päev; nigulapäev|F"));
 }
 
-void tst_frmPuhad::fourRowMonths_data()
+void tst_frmpuhad::fourRowMonths_data()
 {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
@@ -252,11 +258,11 @@ void tst_frmPuhad::fourRowMonths_data()
     QTest::newRow("September 2004") << 9 << 2004;
 }
 
-void tst_frmPuhad::fourRowMonths()
+void tst_frmpuhad::fourRowMonths()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-        frmPuhad w(month, year, nullptr);
+    frmPuhad w(month, year, nullptr);
     const QStringList all = rows(&w);
     for (int i = 0; i < 4; ++i)
         QVERIFY(!label(&w, kDayLabels[i])->text().isEmpty());
@@ -268,7 +274,7 @@ void tst_frmPuhad::fourRowMonths()
     QCOMPARE(label(&w, "lblTeadustaja")->geometry(), label(&june, "lblTeadustaja")->geometry());
 }
 
-void tst_frmPuhad::flagPicture()
+void tst_frmpuhad::flagPicture()
 {
     const QImage flag = QImage(QStringLiteral(":/calendar/lipp.png")).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(flag.size(), QSize(32, 32));
@@ -298,7 +304,7 @@ void tst_frmPuhad::flagPicture()
 
 // Opened from the calendar for February, closed, stepped to March, opened
 // again: nothing of February remains.
-void tst_frmPuhad::reopenedForAnotherMonth()
+void tst_frmpuhad::reopenedForAnotherMonth()
 {
     tundrik::FakeClock clock;
     clock.setNow(2004, 2, 15, 12, 0, 30);
@@ -320,16 +326,18 @@ void tst_frmPuhad::reopenedForAnotherMonth()
     QTest::mouseClick(button(&calendar, "cmdPühad"), Qt::LeftButton);
     QCOMPARE(opening, 2);
     // The names of the act are longer than a line: nine lines.
-    QCOMPARE(seen[0], (QStringList{"02. / E|Küünlapäev;|F", "|Tartu rahulepingu aastapäev", "03. / T|Klaasmusepäev",
-                                   "09. / E|Luuvalupäev", "14. / L|Valentinipäev", "16. / E|Leedu iseseisvuspäev|F",
-                                   "22. / P|Peetripäev", "24. / T|Iseseisvuspäev, Eesti Vabariigi|R|F",
-                                   "|aastapäev; madisepäev|R"}));
-    QCOMPARE(seen[1], (QStringList{"08. / E|Naistepäev", "12. / R|Korjusepäev; palvepäev",
-                                   "14. / P|Emakeelepäev|F", "25. / N|Paastumaarjapäev; leinapäev",
-                                   "28. / P|Üleminek suveajale kell 3.00", "|", "|", "|"}));
+    QCOMPARE(seen[0],
+             (QStringList {"02. / E|Küünlapäev;|F", "|Tartu rahulepingu aastapäev", "03. / T|Klaasmusepäev",
+                           "09. / E|Luuvalupäev", "14. / L|Valentinipäev", "16. / E|Leedu iseseisvuspäev|F",
+                           "22. / P|Peetripäev", "24. / T|Iseseisvuspäev, Eesti Vabariigi|R|F",
+                           "|aastapäev; madisepäev|R"}));
+    QCOMPARE(seen[1],
+             (QStringList {"08. / E|Naistepäev", "12. / R|Korjusepäev; palvepäev", "14. / P|Emakeelepäev|F",
+                           "25. / N|Paastumaarjapäev; leinapäev", "28. / P|Üleminek suveajale kell 3.00", "|",
+                           "|", "|"}));
 }
 
-void tst_frmPuhad::closing_data()
+void tst_frmpuhad::closing_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Esc") << int(Qt::Key_Escape);
@@ -337,10 +345,10 @@ void tst_frmPuhad::closing_data()
     QTest::newRow("space") << int(Qt::Key_Space);
 }
 
-void tst_frmPuhad::closing()
+void tst_frmpuhad::closing()
 {
     QFETCH(int, key);
-        frmPuhad w(12, 2004, nullptr);
+    frmPuhad w(12, 2004, nullptr);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QCOMPARE(w.focusWidget(), button(&w, "cmdOlgu"));
@@ -348,24 +356,26 @@ void tst_frmPuhad::closing()
     QVERIFY(!w.isVisible());
 }
 
-void tst_frmPuhad::easterInApril()
+void tst_frmpuhad::easterInApril()
 {
-        frmPuhad w(4, 2026, nullptr);
-    QCOMPARE(rows(&w), (QStringList{"01. / K|Karjalaskepäev; naljapäev", "03. / R|Suur reede|R",
-                                    "05. / P|Ülestõusmispühade 1. püha|R", "14. / T|Künnipäev",
-                                    "23. / N|Veteranipäev; jüripäev|F", "25. / L|Markusepäev", "|", "|"}));
+    frmPuhad w(4, 2026, nullptr);
+    QCOMPARE(rows(&w),
+             (QStringList {"01. / K|Karjalaskepäev; naljapäev", "03. / R|Suur reede|R",
+                           "05. / P|Ülestõusmispühade 1. püha|R", "14. / T|Künnipäev",
+                           "23. / N|Veteranipäev; jüripäev|F", "25. / L|Markusepäev", "|", "|"}));
     QCOMPARE(w.size(), frmPuhad(6, 2004, nullptr).size());
 }
 
 // The lines of a name too long for its label follow it without a day text,
 // in its colour; joined again they give the name.
-void tst_frmPuhad::namesTooLongForALine()
+void tst_frmpuhad::namesTooLongForALine()
 {
-        frmPuhad w(3, 2005, nullptr);
+    frmPuhad w(3, 2005, nullptr);
     const QStringList all = rows(&w);
     QCOMPARE(all.size(), 8);
-    QCOMPARE(all.mid(0, 3), (QStringList{"08. / T|Naistepäev", "12. / L|Korjusepäev; palvepäev",
-                                         "14. / E|Emakeelepäev|F"}));
+    QCOMPARE(
+        all.mid(0, 3),
+        (QStringList {"08. / T|Naistepäev", "12. / L|Korjusepäev; palvepäev", "14. / E|Emakeelepäev|F"}));
     QString joined;
     QStringList days;
     for (int i = 3; i < 8; ++i) {
@@ -375,39 +385,49 @@ void tst_frmPuhad::namesTooLongForALine()
             continue;
         QVERIFY2(all[i].endsWith(QStringLiteral("|R")), qPrintable(all[i]));
         days << label(&w, kDayLabels[i])->text();
-        joined += (joined.isEmpty() || label(&w, kDayLabels[i])->text().size() ? QStringLiteral("\n") : QStringLiteral(" "))
+        joined += (joined.isEmpty() || label(&w, kDayLabels[i])->text().size() ? QStringLiteral("\n")
+                                                                               : QStringLiteral(" "))
             + name->text();
     }
-    QCOMPARE(joined, QStringLiteral("\nSuur reede; paastumaarjapäev; leinapäev"
-                                    "\nÜlestõusmispühade 1. püha; üleminek suveajale kell 3.00"));
+    QCOMPARE(joined,
+             QStringLiteral("\nSuur reede; paastumaarjapäev; leinapäev"
+                            "\nÜlestõusmispühade 1. püha; üleminek suveajale kell 3.00"));
     // Each of the two rows took two lines.
-    QCOMPARE(days, (QStringList{"25. / R", "", "27. / P", ""}));
+    QCOMPARE(days, (QStringList {"25. / R", "", "27. / P", ""}));
     QCOMPARE(w.size(), frmPuhad(6, 2004, nullptr).size());
 }
 
-void tst_frmPuhad::nineRowsInJune_data()
+void tst_frmpuhad::nineRowsInJune_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("2011") << 2011 << QStringList{
-        "01. / K|Lastekaitsepäev", "04. / L|Eesti lipu päev|F",
-        "12. / P|Nelipühade 1. püha|R", "14. / T|Leinapäev|F|M", "15. / K|Viidipäev",
-        "23. / N|Võidupüha; jaanilaupäev|R|F", "24. / R|Jaanipäev|R|F", "27. / E|Seitsmemagajapäev",
-        "29. / K|Peetripäev; peeterpaulipäev"};
-    QTest::newRow("2038") << 2038 << QStringList{
-        "01. / T|Lastekaitsepäev|F", "04. / R|Eesti lipu päev|F",
-        "13. / P|Nelipühade 1. püha|R", "14. / E|Leinapäev|F|M", "15. / T|Viidipäev",
-        "23. / K|Võidupüha; jaanilaupäev|R|F", "24. / N|Jaanipäev|R|F", "27. / P|Seitsmemagajapäev",
-        "29. / T|Peetripäev; peeterpaulipäev"};
+    QTest::newRow("2011") << 2011 << QStringList {"01. / K|Lastekaitsepäev",
+                                                  "04. / L|Eesti lipu päev|F",
+                                                  "12. / P|Nelipühade 1. püha|R",
+                                                  "14. / T|Leinapäev|F|M",
+                                                  "15. / K|Viidipäev",
+                                                  "23. / N|Võidupüha; jaanilaupäev|R|F",
+                                                  "24. / R|Jaanipäev|R|F",
+                                                  "27. / E|Seitsmemagajapäev",
+                                                  "29. / K|Peetripäev; peeterpaulipäev"};
+    QTest::newRow("2038") << 2038 << QStringList {"01. / T|Lastekaitsepäev|F",
+                                                  "04. / R|Eesti lipu päev|F",
+                                                  "13. / P|Nelipühade 1. püha|R",
+                                                  "14. / E|Leinapäev|F|M",
+                                                  "15. / T|Viidipäev",
+                                                  "23. / K|Võidupüha; jaanilaupäev|R|F",
+                                                  "24. / N|Jaanipäev|R|F",
+                                                  "27. / P|Seitsmemagajapäev",
+                                                  "29. / T|Peetripäev; peeterpaulipäev"};
 }
 
 // Pentecost in June: nine rows; the window grows by one row and everything
 // below the rows moves down with it.
-void tst_frmPuhad::nineRowsInJune()
+void tst_frmpuhad::nineRowsInJune()
 {
     QFETCH(int, year);
     QFETCH(QStringList, expected);
-        frmPuhad w(6, year, nullptr);
+    frmPuhad w(6, year, nullptr);
     QCOMPARE(rows(&w), expected);
     // June 2004 fills the eight rows of the form.
     const frmPuhad eight(6, 2004, nullptr);
@@ -434,7 +454,7 @@ void tst_frmPuhad::nineRowsInJune()
     QVERIFY(label(&w, "imgLipp")->y() >= w.height());
 }
 
-void tst_frmPuhad::christmasEve_data()
+void tst_frmpuhad::christmasEve_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("expected");
@@ -442,11 +462,11 @@ void tst_frmPuhad::christmasEve_data()
     QTest::newRow("2005") << 2005 << "24. / L|Jõululaupäev|R";
 }
 
-void tst_frmPuhad::christmasEve()
+void tst_frmpuhad::christmasEve()
 {
     QFETCH(int, year);
     QFETCH(QString, expected);
-        frmPuhad w(12, year, nullptr);
+    frmPuhad w(12, year, nullptr);
     QCOMPARE(rowText(&w, 3), expected);
 }
 
@@ -454,7 +474,7 @@ void tst_frmPuhad::christmasEve()
 // row lies inside the listing's frame above the separator, and the window is
 // as tall as its rows. (Months whose names and flags repeat an earlier
 // month's are not opened again.)
-void tst_frmPuhad::nothingClippedInAnyMonth()
+void tst_frmpuhad::nothingClippedInAnyMonth()
 {
     // June 2004 fills the eight rows of the form; each more row adds its pitch.
     const frmPuhad eight(6, 2004, nullptr);
@@ -472,7 +492,7 @@ void tst_frmPuhad::nothingClippedInAnyMonth()
             if (seen.contains(key))
                 continue;
             seen.insert(key);
-                        frmPuhad w(month, year, nullptr);
+            frmPuhad w(month, year, nullptr);
             const int n = rowCount(&w);
             const QString where = QStringLiteral("%1/%2").arg(month).arg(year);
             QVERIFY2(n >= 8 && n <= 10, qPrintable(where));
@@ -494,7 +514,7 @@ void tst_frmPuhad::nothingClippedInAnyMonth()
 
 // Alt+I, Enter for the shown year, Enter for the proposed file: the year's
 // days in an iCalendar file named for the year.
-void tst_frmPuhad::saveTheYearWithKeysAlone()
+void tst_frmpuhad::saveTheYearWithKeysAlone()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -508,7 +528,8 @@ void tst_frmPuhad::saveTheYearWithKeysAlone()
         {QStringLiteral("frmSalvestaPühad"),
          [&](QWidget *d) {
              for (const char *name : {"takAlates", "takKuni"})
-                 years << d->findChild<QWidget *>(QString::fromLatin1(name))->findChild<QLineEdit *>()->text();
+                 years
+                     << d->findChild<QWidget *>(QString::fromLatin1(name))->findChild<QLineEdit *>()->text();
              press(d, Qt::Key_Return);
          }},
         {QStringLiteral("dlgSalvesta"),
@@ -523,17 +544,18 @@ void tst_frmPuhad::saveTheYearWithKeysAlone()
     // The access key clicks the button a moment later; the dialogs come and go.
     QTRY_VERIFY_WITH_TIMEOUT(!steps.seen.isEmpty() && !QApplication::activeModalWidget(), 20000);
     QVERIFY(steps.done());
-    QCOMPARE(years, (QStringList{"2026", "2026"}));
+    QCOMPARE(years, (QStringList {"2026", "2026"}));
     QCOMPARE(proposed, QStringLiteral("pühad-2026.ics"));
     const QByteArray ics = contentsOf(QDir(dir.path()).filePath(QStringLiteral("pühad-2026.ics")));
     QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
-    QVERIFY(ics.contains("DTSTART;VALUE=DATE:20260403\r\nDTEND;VALUE=DATE:20260404\r\nSUMMARY:Suur reede\r\n"));
+    QVERIFY(
+        ics.contains("DTSTART;VALUE=DATE:20260403\r\nDTEND;VALUE=DATE:20260404\r\nSUMMARY:Suur reede\r\n"));
     QVERIFY(!ics.contains("DTSTART;VALUE=DATE:2025"));
     QVERIFY(!ics.contains("DTSTART;VALUE=DATE:2027"));
     QVERIFY(w.isVisible());
 }
 
-void tst_frmPuhad::saveARangeOfYears_data()
+void tst_frmpuhad::saveARangeOfYears_data()
 {
     QTest::addColumn<QString>("last"); // typed into "Kuni aastani"
     QTest::addColumn<bool>("saved");
@@ -545,7 +567,7 @@ void tst_frmPuhad::saveARangeOfYears_data()
 }
 
 // The years typed in: at most a hundred, the last not before the first.
-void tst_frmPuhad::saveARangeOfYears()
+void tst_frmpuhad::saveARangeOfYears()
 {
     QFETCH(QString, last);
     QFETCH(bool, saved);
@@ -585,7 +607,7 @@ void tst_frmPuhad::saveARangeOfYears()
     QCOMPARE(saveEnabled, saved);
     QCOMPARE(steps.done(), saved);
     QCOMPARE(proposed, file);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), saved ? QStringList{file} : QStringList{});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), saved ? QStringList {file} : QStringList {});
     if (saved) {
         const QByteArray ics = contentsOf(QDir(dir.path()).filePath(file));
         QVERIFY(ics.contains("DTSTART;VALUE=DATE:20260101\r\n"));
@@ -593,7 +615,7 @@ void tst_frmPuhad::saveARangeOfYears()
     }
 }
 
-void tst_frmPuhad::unwritablePlaceLeavesTheFile_data()
+void tst_frmpuhad::unwritablePlaceLeavesTheFile_data()
 {
     QTest::addColumn<bool>("existing");
     QTest::newRow("a file saved before") << true;
@@ -602,7 +624,7 @@ void tst_frmPuhad::unwritablePlaceLeavesTheFile_data()
 
 // A folder the program may not write in: an Estonian message, and the file
 // saved there before is as it was.
-void tst_frmPuhad::unwritablePlaceLeavesTheFile()
+void tst_frmpuhad::unwritablePlaceLeavesTheFile()
 {
     QFETCH(bool, existing);
     QTemporaryDir dir;
@@ -612,14 +634,15 @@ void tst_frmPuhad::unwritablePlaceLeavesTheFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("vana fail\n");
     }
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser));
+    QVERIFY(QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser));
     NoPermissionOverride asAUser;
     frmPuhad w(6, 2026, nullptr);
     w.setSaveFolder(dir.path());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QString message;
-    std::deque<ModalSteps::Step> plan{
+    std::deque<ModalSteps::Step> plan {
         {QStringLiteral("frmSalvestaPühad"), [](QWidget *d) { press(d, Qt::Key_Return); }},
         {QStringLiteral("dlgSalvesta"),
          [](QWidget *d) {
@@ -633,7 +656,8 @@ void tst_frmPuhad::unwritablePlaceLeavesTheFile()
     };
     if (existing) { // Qt's question whether to replace the file: the access key of "Yes".
         plan.push_back({QStringLiteral("QMessageBox"), [](QWidget *d) {
-                            const QKeyCombination yes = qobject_cast<QMessageBox *>(d)->button(QMessageBox::Yes)->shortcut()[0];
+                            const QKeyCombination yes =
+                                qobject_cast<QMessageBox *>(d)->button(QMessageBox::Yes)->shortcut()[0];
                             press(d, yes.key(), yes.keyboardModifiers());
                         }});
     }
@@ -649,14 +673,16 @@ void tst_frmPuhad::unwritablePlaceLeavesTheFile()
     QTRY_VERIFY_WITH_TIMEOUT(!steps.seen.isEmpty() && !QApplication::activeModalWidget(), 20000);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY2(steps.done(), qPrintable(steps.seen.join(QLatin1Char(' '))));
-    QCOMPARE(message, QStringLiteral("Tundrik|Faili ei saanud salvestada:\n%1|%2")
-                          .arg(QDir::toNativeSeparators(path),
-                               existing ? QStringLiteral("Sinna ei saa kirjutada. Olemasolev fail jäi muutmata.")
-                                        : QStringLiteral("Sinna ei saa kirjutada. Vali teine kaust.")));
+    QCOMPARE(message,
+             QStringLiteral("Tundrik|Faili ei saanud salvestada:\n%1|%2")
+                 .arg(QDir::toNativeSeparators(path),
+                      existing ? QStringLiteral("Sinna ei saa kirjutada. Olemasolev fail jäi muutmata.")
+                               : QStringLiteral("Sinna ei saa kirjutada. Vali teine kaust.")));
     QCOMPARE(contentsOf(path), existing ? QByteArray("vana fail\n") : QByteArray());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existing ? QStringList{"pühad-2026.ics"} : QStringList{});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             existing ? QStringList {"pühad-2026.ics"} : QStringList {});
     QVERIFY(w.isVisible());
 }
 
-QTEST_MAIN(tst_frmPuhad)
-#include "tst_frmPuhad.moc"
+QTEST_MAIN(tst_frmpuhad)
+#include "tst_frmpuhad.moc"

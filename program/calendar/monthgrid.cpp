@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MonthGrid.h"
+#include "monthgrid.h"
 
-#include "monthgridaccessible.h"
 #include "forms.h"
-#include "modArvutused.h"
-#include "readoutTexts.h"
+#include "modarvutused.h"
+#include "monthgridaccessible.h"
+#include "readouttexts.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -39,7 +39,8 @@ void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalet
     painter->save();
     painter->setPen(Qt::NoPen);
     // The pole on the left of the flag, a little longer, clear of the day's number.
-    painter->fillRect(QRect(flag.left() - unit, top, unit, flag.height() + unit), shade(QColor(0x80, 0x80, 0x80)));
+    painter->fillRect(QRect(flag.left() - unit, top, unit, flag.height() + unit),
+                      shade(QColor(0x80, 0x80, 0x80)));
     painter->fillRect(QRect(flag.left(), top, width, bandHeight), shade(QColor(0x00, 0x72, 0xCE)));
     painter->fillRect(QRect(flag.left(), top + bandHeight, width, bandHeight), shade(QColor(Qt::black)));
     painter->fillRect(QRect(flag.left(), top + 2 * bandHeight, width, bandHeight), shade(QColor(Qt::white)));
@@ -48,7 +49,8 @@ void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalet
     painter->drawRect(flag.adjusted(0, 0, -1, -1));
     if (mourning) {
         // The ribbon hangs from the top of the pole, left of it.
-        painter->fillRect(QRect(flag.left() - 3 * unit, top, 2 * unit, flag.height() + unit), shade(QColor(Qt::black)));
+        painter->fillRect(QRect(flag.left() - 3 * unit, top, 2 * unit, flag.height() + unit),
+                          shade(QColor(Qt::black)));
     }
     painter->restore();
 }
@@ -58,7 +60,10 @@ void paintFlag(QPainter *painter, const QRect &cell, bool mourning, const QPalet
 // is shown, and with the flag of a flag day of the grid's holidays.
 class RangeCalendar : public QCalendarWidget {
 public:
-    RangeCalendar(const MonthGrid *grid, QWidget *parent) : QCalendarWidget(parent), m_grid(grid) {}
+    RangeCalendar(const MonthGrid *grid, QWidget *parent)
+        : QCalendarWidget(parent)
+        , m_grid(grid)
+    { }
 
 protected:
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override
@@ -114,8 +119,8 @@ void MonthGrid::applyWeekendColour()
     // followed a change yet).
     const QPalette p = palette();
     QTextCharFormat weekend;
-    weekend.setForeground(forms::textShade(QColor(Qt::red), p.color(QPalette::Active, QPalette::Base),
-                                           forms::isDark(p)));
+    weekend.setForeground(
+        forms::textShade(QColor(Qt::red), p.color(QPalette::Active, QPalette::Base), forms::isDark(p)));
     m_calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
     m_calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
 }
@@ -213,8 +218,8 @@ QString MonthGrid::cellName(int row, int column) const
         return {};
     static const QStringList months = readouttexts::monthNames();
     QString name = modArvutused::WeekdayNames().at(date.dayOfWeek() % 7) + QStringLiteral(", ")
-        + QString::number(date.day()) + QStringLiteral(". ") + months.at(date.month() - 1)
-        + QLatin1Char(' ') + QString::number(date.year());
+        + QString::number(date.day()) + QStringLiteral(". ") + months.at(date.month() - 1) + QLatin1Char(' ')
+        + QString::number(date.year());
     if (m_weekOf)
         name += QStringLiteral(", ") + QString::number(m_weekOf(date)) + QStringLiteral(". nädal");
     const int offset = cellMonthOffset(row, column);
@@ -299,10 +304,22 @@ void MonthGrid::setCellsRect(const QRect &rect)
     m_calendar->setGeometry(rect);
 }
 
-void MonthGrid::nextMonth() { stepMonths(1); }
-void MonthGrid::previousMonth() { stepMonths(-1); }
-void MonthGrid::nextYear() { stepMonths(12); }
-void MonthGrid::previousYear() { stepMonths(-12); }
+void MonthGrid::nextMonth()
+{
+    stepMonths(1);
+}
+void MonthGrid::previousMonth()
+{
+    stepMonths(-1);
+}
+void MonthGrid::nextYear()
+{
+    stepMonths(12);
+}
+void MonthGrid::previousYear()
+{
+    stepMonths(-12);
+}
 
 void MonthGrid::stepMonths(int months)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmSalvestaPuhad.h"
+#include "frmsalvestapuhad.h"
 
 #include "forms.h"
-#include "ui_frmSalvestaPuhad.h"
+#include "ui_frmsalvestapuhad.h"
 
 #include <tundkast/tkarvukast.h>
 

@@ -76,7 +76,7 @@ private:
     int m_calendarMonth = 0;
 
     MonthGrid *m_clnKalender = nullptr;
-    std::array<QLabel *, 7> m_headers{};
+    std::array<QLabel *, 7> m_headers {};
     std::array<QLabel *, 6> m_weekLabels {};
     QPushButton *m_cmdFookus = nullptr;
     forms::Ticker *m_tmrKell = nullptr;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmAeg.h"
+#include "frmaeg.h"
 
 #include "accessibility.h"
 #include "forms.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "programstate.h"
-#include "readoutTexts.h"
+#include "readouttexts.h"
 #include "ticker.h"
-#include "ui_frmAeg.h"
+#include "ui_frmaeg.h"
 #include "windowopeners.h"
 
 #include <QAction>
@@ -44,14 +44,16 @@ QDate dateOf(const tundrik::ClockReading &r)
 } // namespace
 
 struct frmAeg::Private {
-    explicit Private(tundrik::Clock &c) : clock(c) {}
+    explicit Private(tundrik::Clock &c)
+        : clock(c)
+    { }
 
     tundrik::Clock &clock;
     tundrik::ProgramState state;
     forms::Ticker *tmrAeg = nullptr;
 
     // The countdown row, left to right: number, unit, number, unit, ...
-    std::array<QLabel *, 8> countdown{};
+    std::array<QLabel *, 8> countdown {};
     // Where the row starts in fraAastaLõpuniJäänud, as the form places its first number.
     int countdownLeft = 0;
 
@@ -89,8 +91,8 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
     , d(std::make_unique<Private>(clock))
     , m_ui(std::make_unique<Ui::frmAeg>())
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     m_ui->setupUi(this);
     nameMenus();
     forms::finish(this);
@@ -116,8 +118,7 @@ frmAeg::frmAeg(tundrik::Clock &clock, QWidget *parent)
 
     if (const QScreen *s = screen()) {
         const QRect area = s->geometry();
-        move(area.x() + area.width() / 2 - width() / 2,
-             area.y() + area.height() / 3 - height() / 3);
+        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 3 - height() / 3);
     }
 
     // The settings start at Monday and the four-day rule (ProgramState's own start).
@@ -311,18 +312,14 @@ void frmAeg::UusPaev()
     m_ui->lblMinut->setText(c.minutes);
     placeCountdownRow();
 
-    refreshDateReadouts(now);
+    UpdateDateReadouts();
 }
 
 void frmAeg::UpdateDateReadouts()
 {
-    refreshDateReadouts(d->clock.now());
-}
-
-void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
-{
-    const readouttexts::DateTexts t =
-        readouttexts::dateTexts(now, d->state.FirstDayOfWeek(), d->state.FirstWeekOfYear());
+    const tundrik::ClockReading now = d->clock.now();
+    const readouttexts::DateTexts t = readouttexts::dateTexts(now, d->state.FirstDayOfWeek(),
+                                                              d->state.FirstWeekOfYear());
     d->weekNumber = t.weekNumber;
     m_ui->lblPäevaNr->setText(t.dayOfYear);
     m_ui->lblNädal->setText(t.week);
@@ -333,17 +330,11 @@ void frmAeg::refreshDateReadouts(const tundrik::ClockReading &now)
 
 void frmAeg::UpdateTimeReadouts()
 {
-    refreshTimeReadouts(d->clock.now());
-}
-
-void frmAeg::refreshTimeReadouts(const tundrik::ClockReading &now)
-{
+    const tundrik::ClockReading now = d->clock.now();
     // The day base of the reading's own date: at the refresh of 00:00:00 the
     // new day has not been started yet, and the running day counts must not
     // fall back by a whole day for that second.
-    const double dayBase = dateOf(now) == d->dayOfLastNewDay
-        ? d->dayBase
-        : modArvutused::ComputeDayBase(now);
+    const double dayBase = dateOf(now) == d->dayOfLastNewDay ? d->dayBase : modArvutused::ComputeDayBase(now);
     const readouttexts::TimeTexts t = readouttexts::timeTexts(now, dayBase);
     m_ui->lblInternet->setText(t.internet);
     m_ui->lblKell->setText(t.clock);
@@ -409,7 +400,7 @@ void frmAeg::tick()
         d->ownTitle = title;
         writeCaption();
     }
-    refreshTimeReadouts(now);
+    UpdateTimeReadouts();
 }
 
 void frmAeg::CheckFirstWeekItem()

@@ -22,19 +22,19 @@ QString twoDecimals(double value);
 // Texts that change every second.
 struct TimeTexts {
     QString internet; // lblInternet: "@ 41,67"
-    QString clock;    // lblKell: "HH:mm:ss"
+    QString clock; // lblKell: "HH:mm:ss"
     QString astronomicalJd; // lblAstronJP
-    QString commonJd;       // lblTavalineJP
-    QString unix;           // lblUnix
+    QString commonJd; // lblTavalineJP
+    QString unix; // lblUnix
 };
 TimeTexts timeTexts(const tundrik::ClockReading &now, double dayBase);
 
 // Texts that change once a day or with the week settings.
 struct DateTexts {
     int weekNumber = 0;
-    QString dayOfYear;  // lblPäevaNr: "34. päev"
-    QString week;       // lblNädal: "5. nädal"
-    QString quarter;    // lblKvartal: "1. kv."
+    QString dayOfYear; // lblPäevaNr: "34. päev"
+    QString week; // lblNädal: "5. nädal"
+    QString quarter; // lblKvartal: "1. kv."
     QString clockDifferenceT; // lblKelladeVaheT: ClockDifference(3)
     QString clockDifferenceL; // lblKelladeVaheL: ClockDifference(1)
 };
@@ -49,8 +49,8 @@ QString dateLine(const tundrik::ClockReading &now, const QStringList &weekdayNam
 
 // The countdown to the end of the year as the labels show it at a new day.
 struct Countdown {
-    QString days;    // lblPäev
-    QString hours;   // lblTund
+    QString days; // lblPäev
+    QString hours; // lblTund
     QString minutes; // lblMinut
     QString seconds; // lblSekund
 };

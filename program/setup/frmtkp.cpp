@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmTKp.h"
+#include "frmtkp.h"
 
 #include "forms.h"
-#include "ui_frmTKp.h"
+#include "ui_frmtkp.h"
 #include "versiondata.h"
 
 #include <QIcon>

@@ -1,32 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the calendar and the holidays window for a person to look at.
-// Runs only when TUNDRIK_SCREENSHOT_DIR names a folder, on a real display:
-//   TUNDRIK_SCREENSHOT_DIR=/tmp/shots QT_QPA_PLATFORM=xcb DISPLAY=:1 ./tst_calendarScreens
+// Not a test: pictures of the calendar and the holidays window for a person
+// to look at, saved in the folder given, on a real display:
+//   QT_QPA_PLATFORM=xcb DISPLAY=:1 build/tests/calendar/calendar_showcase /tmp/shots
+// With TUNDRIK_SCREENSHOT_HOLD=<ms> each holidays window stays up that long.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
-#include "frmPuhad.h"
+#include "frmpuhad.h"
 
 #include <QDir>
 
+#include <cstdio>
+
 using namespace calendartest;
 
-class tst_calendarScreens : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void screens();
-};
+namespace {
 
-void tst_calendarScreens::initTestCase()
+int failures = 0;
+
+// Shows the window, lets it settle and saves its own pixels as <file>.
+void save(QWidget &window, const QDir &dir, const QString &file)
 {
-    if (qEnvironmentVariableIsEmpty("TUNDRIK_SCREENSHOT_DIR"))
-        QSKIP("TUNDRIK_SCREENSHOT_DIR is not set");
-    installFonts();
+    window.show();
+    bool saved = false;
+    if (QTest::qWaitForWindowExposed(&window)) {
+        QTest::qWait(300);
+        saved = window.grab().save(dir.filePath(file));
+    }
+    if (!saved) {
+        std::fprintf(stderr, "calendar_showcase: %s was not saved\n", qPrintable(file));
+        ++failures;
+    }
 }
 
-void tst_calendarScreens::screens()
+void pictures(const QDir &dir)
 {
-    const QDir dir(qEnvironmentVariable("TUNDRIK_SCREENSHOT_DIR"));
     // January 2004 under the rule of 1 January: the first row reads 53/1.
     tundrik::FakeClock clock;
     clock.setNow(2004, 1, 15, 14, 25, 7);
@@ -35,10 +43,7 @@ void tst_calendarScreens::screens()
     setWeekSettings(owner, 2, 1, QDate(2004, 1, 15));
     frmKalender calendar(owner);
     calendar.tick();
-    calendar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&calendar));
-    QTest::qWait(300);
-    QVERIFY(calendar.grab().save(dir.filePath(QStringLiteral("kalender-2004-01.png"))));
+    save(calendar, dir, QStringLiteral("kalender-2004-01.png"));
 
     // The last month there is, today on its last day; the cells after it blank.
     {
@@ -49,10 +54,7 @@ void tst_calendarScreens::screens()
         setWeekSettings(lastOwner, 2, 2, QDate(9999, 12, 31));
         frmKalender last(lastOwner);
         last.tick();
-        last.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&last));
-        QTest::qWait(300);
-        QVERIFY(last.grab().save(dir.filePath(QStringLiteral("kalender-9999-12.png"))));
+        save(last, dir, QStringLiteral("kalender-9999-12.png"));
     }
 
     // The holidays in the grid: April 2026 with Easter and veterans' day,
@@ -65,11 +67,10 @@ void tst_calendarScreens::screens()
         setWeekSettings(host, 2, 2, today);
         frmKalender month(host);
         month.tick();
-        month.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&month));
-        QTest::qWait(300);
-        QVERIFY(month.grab().save(dir.filePath(
-            QStringLiteral("kalender-%1-%2.png").arg(today.year()).arg(today.month(), 2, 10, QLatin1Char('0')))));
+        save(month, dir,
+             QStringLiteral("kalender-%1-%2.png")
+                 .arg(today.year())
+                 .arg(today.month(), 2, 10, QLatin1Char('0')));
     }
 
     // June 2004 as the table has it; April 2026 with Easter; March 2005 with
@@ -77,15 +78,25 @@ void tst_calendarScreens::screens()
     const std::pair<int, int> months[] = {{2004, 6}, {2026, 4}, {2005, 3}, {2011, 6}};
     for (const auto &[year, month] : months) {
         frmPuhad holidays(month, year, &calendar);
-        holidays.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&holidays));
-        QTest::qWait(300);
-        QVERIFY(holidays.grab().save(
-            dir.filePath(QStringLiteral("puhad-%1-%2.png").arg(year).arg(month, 2, 10, QLatin1Char('0')))));
+        save(holidays, dir, QStringLiteral("puhad-%1-%2.png").arg(year).arg(month, 2, 10, QLatin1Char('0')));
         if (!qEnvironmentVariableIsEmpty("TUNDRIK_SCREENSHOT_HOLD"))
             QTest::qWait(qEnvironmentVariableIntValue("TUNDRIK_SCREENSHOT_HOLD"));
     }
 }
 
-QTEST_MAIN(tst_calendarScreens)
-#include "tst_calendarScreens.moc"
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: calendar_showcase FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return 1;
+    installFonts();
+    pictures(dir);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmPuhad.h"
+#include "frmpuhad.h"
 
 #include "forms.h"
-#include "frmSalvestaPuhad.h"
+#include "frmsalvestapuhad.h"
 #include "icalendar.h"
-#include "ui_frmPuhad.h"
+#include "ui_frmpuhad.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -227,8 +227,10 @@ void frmPuhad::fillRows()
         if (row.flag) {
             m_flagCells[i]->setPixmap(row.mourning ? mourningFlag(m_ui->imgLipp->pixmap())
                                                    : m_ui->imgLipp->pixmap());
-            m_flagCells[i]->setToolTip(row.mourning ? QStringLiteral("Leinalipp") : QStringLiteral("Lipupäev"));
-            m_flagCells[i]->setAccessibleName(row.mourning ? QStringLiteral("leinalipp") : QStringLiteral("lipupäev"));
+            m_flagCells[i]->setToolTip(row.mourning ? QStringLiteral("Leinalipp")
+                                                    : QStringLiteral("Lipupäev"));
+            m_flagCells[i]->setAccessibleName(row.mourning ? QStringLiteral("leinalipp")
+                                                           : QStringLiteral("lipupäev"));
             m_nameLabels[i]->move(t.x(88 * p), m_nameLabels[i]->y());
         }
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "readoutTexts.h"
+#include "readouttexts.h"
 
 #include "daynumbers.h"
-#include "modArvutused.h"
+#include "modarvutused.h"
 #include "regionalnumbers.h"
 
 #include <cmath>
@@ -81,9 +81,9 @@ DateTexts dateTexts(const tundrik::ClockReading &now, int firstDayOfWeek, int fi
 
 QStringList monthNames()
 {
-    return {QStringLiteral("jaanuar"), QStringLiteral("veebruar"), QStringLiteral("märts"),
-            QStringLiteral("aprill"), QStringLiteral("mai"), QStringLiteral("juuni"),
-            QStringLiteral("juuli"), QStringLiteral("august"), QStringLiteral("september"),
+    return {QStringLiteral("jaanuar"),  QStringLiteral("veebruar"), QStringLiteral("märts"),
+            QStringLiteral("aprill"),   QStringLiteral("mai"),      QStringLiteral("juuni"),
+            QStringLiteral("juuli"),    QStringLiteral("august"),   QStringLiteral("september"),
             QStringLiteral("oktoober"), QStringLiteral("november"), QStringLiteral("detsember")};
 }
 

@@ -17,7 +17,7 @@ namespace weekrows {
 
 struct WeekRows {
     std::array<QString, 6> caption; // plain decimal numbers, or "53/1"
-    std::array<bool, 6> enabled;    // false: greyed
+    std::array<bool, 6> enabled; // false: greyed
 };
 
 // The six labels of a month (years 100 to 9999; the neighbouring days of

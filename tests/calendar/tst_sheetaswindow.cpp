@@ -5,9 +5,10 @@
 // 2003 to 2005 under every first day of the week and every first-week
 // rule, named as the "Seaded" menu names them.
 #include "calendartestsupport.h"
+#include "fakeclock.h"
 
 #include "console.h"
-#include "monthSheet.h"
+#include "monthsheet.h"
 
 #include <QTextStream>
 
@@ -36,7 +37,7 @@ QString commandLineSheet(int year, int month, int firstDay, int firstWeek)
 
 } // namespace
 
-class tst_sheetAsWindow : public QObject {
+class tst_sheetaswindow : public QObject {
     Q_OBJECT
 
     tundrik::FakeClock m_clock;
@@ -97,5 +98,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_sheetAsWindow)
-#include "tst_sheetAsWindow.moc"
+QTEST_MAIN(tst_sheetaswindow)
+#include "tst_sheetaswindow.moc"
