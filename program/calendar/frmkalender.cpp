@@ -97,10 +97,8 @@ void frmKalender::connectControls()
 
 void frmKalender::placeOverHost()
 {
-    const QRect hostFrame = m_host.hostWindow()->frameGeometry();
-    const int left = hostFrame.left() + hostFrame.width() / 2 - frameGeometry().width() / 2;
-    const int top = hostFrame.top() + (hostFrame.height() - m_host.innerHeight()) / 2;
-    move(left, top);
+    move(tundrik::positionAtHost(tundrik::HostPlacement::Centred, m_host.hostWindow()->frameGeometry(),
+                                 m_host.innerHeight(), frameGeometry().width()));
 }
 
 void frmKalender::applyWeekSettings()

@@ -16,15 +16,6 @@ QWidget *HostBinding::hostWindow() const
     return m_host ? m_host->hostWindow() : nullptr;
 }
 
-QPoint HostBinding::position(Placement placement, const QRect &hostFrame, int hostInnerHeight, int width)
-{
-    const bool centred = placement != Placement::HostLeft;
-    const int shiftLeft = placement == Placement::CentredLessOnePixel ? 1 : 0;
-    const int left = hostFrame.left() + (centred ? hostFrame.width() / 2 - width / 2 - shiftLeft : 0);
-    const int top = hostFrame.top() + (hostFrame.height() - hostInnerHeight) / 2;
-    return QPoint(left, top);
-}
-
 void HostBinding::open(QWidget *dialog)
 {
     if (m_opened)
@@ -35,8 +26,8 @@ void HostBinding::open(QWidget *dialog)
             dialog->move(s->availableGeometry().center() - dialog->rect().center());
         return;
     }
-    dialog->move(position(m_placement, m_host->hostWindow()->frameGeometry(), m_host->innerHeight(),
-                          dialog->frameGeometry().width()));
+    dialog->move(tundrik::positionAtHost(m_placement, m_host->hostWindow()->frameGeometry(),
+                                         m_host->innerHeight(), dialog->frameGeometry().width()));
     m_host->borrowCaption(dialog->windowTitle());
     m_host->setCloseButtonEnabled(false);
 }

@@ -6,32 +6,18 @@
 // nothing.
 #pragma once
 
-#include <QPoint>
-#include <QRect>
+#include "windowhost.h"
 
 class QWidget;
 
-namespace tundrik {
-class WindowHost;
-}
-
 class HostBinding {
 public:
-    // Where the dialog stands horizontally: centred on the host window,
-    // centred and one pixel to the left, or at the host window's left edge.
-    enum class Placement { Centred, CentredLessOnePixel, HostLeft };
+    using Placement = tundrik::HostPlacement;
 
     HostBinding(tundrik::WindowHost *host, Placement placement);
 
     // The window the dialog belongs to: the host's, or none.
     QWidget *hostWindow() const;
-
-    // Top left of a dialog of the given outer width at a host window whose
-    // frame is hostFrame and whose client area below the menu bar is
-    // hostInnerHeight high: its top level with the host's client area (the
-    // host's frame less half its title and menu bars), its left as the
-    // placement says.
-    static QPoint position(Placement placement, const QRect &hostFrame, int hostInnerHeight, int width);
 
     // The first showing: the dialog moves to its place and takes over the
     // host's caption and close button. Later showings change nothing.

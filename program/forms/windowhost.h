@@ -7,6 +7,8 @@
 // The main window implements it; a test implements it with a plain widget.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -39,5 +41,15 @@ public:
 protected:
     ~WindowHost() = default;
 };
+
+// Where a window opened at the host stands horizontally: centred on the host
+// window, centred and one pixel to the left, or at the host window's left edge.
+enum class HostPlacement { Centred, CentredLessOnePixel, HostLeft };
+
+// Top left of a window of the given outer width at a host window whose frame
+// is hostFrame and whose client area below the menu bar is hostInnerHeight
+// high: its top level with the host's client area (the host's frame less
+// half its title and menu bars), its left as the placement says.
+QPoint positionAtHost(HostPlacement placement, const QRect &hostFrame, int hostInnerHeight, int width);
 
 } // namespace tundrik

@@ -217,7 +217,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(QPoint, expected);
         QCOMPARE(
-            HostBinding::position(HostBinding::Placement(placement), QRect(100, 50, 460, 420), 385, width),
+            tundrik::positionAtHost(HostBinding::Placement(placement), QRect(100, 50, 460, 420), 385, width),
             expected);
     }
 
