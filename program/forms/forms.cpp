@@ -5,12 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QWhatsThis>
@@ -71,16 +68,6 @@ QSize Twips::size(int width, int height) const
 int Twips::perPixelX() const
 {
     return int(std::nearbyint(twipsPerInch / dpiX));
-}
-
-void place(QWidget *w, const QRect &twips)
-{
-    w->setGeometry(Twips::of(w).rect(twips));
-}
-
-void setClientSize(QWidget *window, int width, int height)
-{
-    window->setFixedSize(Twips::of(window).size(width, height));
 }
 
 // ---- Windows ---------------------------------------------------------------
@@ -313,50 +300,6 @@ void setBackground(QWidget *w, const QColor &colour)
     PartColours *p = PartColours::of(w);
     p->background = colour;
     p->apply();
-}
-
-QFrame *line(QWidget *parent, const QString &name, const QRect &pixels, QPalette::ColorRole role)
-{
-    auto *l = new QFrame(parent);
-    l->setObjectName(name);
-    l->setGeometry(pixels);
-    // The style's colour of the palette in force, light or dark.
-    l->setBackgroundRole(role);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
-// ---- Builders --------------------------------------------------------------
-
-QFrame *frame(QWidget *parent, const QString &name, const QRect &twips, Border border)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameStyle(border == Border::Etched ? QFrame::Box | QFrame::Sunken : QFrame::NoFrame);
-    place(f, twips);
-    return f;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QRect &twips, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (!twips.isNull())
-        place(l, twips);
-    return l;
-}
-
-QPushButton *button(QWidget *parent, const QString &name, const QRect &twips,
-                    const QString &caption, const QString &toolTip)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (!toolTip.isEmpty())
-        b->setToolTip(toolTip);
-    place(b, twips);
-    return b;
 }
 
 // ---- The program icon ------------------------------------------------------

@@ -23,10 +23,7 @@
 #include <functional>
 
 class QAbstractButton;
-class QFrame;
-class QLabel;
 class QMenu;
-class QPushButton;
 class QWidget;
 
 namespace forms {
@@ -53,11 +50,6 @@ struct Twips {
     // Twips per pixel across, rounded to an integer (halves to even).
     int perPixelX() const;
 };
-
-// The widget's geometry from twips (relative to its parent), through its screen.
-void place(QWidget *w, const QRect &twips);
-// A window's fixed client size from twips.
-void setClientSize(QWidget *window, int width, int height);
 
 // ---- Forms -----------------------------------------------------------------
 //
@@ -200,31 +192,6 @@ void setTextColour(QWidget *w, QPalette::ColorRole role,
 QColor textColourOf(const QWidget *w);
 // Fills the widget's background with the colour (through the rule above).
 void setBackground(QWidget *w, const QColor &colour);
-// A line of the forms, a filled rectangle in pixels in a colour of the
-// style (QPalette::Dark for the shadow, QPalette::Light for the highlight).
-QFrame *line(QWidget *parent, const QString &name, const QRect &pixels, QPalette::ColorRole role);
-
-// ---- Builders --------------------------------------------------------------
-
-enum class Border { Etched, None };
-// A frame without a caption.
-QFrame *frame(QWidget *parent, const QString &name, const QRect &twips,
-              Border border = Border::Etched);
-// A label of plain text, left and top aligned; a null rectangle leaves it
-// unplaced (a label that sizes itself).
-QLabel *label(QWidget *parent, const QString &name, const QRect &twips,
-              const QString &text = QString());
-QPushButton *button(QWidget *parent, const QString &name, const QRect &twips,
-                    const QString &caption, const QString &toolTip = QString());
-// Any widget (the controls of the control library), named and placed.
-template <class W>
-W *widget(QWidget *parent, const QString &name, const QRect &twips)
-{
-    auto *w = new W(parent);
-    w->setObjectName(name);
-    place(w, twips);
-    return w;
-}
 
 // ---- The program icon ------------------------------------------------------
 

@@ -85,39 +85,6 @@ private slots:
         QCOMPARE((forms::Twips{120, 120}.perPixelX()), 12);
     }
 
-    // The builders name and place the controls from twips.
-    void builders()
-    {
-        QWidget window;
-        const forms::Twips t = forms::Twips::of(&window);
-        forms::setClientSize(&window, 4455, 3030);
-        QCOMPARE(window.size(), t.size(4455, 3030));
-        QFrame *f = forms::frame(&window, QStringLiteral("fraRaam"), QRect(360, 120, 3735, 2595));
-        QCOMPARE(f->objectName(), QStringLiteral("fraRaam"));
-        QCOMPARE(f->geometry(), t.rect(360, 120, 3735, 2595));
-        QCOMPARE(f->frameShape(), QFrame::Box);
-        QCOMPARE(f->frameShadow(), QFrame::Sunken);
-        QCOMPARE(forms::frame(f, QStringLiteral("fraArvuta"), QRect(0, 0, 15, 15), forms::Border::None)
-                     ->frameShape(),
-                 QFrame::NoFrame);
-        QLabel *l = forms::label(f, QStringLiteral("lblPäev"), QRect(240, 240, 615, 255),
-                                 QStringLiteral("<b>1</b>"));
-        QCOMPARE(l->objectName(), QStringLiteral("lblPäev"));
-        QCOMPARE(l->geometry(), t.rect(240, 240, 615, 255));
-        QCOMPARE(l->textFormat(), Qt::PlainText); // a text is never read as markup
-        QCOMPARE(l->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        QLabel *unplaced = forms::label(f, QStringLiteral("lblKuupäev"), QRect());
-        QCOMPARE(unplaced->pos(), QPoint(0, 0));
-        QPushButton *b = forms::button(f, QStringLiteral("cmdOlgu"), QRect(240, 240, 975, 495),
-                                       QStringLiteral("Olgu"), QStringLiteral(" Sule aken (Esc) "));
-        QCOMPARE(b->text(), QStringLiteral("Olgu"));
-        QCOMPARE(b->toolTip(), QStringLiteral(" Sule aken (Esc) "));
-        QCOMPARE(b->geometry(), t.rect(240, 240, 975, 495));
-        auto *w = forms::widget<QLabel>(f, QStringLiteral("imgLipp"), QRect(960, 390, 360, 240));
-        QCOMPARE(w->objectName(), QStringLiteral("imgLipp"));
-        QCOMPARE(w->geometry(), t.rect(960, 390, 360, 240));
-    }
-
     // A form in pixels at 96 DPI comes out as the twips it stands for, on
     // the screen's DPI; a rectangle of twips that are no whole pixels is
     // given exactly; the client area is fixed.
@@ -297,10 +264,6 @@ private slots:
         forms::setBackground(&parent, forms::colour::silver);
         QVERIFY(parent.autoFillBackground());
         QCOMPARE(parent.palette().color(QPalette::Window), QColor(192, 192, 192));
-        QFrame *line = forms::line(&parent, QStringLiteral("lneEraldaja"), QRect(16, 165, 304, 1),
-                                   QPalette::Dark);
-        QCOMPARE(line->geometry(), QRect(16, 165, 304, 1));
-        QCOMPARE(line->palette().color(line->backgroundRole()), parent.palette().color(QPalette::Dark));
     }
 
     void fontSubstitutions_data()
