@@ -10,7 +10,7 @@
 
 using datevalue::DateSerial;
 
-class TestCalculatorRules : public QObject {
+class tst_calculatorrules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -193,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCalculatorRules)
+QTEST_APPLESS_MAIN(tst_calculatorrules)
 #include "tst_calculatorrules.moc"

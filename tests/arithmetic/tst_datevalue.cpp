@@ -11,7 +11,7 @@
 
 using namespace datevalue;
 
-class TestDateValue : public QObject {
+class tst_datevalue : public QObject {
     Q_OBJECT
 private slots:
     void normalising_data();
@@ -35,7 +35,7 @@ static QDate toQDate(DateValue v)
     return QDate(p.year, p.month, p.day);
 }
 
-void TestDateValue::normalising_data()
+void tst_datevalue::normalising_data()
 {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("m");
@@ -57,7 +57,7 @@ void TestDateValue::normalising_data()
     QTest::newRow("last") << 9999 << 12 << 31 << QDate(9999, 12, 31);
 }
 
-void TestDateValue::normalising()
+void tst_datevalue::normalising()
 {
     QFETCH(int, y);
     QFETCH(int, m);
@@ -68,7 +68,7 @@ void TestDateValue::normalising()
     QCOMPARE(qint64(v), QDate(1899, 12, 30).daysTo(expected));
 }
 
-void TestDateValue::outOfRange_data()
+void tst_datevalue::outOfRange_data()
 {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("m");
@@ -79,7 +79,7 @@ void TestDateValue::outOfRange_data()
     QTest::newRow("year 99") << 99 << 12 << 31;
 }
 
-void TestDateValue::outOfRange()
+void tst_datevalue::outOfRange()
 {
     QFETCH(int, y);
     QFETCH(int, m);
@@ -87,7 +87,7 @@ void TestDateValue::outOfRange()
     QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError, DateSerial(y, m, d));
 }
 
-void TestDateValue::partsAgreeWithQDateOverEveryDay()
+void tst_datevalue::partsAgreeWithQDateOverEveryDay()
 {
     const QDate epoch(1899, 12, 30);
     QDate q(100, 1, 1);
@@ -105,7 +105,7 @@ void TestDateValue::partsAgreeWithQDateOverEveryDay()
     QCOMPARE(epoch.daysTo(QDate(9999, 12, 31)), qint64(kLastDate));
 }
 
-void TestDateValue::validity_data()
+void tst_datevalue::validity_data()
 {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("m");
@@ -119,7 +119,7 @@ void TestDateValue::validity_data()
     QTest::newRow("day 0") << 2004 << 1 << 0 << false;
 }
 
-void TestDateValue::validity()
+void tst_datevalue::validity()
 {
     QFETCH(int, y);
     QFETCH(int, m);
@@ -128,7 +128,7 @@ void TestDateValue::validity()
     QCOMPARE(IsValidDate(y, m, d), valid);
 }
 
-void TestDateValue::julianNormalising_data()
+void tst_datevalue::julianNormalising_data()
 {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("m");
@@ -150,7 +150,7 @@ void TestDateValue::julianNormalising_data()
     QTest::newRow("last") << 9999 << 10 << 19 << QDate(9999, 12, 31);
 }
 
-void TestDateValue::julianNormalising()
+void tst_datevalue::julianNormalising()
 {
     QFETCH(int, y);
     QFETCH(int, m);
@@ -161,7 +161,7 @@ void TestDateValue::julianNormalising()
     QCOMPARE(JulianSerialJdn(y, m, d), gregorian.toJulianDay());
 }
 
-void TestDateValue::julianOutOfRange_data()
+void tst_datevalue::julianOutOfRange_data()
 {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("m");
@@ -171,7 +171,7 @@ void TestDateValue::julianOutOfRange_data()
     QTest::newRow("year 10000") << 10000 << 1 << 1;
 }
 
-void TestDateValue::julianOutOfRange()
+void tst_datevalue::julianOutOfRange()
 {
     QFETCH(int, y);
     QFETCH(int, m);
@@ -180,7 +180,7 @@ void TestDateValue::julianOutOfRange()
 }
 
 // Every day of the date value, named in the Julian calendar by QCalendar.
-void TestDateValue::julianAgreesWithQCalendarOverEveryDay()
+void tst_datevalue::julianAgreesWithQCalendarOverEveryDay()
 {
     const QCalendar julian(QCalendar::System::Julian);
     for (DateValue v = kFirstDate; v <= kLastDate; v += 1) {
@@ -192,7 +192,7 @@ void TestDateValue::julianAgreesWithQCalendarOverEveryDay()
 
 // Out-of-range months and days carry as in the Julian calendar: the month
 // into the year, then the day on from the 1st of that month.
-void TestDateValue::julianCarriesLikeQCalendar()
+void tst_datevalue::julianCarriesLikeQCalendar()
 {
     const QCalendar julian(QCalendar::System::Julian);
     for (int y : {101, 1500, 1582, 1699, 1700, 1800, 1900, 1999, 2000, 2100, 9998}) {
@@ -209,5 +209,5 @@ void TestDateValue::julianCarriesLikeQCalendar()
     }
 }
 
-QTEST_APPLESS_MAIN(TestDateValue)
+QTEST_APPLESS_MAIN(tst_datevalue)
 #include "tst_datevalue.moc"

@@ -30,7 +30,7 @@ static QString dateText(qint64 y, int m, int d)
     return QStringLiteral("%1.%2.%3. a.").arg(d, 2, 10, QLatin1Char('0')).arg(m, 2, 10, QLatin1Char('0')).arg(y);
 }
 
-class TestDayNumbers : public QObject {
+class tst_daynumbers : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -56,7 +56,7 @@ private slots:
     void computeDayBase();
 };
 
-void TestDayNumbers::initTestCase()
+void tst_daynumbers::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
@@ -69,7 +69,7 @@ static QString est(QString text)
     return text.replace(QLatin1Char('_'), QChar(0x00a0));
 }
 
-void TestDayNumbers::dayDescriptionJp_data()
+void tst_daynumbers::dayDescriptionJp_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("expected");
@@ -79,14 +79,14 @@ void TestDayNumbers::dayDescriptionJp_data()
     QTest::newRow("1.1.100") << QDate(100, 1, 1) << est(QStringLiteral("1_757_585. Juliuse päev"));
 }
 
-void TestDayNumbers::dayDescriptionJp()
+void tst_daynumbers::dayDescriptionJp()
 {
     QFETCH(QDate, date);
     QFETCH(QString, expected);
     QCOMPARE(DayDescription(DateSerial(date.year(), date.month(), date.day()), jp), expected);
 }
 
-void TestDayNumbers::dayDescriptionOverflowBoundary()
+void tst_daynumbers::dayDescriptionOverflowBoundary()
 {
     QCOMPARE(DayDescription(DateSerial(4681, 2, 28), jp),
              est(QStringLiteral("3_430_819. Juliuse päev")));
@@ -94,7 +94,7 @@ void TestDayNumbers::dayDescriptionOverflowBoundary()
     QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, DayDescription(DateSerial(9999, 12, 31), jp));
 }
 
-void TestDayNumbers::dayDescriptionMatchesDateValueOverWholeRange()
+void tst_daynumbers::dayDescriptionMatchesDateValueOverWholeRange()
 {
     // The day number of a date value is its serial + 2415019.
     QLocale::setDefault(QLocale::c()); // C falls back to the Estonian separators
@@ -111,7 +111,7 @@ void TestDayNumbers::dayDescriptionMatchesDateValueOverWholeRange()
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 
-void TestDayNumbers::weekdayIgnoresWeekSettings()
+void tst_daynumbers::weekdayIgnoresWeekSettings()
 {
     // The names count from Sunday, whatever day the week starts with.
     const QString np = QStringLiteral("NP");
@@ -129,7 +129,7 @@ void TestDayNumbers::weekdayIgnoresWeekSettings()
     QCOMPARE(DayDescription(DateSerial(2000, 1, 2), QString()), QStringLiteral("Pühapäev"));
 }
 
-void TestDayNumbers::weekdayNeedsNames()
+void tst_daynumbers::weekdayNeedsNames()
 {
     const QString np = QStringLiteral("NP");
     QVERIFY_THROWS_EXCEPTION(tundrik::SubscriptError,
@@ -140,7 +140,7 @@ void TestDayNumbers::weekdayNeedsNames()
     QVERIFY_THROWS_EXCEPTION(tundrik::SubscriptError, DayDescription(DateSerial(2000, 1, 1), np, six));
 }
 
-void TestDayNumbers::julianDayToDateText_data()
+void tst_daynumbers::julianDayToDateText_data()
 {
     QTest::addColumn<int>("jdn");
     QTest::addColumn<bool>("julian");
@@ -159,7 +159,7 @@ void TestDayNumbers::julianDayToDateText_data()
     QTest::newRow("last day") << 13689325 << false << QStringLiteral("31.12.32767. a.");
 }
 
-void TestDayNumbers::julianDayToDateText()
+void tst_daynumbers::julianDayToDateText()
 {
     QFETCH(int, jdn);
     QFETCH(bool, julian);
@@ -167,7 +167,7 @@ void TestDayNumbers::julianDayToDateText()
     QCOMPARE(JulianDayToDateText(jdn, julian), expected);
 }
 
-void TestDayNumbers::julianDayToDateTextBounds()
+void tst_daynumbers::julianDayToDateTextBounds()
 {
     QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, JulianDayToDateText(13689326, false));
     QVERIFY_THROWS_EXCEPTION(tundrik::OverflowError, JulianDayToDateText(536802343, false));
@@ -180,7 +180,7 @@ void TestDayNumbers::julianDayToDateTextBounds()
     QCOMPARE(JulianDayToDateText(-1, false), QStringLiteral("23.11.-4713. a."));
 }
 
-void TestDayNumbers::julianDayToDateTextOverDialogRange()
+void tst_daynumbers::julianDayToDateTextOverDialogRange()
 {
     for (qint32 j = 1757600; j <= 2561100; ++j) {
         const QDate g = QDate::fromJulianDay(j);
@@ -196,7 +196,7 @@ void TestDayNumbers::julianDayToDateTextOverDialogRange()
     }
 }
 
-void TestDayNumbers::calendarLag_data()
+void tst_daynumbers::calendarLag_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("lag");
@@ -209,14 +209,14 @@ void TestDayNumbers::calendarLag_data()
     QTest::newRow("1.3.2200") << QDate(2200, 3, 1) << 15;
 }
 
-void TestDayNumbers::calendarLag()
+void tst_daynumbers::calendarLag()
 {
     QFETCH(QDate, date);
     QFETCH(int, lag);
     QCOMPARE(int(CalendarLag(DateSerial(date.year(), date.month(), date.day()))), lag);
 }
 
-void TestDayNumbers::exactConversionAroundJulianOnlyLeapDays_data()
+void tst_daynumbers::exactConversionAroundJulianOnlyLeapDays_data()
 {
     QTest::addColumn<QDate>("gregorian");
     QTest::addColumn<QDate>("julian");
@@ -227,7 +227,7 @@ void TestDayNumbers::exactConversionAroundJulianOnlyLeapDays_data()
     QTest::newRow("G 1.3.1500") << QDate(1500, 3, 1) << QDate(1500, 2, 20);
 }
 
-void TestDayNumbers::exactConversionAroundJulianOnlyLeapDays()
+void tst_daynumbers::exactConversionAroundJulianOnlyLeapDays()
 {
     QFETCH(QDate, gregorian);
     QFETCH(QDate, julian);
@@ -235,7 +235,7 @@ void TestDayNumbers::exactConversionAroundJulianOnlyLeapDays()
     QCOMPARE(QDate(j.year, j.month, j.day), julian);
 }
 
-void TestDayNumbers::computeDayBase_data()
+void tst_daynumbers::computeDayBase_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<double>("expected");
@@ -247,7 +247,7 @@ void TestDayNumbers::computeDayBase_data()
     QTest::newRow("28.2.1900") << QDate(1900, 2, 28) << 15078.5;
 }
 
-void TestDayNumbers::computeDayBase()
+void tst_daynumbers::computeDayBase()
 {
     QFETCH(QDate, date);
     QFETCH(double, expected);
@@ -259,5 +259,5 @@ void TestDayNumbers::computeDayBase()
     QCOMPARE(ComputeDayBase(r), double(date.toJulianDay()) - 2400000.5);
 }
 
-QTEST_APPLESS_MAIN(TestDayNumbers)
+QTEST_APPLESS_MAIN(tst_daynumbers)
 #include "tst_daynumbers.moc"

@@ -27,7 +27,7 @@ static QString est(QString text)
     return text.replace(QLatin1Char('_'), QChar(0x00a0));
 }
 
-class TestIntervals : public QObject {
+class tst_intervals : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -45,12 +45,12 @@ private slots:
     void shiftedFailures();
 };
 
-void TestIntervals::initTestCase()
+void tst_intervals::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 
-void TestIntervals::intervalText_data()
+void tst_intervals::intervalText_data()
 {
     QTest::addColumn<QDate>("first");
     QTest::addColumn<QDate>("second");
@@ -104,7 +104,7 @@ void TestIntervals::intervalText_data()
         << est(QStringLiteral("- 1_234 päeva"));
 }
 
-void TestIntervals::intervalText()
+void tst_intervals::intervalText()
 {
     QFETCH(QDate, first);
     QFETCH(QDate, second);
@@ -157,7 +157,7 @@ static QString words(qint64 y, qint64 m, qint64 d)
     return parts.join(QStringLiteral(", ")) + QStringLiteral(" ja ") + last;
 }
 
-void TestIntervals::intervalAgreesWithMonthArithmetic()
+void tst_intervals::intervalAgreesWithMonthArithmetic()
 {
     QRandomGenerator64 rng(testseed::fromEnvironment(20031005));
     for (int i = 0; i < 20000; ++i) {
@@ -198,7 +198,7 @@ static QString calendarText(const QCalendar &cal, const QDate &d)
         .arg(p.month, 2, 10, QLatin1Char('0')).arg(p.year);
 }
 
-void TestIntervals::intervalRoundTripSweep_data()
+void tst_intervals::intervalRoundTripSweep_data()
 {
     QTest::addColumn<bool>("julian");
     QTest::addColumn<QDate>("from");
@@ -214,7 +214,7 @@ void TestIntervals::intervalRoundTripSweep_data()
 // not after the second date (so the day part is shorter than the step it
 // would make), adding the parts to the first date gives the second, the
 // text says the parts, and the reverse order gives "- N päeva".
-void TestIntervals::intervalRoundTripSweep()
+void tst_intervals::intervalRoundTripSweep()
 {
     QFETCH(bool, julian);
     QFETCH(QDate, from);
@@ -276,7 +276,7 @@ void TestIntervals::intervalRoundTripSweep()
     qInfo("%d intervals checked", checked);
 }
 
-void TestIntervals::julianIntervalText_data()
+void tst_intervals::julianIntervalText_data()
 {
     QTest::addColumn<int>("y1");
     QTest::addColumn<int>("m1");
@@ -303,7 +303,7 @@ void TestIntervals::julianIntervalText_data()
     QTest::newRow("reversed") << 1701 << 2 << 28 << 1700 << 2 << 28 << true << true << "- 366 päeva";
 }
 
-void TestIntervals::julianIntervalText()
+void tst_intervals::julianIntervalText()
 {
     QFETCH(int, y1);
     QFETCH(int, m1);
@@ -319,7 +319,7 @@ void TestIntervals::julianIntervalText()
              expected);
 }
 
-void TestIntervals::shiftedDateText_data()
+void tst_intervals::shiftedDateText_data()
 {
     QTest::addColumn<QDate>("start");
     QTest::addColumn<int>("years");
@@ -353,7 +353,7 @@ void TestIntervals::shiftedDateText_data()
         << QStringLiteral("29.01.1700. a.");
 }
 
-void TestIntervals::shiftedDateText()
+void tst_intervals::shiftedDateText()
 {
     QFETCH(QDate, start);
     QFETCH(int, years);
@@ -378,7 +378,7 @@ static QString dateText(const QDate &d)
 // years, so that many results fall outside 1.1.100..31.12.9999. Those must
 // throw DateRangeError; the others must agree with QDate's arithmetic (start
 // days up to 28, where adding years and months never clamps).
-void TestIntervals::shiftedAgreesWithMonthArithmetic()
+void tst_intervals::shiftedAgreesWithMonthArithmetic()
 {
     QRandomGenerator64 rng(testseed::fromEnvironment(20050809));
     const QDate first(datevalue::kMinYear, 1, 1), last(datevalue::kMaxYear, 12, 31);
@@ -417,7 +417,7 @@ void TestIntervals::shiftedAgreesWithMonthArithmetic()
     QVERIFY2(inside > 5000 && outside > 5000, qPrintable(QStringLiteral("%1 inside, %2 outside").arg(inside).arg(outside)));
 }
 
-void TestIntervals::shiftedJulianIsExact()
+void tst_intervals::shiftedJulianIsExact()
 {
     // Shifting by days in the Julian reading names the Julian date of the
     // Gregorian result, for every day across the Julian-only leap days.
@@ -434,7 +434,7 @@ void TestIntervals::shiftedJulianIsExact()
     }
 }
 
-void TestIntervals::shiftedFailures()
+void tst_intervals::shiftedFailures()
 {
     const qint32 days = 1;
     QVERIFY_THROWS_EXCEPTION(tundrik::DateRangeError,
@@ -446,5 +446,5 @@ void TestIntervals::shiftedFailures()
                              ShiftedDateText(dv(QDate(2000, 1, 1)), 32767, 0, days, true, false));
 }
 
-QTEST_APPLESS_MAIN(TestIntervals)
+QTEST_APPLESS_MAIN(tst_intervals)
 #include "tst_intervals.moc"

@@ -23,7 +23,7 @@ static QString est(QString text)
     return text.replace(QLatin1Char('_'), QChar(0x00a0));
 }
 
-class TestLiveValues : public QObject {
+class tst_livevalues : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -47,12 +47,12 @@ private slots:
     void fakeClockAdvance();
 };
 
-void TestLiveValues::initTestCase()
+void tst_livevalues::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 
-void TestLiveValues::julianDatesAndUnixTime_data()
+void tst_livevalues::julianDatesAndUnixTime_data()
 {
     QTest::addColumn<ClockReading>("now");
     QTest::addColumn<QString>("astronomical");
@@ -72,7 +72,7 @@ void TestLiveValues::julianDatesAndUnixTime_data()
         << est("2_451_545, 41667") << est("2_451_546, 00000") << est("946_764_000");
 }
 
-void TestLiveValues::julianDatesAndUnixTime()
+void tst_livevalues::julianDatesAndUnixTime()
 {
     QFETCH(ClockReading, now);
     QFETCH(QString, astronomical);
@@ -85,7 +85,7 @@ void TestLiveValues::julianDatesAndUnixTime()
     QCOMPARE(t.unix, unix);
 }
 
-void TestLiveValues::unixTimeAgreesWithQDateTimeOverCenturies()
+void tst_livevalues::unixTimeAgreesWithQDateTimeOverCenturies()
 {
     // Every 7th day from 1900 to 2299 at 13:37:11 in the summer-time zone of +3 h.
     for (QDate d(1900, 1, 1); d.year() < 2300; d = d.addDays(7)) {
@@ -97,7 +97,7 @@ void TestLiveValues::unixTimeAgreesWithQDateTimeOverCenturies()
     }
 }
 
-void TestLiveValues::internetTime_data()
+void tst_livevalues::internetTime_data()
 {
     QTest::addColumn<ClockReading>("now");
     QTest::addColumn<QString>("text");
@@ -110,7 +110,7 @@ void TestLiveValues::internetTime_data()
     QTest::newRow("half second rounds to even") << at(2000, 1, 2, 0, 59, 59, 500) << QStringLiteral("@ 0,00");
 }
 
-void TestLiveValues::internetTime()
+void tst_livevalues::internetTime()
 {
     QFETCH(ClockReading, now);
     QFETCH(QString, text);
@@ -119,7 +119,7 @@ void TestLiveValues::internetTime()
     QVERIFY(v >= 0 && v < 1000);
 }
 
-void TestLiveValues::clockDifference_data()
+void tst_livevalues::clockDifference_data()
 {
     QTest::addColumn<int>("day");
     QTest::addColumn<double>("minutes");
@@ -127,7 +127,7 @@ void TestLiveValues::clockDifference_data()
     QTest::newRow("14 February") << 45 << -14.5;
 }
 
-void TestLiveValues::clockDifference()
+void tst_livevalues::clockDifference()
 {
     QFETCH(int, day);
     QFETCH(double, minutes);
@@ -135,7 +135,7 @@ void TestLiveValues::clockDifference()
     QVERIFY2(qAbs(ClockDifference(3, day) - minutes) < 0.2, qPrintable(QString::number(ClockDifference(3, day))));
 }
 
-void TestLiveValues::minutesSecondsText_data()
+void tst_livevalues::minutesSecondsText_data()
 {
     QTest::addColumn<float>("v");
     QTest::addColumn<QString>("text");
@@ -145,14 +145,14 @@ void TestLiveValues::minutesSecondsText_data()
     QTest::newRow("under a minute") << -0.5f << QStringLiteral("- 0m 30s");
 }
 
-void TestLiveValues::minutesSecondsText()
+void tst_livevalues::minutesSecondsText()
 {
     QFETCH(float, v);
     QFETCH(QString, text);
     QCOMPARE(MinutesSecondsText(v), text);
 }
 
-void TestLiveValues::weekNumber_data()
+void tst_livevalues::weekNumber_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("firstDay");
@@ -172,7 +172,7 @@ void TestLiveValues::weekNumber_data()
     QTest::newRow("Sunday first, 2.1.2000") << QDate(2000, 1, 2) << 1 << 1 << 2;
 }
 
-void TestLiveValues::weekNumber()
+void tst_livevalues::weekNumber()
 {
     QFETCH(QDate, date);
     QFETCH(int, firstDay);
@@ -181,7 +181,7 @@ void TestLiveValues::weekNumber()
     QCOMPARE(WeekNumberOf(datevalue::DateSerial(date.year(), date.month(), date.day()), firstDay, rule), week);
 }
 
-void TestLiveValues::fourDayRuleAgreesWithIndependentCount()
+void tst_livevalues::fourDayRuleAgreesWithIndependentCount()
 {
     // A week with at least four days in a year belongs to that year: its
     // fourth day lies in it. The week's number is then the ordinal of that
@@ -200,7 +200,7 @@ void TestLiveValues::fourDayRuleAgreesWithIndependentCount()
     }
 }
 
-void TestLiveValues::isoWeeksAgreeWithQDate()
+void tst_livevalues::isoWeeksAgreeWithQDate()
 {
     for (QDate d(1600, 1, 1); d.year() < 2300; d = d.addDays(1)) {
         if (WeekNumberOf(datevalue::DateSerial(d.year(), d.month(), d.day()), 2, 2) != d.weekNumber())
@@ -208,7 +208,7 @@ void TestLiveValues::isoWeeksAgreeWithQDate()
     }
 }
 
-void TestLiveValues::quarterAndDayOfYear()
+void tst_livevalues::quarterAndDayOfYear()
 {
     const auto t = readouttexts::dateTexts(at(2004, 2, 3, 12, 0, 0), 2, 2);
     QCOMPARE(t.dayOfYear, QStringLiteral("34. päev"));
@@ -220,7 +220,7 @@ void TestLiveValues::quarterAndDayOfYear()
     QCOMPARE(readouttexts::dateTexts(at(2004, 12, 31, 0, 0, 0), 2, 2).dayOfYear, QStringLiteral("366. päev"));
 }
 
-void TestLiveValues::countdown_data()
+void tst_livevalues::countdown_data()
 {
     QTest::addColumn<ClockReading>("now");
     QTest::addColumn<QString>("days");
@@ -235,7 +235,7 @@ void TestLiveValues::countdown_data()
     QTest::newRow("30.12, at hh:mm:00") << at(2003, 12, 30, 10, 10, 0) << "1" << "13" << "50" << "0";
 }
 
-void TestLiveValues::countdown()
+void tst_livevalues::countdown()
 {
     QFETCH(ClockReading, now);
     QFETCH(QString, days);
@@ -250,7 +250,7 @@ void TestLiveValues::countdown()
     QCOMPARE(tick.seconds, seconds);
 }
 
-void TestLiveValues::dateLineAndTexts()
+void tst_livevalues::dateLineAndTexts()
 {
     const auto now = at(2026, 12, 7, 9, 5, 3);
     QCOMPARE(readouttexts::dateLine(now, modArvutused::WeekdayNames(), readouttexts::monthNames()),
@@ -274,7 +274,7 @@ void TestLiveValues::dateLineAndTexts()
     QCOMPARE(readouttexts::groupedInteger(1000), est("1_000"));
 }
 
-void TestLiveValues::fakeClockAdvance()
+void tst_livevalues::fakeClockAdvance()
 {
     tundrik::FakeClock clock;
     clock.setNow(2003, 12, 31, 23, 59, 59, 500);
@@ -287,5 +287,5 @@ void TestLiveValues::fakeClockAdvance()
     QCOMPARE(clock.now().year, 2003);
 }
 
-QTEST_APPLESS_MAIN(TestLiveValues)
+QTEST_APPLESS_MAIN(tst_livevalues)
 #include "tst_livevalues.moc"

@@ -9,7 +9,7 @@
 
 #include <QTest>
 
-class TestMonthSheet : public QObject {
+class tst_monthsheet : public QObject {
     Q_OBJECT
 
 private slots:
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestMonthSheet)
+QTEST_APPLESS_MAIN(tst_monthsheet)
 #include "tst_monthsheet.moc"

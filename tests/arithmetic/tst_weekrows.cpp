@@ -49,7 +49,7 @@ QString fault(int year, int month, int firstDay, int firstWeek)
 
 } // namespace
 
-class TestWeekRows : public QObject {
+class tst_weekrows : public QObject {
     Q_OBJECT
 
 private slots:
@@ -185,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWeekRows)
+QTEST_MAIN(tst_weekrows)
 #include "tst_weekrows.moc"

@@ -111,7 +111,7 @@ void compareLines(const QStringList &arguments, const QStringList &questions, co
 
 } // namespace
 
-class TestConsole : public QObject {
+class tst_console : public QObject {
     Q_OBJECT
 
 private slots:
@@ -803,5 +803,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestConsole)
+QTEST_APPLESS_MAIN(tst_console)
 #include "tst_console.moc"

@@ -66,8 +66,7 @@ int tableOffset(double v)
 
 } // namespace
 
-class TestModTundkast : public QObject
-{
+class tst_modtundkast : public QObject {
     Q_OBJECT
 
 private slots:
@@ -277,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestModTundkast)
+QTEST_MAIN(tst_modtundkast)
 #include "tst_modtundkast.moc"

@@ -83,8 +83,7 @@ QString typed(const NumberLimits &limits, const QString &keys)
 
 } // namespace
 
-class TestNumberLimits : public QObject
-{
+class tst_numberlimits : public QObject {
     Q_OBJECT
 
 private slots:
@@ -397,5 +396,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestNumberLimits)
+QTEST_GUILESS_MAIN(tst_numberlimits)
 #include "tst_numberlimits.moc"

@@ -13,8 +13,7 @@
 
 using namespace tktest;
 
-class TestTKArvuKast : public QObject
-{
+class tst_tkarvukast : public QObject {
     Q_OBJECT
 
     static QLineEdit *fieldOf(TKArvuKast *box) { return box->findChild<QLineEdit *>(QStringLiteral("txtArv")); }
@@ -618,5 +617,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKArvuKast)
+QTEST_MAIN(tst_tkarvukast)
 #include "tst_tkarvukast.moc"

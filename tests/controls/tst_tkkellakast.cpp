@@ -7,8 +7,7 @@
 
 using namespace tktest;
 
-class TestTKKellaKast : public QObject
-{
+class tst_tkkellakast : public QObject {
     Q_OBJECT
 
 private slots:
@@ -210,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKKellaKast)
+QTEST_MAIN(tst_tkkellakast)
 #include "tst_tkkellakast.moc"

@@ -12,8 +12,7 @@
 
 using namespace tktest;
 
-class TestTKKuupKast : public QObject
-{
+class tst_tkkuupkast : public QObject {
     Q_OBJECT
 
 private slots:
@@ -708,5 +707,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKKuupKast)
+QTEST_MAIN(tst_tkkuupkast)
 #include "tst_tkkuupkast.moc"

@@ -22,8 +22,7 @@
 
 using namespace tktest;
 
-class TestTundkast : public QObject
-{
+class tst_tundkast : public QObject {
     Q_OBJECT
 
 private slots:
@@ -468,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTundkast)
+QTEST_MAIN(tst_tundkast)
 #include "tst_tundkast.moc"

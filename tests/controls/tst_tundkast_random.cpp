@@ -51,8 +51,7 @@ struct Told {
 
 } // namespace
 
-class TestTundkastRandom : public QObject
-{
+class tst_tundkast_random : public QObject {
     Q_OBJECT
 
     quint64 m_seed = 0;
@@ -681,5 +680,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTundkastRandom)
+QTEST_MAIN(tst_tundkast_random)
 #include "tst_tundkast_random.moc"

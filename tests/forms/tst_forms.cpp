@@ -35,7 +35,7 @@ void moveOver(QWidget *button, QPoint to, Qt::MouseButtons held)
 
 } // namespace
 
-class TestForms : public QObject {
+class tst_forms : public QObject {
     Q_OBJECT
 
 private slots:
@@ -471,5 +471,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForms)
+QTEST_MAIN(tst_forms)
 #include "tst_forms.moc"

@@ -54,7 +54,7 @@ void startWithoutDisplay(QProcess &program, const QStringList &arguments)
 
 } // namespace
 
-class TestCommandLine : public QObject {
+class tst_commandline : public QObject {
     Q_OBJECT
 
 private slots:
@@ -289,5 +289,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestCommandLine)
+QTEST_APPLESS_MAIN(tst_commandline)
 #include "tst_commandline.moc"

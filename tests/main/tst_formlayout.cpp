@@ -72,7 +72,7 @@ QWidget *clientOf(QWidget *window)
 
 } // namespace
 
-class TestFormLayout : public QObject {
+class tst_formlayout : public QObject {
     Q_OBJECT
 
     tundrik::FakeClock m_clock;
@@ -474,5 +474,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormLayout)
+QTEST_MAIN(tst_formlayout)
 #include "tst_formlayout.moc"

@@ -51,7 +51,7 @@ const QString ownTitle = QStringLiteral("Tundrik {GMT +02:00  -  Ida-Euroopa aeg
 
 } // namespace
 
-class TestFrmAeg : public QObject {
+class tst_frmaeg : public QObject {
     Q_OBJECT
 
     FakeClock m_clock;
@@ -952,5 +952,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmAeg)
+QTEST_MAIN(tst_frmaeg)
 #include "tst_frmaeg.moc"

@@ -14,7 +14,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-class TestManPage : public QObject {
+class tst_manpage : public QObject {
     Q_OBJECT
 
     QString m_page;
@@ -103,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestManPage)
+QTEST_MAIN(tst_manpage)
 #include "tst_manpage.moc"

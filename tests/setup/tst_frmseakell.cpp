@@ -37,7 +37,7 @@ int refuseClockSet(clockid_t, const timespec *)
 
 } // namespace
 
-class tst_frmSeaKell : public QObject {
+class tst_frmseakell : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,7 +75,7 @@ private:
     QString m_busError;
 };
 
-void tst_frmSeaKell::initTestCase()
+void tst_frmseakell::initTestCase()
 {
     qputenv("TZ", "Europe/Tallinn");
     forms::installFontSubstitutions();
@@ -85,25 +85,25 @@ void tst_frmSeaKell::initTestCase()
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address().toUtf8());
 }
 
-void tst_frmSeaKell::cleanupTestCase()
+void tst_frmseakell::cleanupTestCase()
 {
     m_bus.stop();
 }
 
-void tst_frmSeaKell::init()
+void tst_frmseakell::init()
 {
     // Thursday 1 July 2004, 10:20:30 local summer time.
     m_clock.setNow(2004, 7, 1, 10, 20, 30, 0, 10800, true);
     m_setter = FakeClockSetter();
 }
 
-bool tst_frmSeaKell::open(frmSeaKell &dialog)
+bool tst_frmseakell::open(frmSeaKell &dialog)
 {
     dialog.show();
     return QTest::qWaitForWindowActive(&dialog);
 }
 
-void tst_frmSeaKell::layout()
+void tst_frmseakell::layout()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSeaKell"));
@@ -119,7 +119,7 @@ void tst_frmSeaKell::layout()
     QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lblKell"))->text(), QStringLiteral("10:20:30"));
 }
 
-void tst_frmSeaKell::partialTimeLeavesSeaDisabled_data()
+void tst_frmseakell::partialTimeLeavesSeaDisabled_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("enabled");
@@ -130,7 +130,7 @@ void tst_frmSeaKell::partialTimeLeavesSeaDisabled_data()
     QTest::newRow("over 23 discarded") << "2" "4" << false;
 }
 
-void tst_frmSeaKell::partialTimeLeavesSeaDisabled()
+void tst_frmseakell::partialTimeLeavesSeaDisabled()
 {
     QFETCH(QString, keys);
     QFETCH(bool, enabled);
@@ -149,7 +149,7 @@ void tst_frmSeaKell::partialTimeLeavesSeaDisabled()
 
 // Hour and minute complete, the second typed as one digit: Enter in the box
 // sets 12:00:05 of today's date and closes the dialog.
-void tst_frmSeaKell::enterInCompleteBoxSetsAndCloses()
+void tst_frmseakell::enterInCompleteBoxSetsAndCloses()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QVERIFY(open(dialog));
@@ -166,7 +166,7 @@ void tst_frmSeaKell::enterInCompleteBoxSetsAndCloses()
 
 // "Sea" is the default button (what Enter presses) exactly while it can
 // set; "Loobu" never is, not even with the focus on it.
-void tst_frmSeaKell::seaIsTheDefaultWhileEnabled()
+void tst_frmseakell::seaIsTheDefaultWhileEnabled()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QVERIFY(open(dialog));
@@ -189,7 +189,7 @@ void tst_frmSeaKell::seaIsTheDefaultWhileEnabled()
 
 // Enter with the focus on "&Loobu" closes the dialog without a change, though
 // "&Sea" is the default button.
-void tst_frmSeaKell::enterOnLoobuCancels()
+void tst_frmseakell::enterOnLoobuCancels()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QVERIFY(open(dialog));
@@ -206,7 +206,7 @@ void tst_frmSeaKell::enterOnLoobuCancels()
 }
 
 // The complete time moves the focus to "&Sea"; Enter there presses it.
-void tst_frmSeaKell::enterOnSeaAfterFullChange()
+void tst_frmseakell::enterOnSeaAfterFullChange()
 {
     m_clock.setNow(2004, 1, 15, 23, 59, 59, 500, 7200, false);
     frmSeaKell dialog(m_clock, m_setter);
@@ -220,7 +220,7 @@ void tst_frmSeaKell::enterOnSeaAfterFullChange()
     QCOMPARE(m_setter.requests, QList<qint64>{utcMicros(2004, 1, 15, 10, 0, 0)});
 }
 
-void tst_frmSeaKell::escChangesNothing()
+void tst_frmseakell::escChangesNothing()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QVERIFY(open(dialog));
@@ -232,7 +232,7 @@ void tst_frmSeaKell::escChangesNothing()
     QVERIFY(m_setter.requests.isEmpty());
 }
 
-void tst_frmSeaKell::refusalKeepsDialog_data()
+void tst_frmseakell::refusalKeepsDialog_data()
 {
     QTest::addColumn<SetResult::Status>("status");
     QTest::addColumn<QString>("says");
@@ -242,7 +242,7 @@ void tst_frmSeaKell::refusalKeepsDialog_data()
     QTest::newRow("service's own text") << SetResult::Failed << "Süsteemi teade: x.Failed: katki";
 }
 
-void tst_frmSeaKell::refusalKeepsDialog()
+void tst_frmseakell::refusalKeepsDialog()
 {
     QFETCH(SetResult::Status, status);
     QFETCH(QString, says);
@@ -275,7 +275,7 @@ void tst_frmSeaKell::refusalKeepsDialog()
     QCOMPARE(m_setter.requests.last(), utcMicros(2004, 7, 1, 5, 15, 0));
 }
 
-void tst_frmSeaKell::clockLabelTicksOncePerSecond()
+void tst_frmseakell::clockLabelTicksOncePerSecond()
 {
     frmSeaKell dialog(m_clock, m_setter);
     auto *label = dialog.findChild<QLabel *>(QStringLiteral("lblKell"));
@@ -292,7 +292,7 @@ void tst_frmSeaKell::clockLabelTicksOncePerSecond()
                                  QStringLiteral("10:20:32")}));
 }
 
-void tst_frmSeaKell::dragOffLoobu()
+void tst_frmseakell::dragOffLoobu()
 {
     frmSeaKell dialog(m_clock, m_setter);
     QVERIFY(open(dialog));
@@ -325,7 +325,7 @@ void tst_frmSeaKell::dragOffLoobu()
     QVERIFY(m_setter.requests.isEmpty());
 }
 
-void tst_frmSeaKell::placement()
+void tst_frmseakell::placement()
 {
     frmSeaKell dialog(m_clock, m_setter);
     const QRect mainFrame(100, 50, 460, 420);
@@ -336,7 +336,7 @@ void tst_frmSeaKell::placement()
 
 // The whole way: the dialog, the backend and a fake time service on a private
 // bus, which records the exact microseconds it was sent.
-void tst_frmSeaKell::throughTimeService()
+void tst_frmseakell::throughTimeService()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -355,7 +355,7 @@ void tst_frmSeaKell::throughTimeService()
     m_bus.stopFakeTimedate();
 }
 
-void tst_frmSeaKell::timeServiceRefuses()
+void tst_frmseakell::timeServiceRefuses()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -381,5 +381,5 @@ void tst_frmSeaKell::timeServiceRefuses()
     m_bus.stopFakeTimedate();
 }
 
-QTEST_MAIN(tst_frmSeaKell)
+QTEST_MAIN(tst_frmseakell)
 #include "tst_frmseakell.moc"

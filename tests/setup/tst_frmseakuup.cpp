@@ -33,7 +33,7 @@ int refuseClockSet(clockid_t, const timespec *)
 
 } // namespace
 
-class tst_frmSeaKuup : public QObject {
+class tst_frmseakuup : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +67,7 @@ private:
     QString m_busError;
 };
 
-void tst_frmSeaKuup::initTestCase()
+void tst_frmseakuup::initTestCase()
 {
     qputenv("TZ", "Europe/Tallinn");
     forms::installFontSubstitutions();
@@ -77,12 +77,12 @@ void tst_frmSeaKuup::initTestCase()
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.address().toUtf8());
 }
 
-void tst_frmSeaKuup::cleanupTestCase()
+void tst_frmseakuup::cleanupTestCase()
 {
     m_bus.stop();
 }
 
-void tst_frmSeaKuup::init()
+void tst_frmseakuup::init()
 {
     // Monday 7 December 2026, 08:15:30.250 local winter time.
     m_clock.setNow(2026, 12, 7, 8, 15, 30, 250);
@@ -90,13 +90,13 @@ void tst_frmSeaKuup::init()
     m_newDays = 0;
 }
 
-bool tst_frmSeaKuup::open(frmSeaKuup &dialog)
+bool tst_frmseakuup::open(frmSeaKuup &dialog)
 {
     dialog.show();
     return QTest::qWaitForWindowActive(&dialog);
 }
 
-void tst_frmSeaKuup::layout()
+void tst_frmseakuup::layout()
 {
     frmSeaKuup dialog(m_clock, m_setter, {});
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSeaKuup"));
@@ -113,7 +113,7 @@ void tst_frmSeaKuup::layout()
     QCOMPARE(box(dialog)->TKAastaMaksimum(), 2299);
 }
 
-void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled_data()
+void tst_frmseakuup::incompleteOrInvalidLeavesSeaDisabled_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<bool>("enabled");
@@ -130,7 +130,7 @@ void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled_data()
     QTest::newRow("year 99 below the minimum") << "010199" << false;
 }
 
-void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled()
+void tst_frmseakuup::incompleteOrInvalidLeavesSeaDisabled()
 {
     QFETCH(QString, keys);
     QFETCH(bool, enabled);
@@ -149,7 +149,7 @@ void tst_frmSeaKuup::incompleteOrInvalidLeavesSeaDisabled()
 
 // The date box's complete date moves the focus to "&Sea"; Enter presses it.
 // The time of day stays 08:15:30.250; in summer Tallinn is UTC+3.
-void tst_frmSeaKuup::enterSetsDateKeepingTimeOfDay()
+void tst_frmseakuup::enterSetsDateKeepingTimeOfDay()
 {
     frmSeaKuup dialog(m_clock, m_setter, [this] { ++m_newDays; });
     QVERIFY(open(dialog));
@@ -164,7 +164,7 @@ void tst_frmSeaKuup::enterSetsDateKeepingTimeOfDay()
 }
 
 // A date before 15.10.1582 is set as the box holds it.
-void tst_frmSeaKuup::beforeGregorianReform()
+void tst_frmseakuup::beforeGregorianReform()
 {
     frmSeaKuup dialog(m_clock, m_setter, [this] { ++m_newDays; });
     QVERIFY(open(dialog));
@@ -181,7 +181,7 @@ void tst_frmSeaKuup::beforeGregorianReform()
     QCOMPARE(m_newDays, 1);
 }
 
-void tst_frmSeaKuup::escChangesNothing()
+void tst_frmseakuup::escChangesNothing()
 {
     frmSeaKuup dialog(m_clock, m_setter, [this] { ++m_newDays; });
     QVERIFY(open(dialog));
@@ -193,7 +193,7 @@ void tst_frmSeaKuup::escChangesNothing()
     QCOMPARE(m_newDays, 0);
 }
 
-void tst_frmSeaKuup::refusalKeepsDialog()
+void tst_frmseakuup::refusalKeepsDialog()
 {
     m_setter.answer = {SetResult::NotAuthorized, QStringLiteral("org.freedesktop.DBus.Error.AccessDenied")};
     frmSeaKuup dialog(m_clock, m_setter, [this] { ++m_newDays; });
@@ -215,7 +215,7 @@ void tst_frmSeaKuup::refusalKeepsDialog()
 
 // After "&Sea" the main window's date line and day of year show the new date
 // at once. The fake backend moves the fake clock as the system clock would move.
-void tst_frmSeaKuup::mainWindowShowsNewDateAtOnce()
+void tst_frmseakuup::mainWindowShowsNewDateAtOnce()
 {
     frmAeg main(m_clock);
     auto *dateLine = main.findChild<QLabel *>(QStringLiteral("lblKuupäev"));
@@ -241,14 +241,14 @@ void tst_frmSeaKuup::mainWindowShowsNewDateAtOnce()
     QCOMPARE(dateLine->text().trimmed(), QStringLiteral("Pühapäev, 29. veebruar"));
 }
 
-void tst_frmSeaKuup::placement()
+void tst_frmseakuup::placement()
 {
     frmSeaKuup dialog(m_clock, m_setter, {});
     dialog.placeOver(QRect(100, 50, 460, 420));
     QCOMPARE(dialog.pos(), QPoint(460 / 2 + 100 - dialog.width() / 2, 420 / 2 + 50 - dialog.height() * 4 / 7));
 }
 
-void tst_frmSeaKuup::throughTimeService()
+void tst_frmseakuup::throughTimeService()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -269,7 +269,7 @@ void tst_frmSeaKuup::throughTimeService()
     m_bus.stopFakeTimedate();
 }
 
-void tst_frmSeaKuup::timeServiceRefuses()
+void tst_frmseakuup::timeServiceRefuses()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -293,5 +293,5 @@ void tst_frmSeaKuup::timeServiceRefuses()
     m_bus.stopFakeTimedate();
 }
 
-QTEST_MAIN(tst_frmSeaKuup)
+QTEST_MAIN(tst_frmseakuup)
 #include "tst_frmseakuup.moc"

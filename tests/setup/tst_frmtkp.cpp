@@ -41,7 +41,7 @@ SystemInfo info(int platform, int major, int minor, int build, const QRect &work
 
 } // namespace
 
-class tst_frmTKp : public QObject {
+class tst_frmtkp : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,14 +59,14 @@ private slots:
     void placement();
 };
 
-void tst_frmTKp::initTestCase()
+void tst_frmtkp::initTestCase()
 {
     forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
 }
 
 // The kernel release read apart from uname(), as /proc tells it.
-void tst_frmTKp::thisMachine()
+void tst_frmtkp::thisMachine()
 {
     QFile release(QStringLiteral("/proc/sys/kernel/osrelease"));
     if (!release.open(QIODevice::ReadOnly))
@@ -87,7 +87,7 @@ void tst_frmTKp::thisMachine()
              QStringLiteral("%1 x %2").arg(area.right() + 1).arg(area.bottom() + 1));
 }
 
-void tst_frmTKp::givenSystem_data()
+void tst_frmtkp::givenSystem_data()
 {
     QTest::addColumn<SystemInfo>("system");
     QTest::addColumn<QString>("platform");
@@ -118,7 +118,7 @@ void tst_frmTKp::givenSystem_data()
                                       << "1024 x 738";
 }
 
-void tst_frmTKp::givenSystem()
+void tst_frmtkp::givenSystem()
 {
     QFETCH(SystemInfo, system);
     QFETCH(QString, platform);
@@ -131,7 +131,7 @@ void tst_frmTKp::givenSystem()
     QCOMPARE(labelText(about, "lblEkraan"), workArea);
 }
 
-void tst_frmTKp::kernelRelease_data()
+void tst_frmtkp::kernelRelease_data()
 {
     QTest::addColumn<QByteArray>("release");
     QTest::addColumn<int>("major");
@@ -148,7 +148,7 @@ void tst_frmTKp::kernelRelease_data()
     QTest::newRow("out of range parts kept in range") << QByteArray("6.123.70000") << 6 << 99 << 65535;
 }
 
-void tst_frmTKp::kernelRelease()
+void tst_frmtkp::kernelRelease()
 {
     QFETCH(QByteArray, release);
     QFETCH(int, major);
@@ -160,7 +160,7 @@ void tst_frmTKp::kernelRelease()
     QCOMPARE(i.build, build);
 }
 
-void tst_frmTKp::programLines()
+void tst_frmtkp::programLines()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
     QCOMPARE(about.windowTitle(), QStringLiteral("Programmist Tundrik"));
@@ -177,7 +177,7 @@ void tst_frmTKp::programLines()
     QVERIFY(about.findChild<QLabel *>(QStringLiteral("lblKirjeldus"))->wordWrap());
 }
 
-void tst_frmTKp::controls()
+void tst_frmtkp::controls()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
 
@@ -207,7 +207,7 @@ void tst_frmTKp::controls()
     QCOMPARE(about.findChild<QLabel *>(QStringLiteral("lblEkraan"))->font().family(), QStringLiteral("Arial"));
 }
 
-void tst_frmTKp::escCloses()
+void tst_frmtkp::escCloses()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
     about.show();
@@ -218,7 +218,7 @@ void tst_frmTKp::escCloses()
     QVERIFY(!about.isVisible());
 }
 
-void tst_frmTKp::olguCloses()
+void tst_frmtkp::olguCloses()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
     about.show();
@@ -231,7 +231,7 @@ void tst_frmTKp::olguCloses()
     QVERIFY(!about.isVisible());
 }
 
-void tst_frmTKp::placement()
+void tst_frmtkp::placement()
 {
     frmTKp about(info(0, 6, 1, 55, QRect(0, 0, 1024, 738)));
     // Main window frame at (100, 50), 460 x 420, its client area 385 high.
@@ -239,5 +239,5 @@ void tst_frmTKp::placement()
     QCOMPARE(about.pos(), QPoint(460 / 2 + 100 - about.width() / 2, (420 - 385) / 2 + 50));
 }
 
-QTEST_MAIN(tst_frmTKp)
+QTEST_MAIN(tst_frmtkp)
 #include "tst_frmtkp.moc"

@@ -57,7 +57,7 @@ private:
 
 } // namespace
 
-class tst_SetupOpeners : public QObject {
+class tst_setupopeners : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,7 +74,7 @@ private:
     tundrik::FakeClock m_clock;
 };
 
-void tst_SetupOpeners::initTestCase()
+void tst_setupopeners::initTestCase()
 {
     forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
@@ -84,12 +84,12 @@ void tst_SetupOpeners::initTestCase()
     m_clock.setNow(2026, 12, 7, 14, 5, 9);
 }
 
-void tst_SetupOpeners::cleanupTestCase()
+void tst_setupopeners::cleanupTestCase()
 {
     m_bus.stop();
 }
 
-void tst_SetupOpeners::opens_data()
+void tst_setupopeners::opens_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("key");
@@ -101,7 +101,7 @@ void tst_SetupOpeners::opens_data()
     QTest::newRow("Programmist") << "mnuProgrammist" << 0 << "frmTKp" << false;
 }
 
-void tst_SetupOpeners::opens()
+void tst_setupopeners::opens()
 {
     QFETCH(QString, action);
     QFETCH(int, key);
@@ -143,7 +143,7 @@ void tst_SetupOpeners::opens()
     }
 }
 
-void tst_SetupOpeners::aboutFromF1OnCloseButton()
+void tst_setupopeners::aboutFromF1OnCloseButton()
 {
     frmAeg main(m_clock);
     main.show();
@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
     // Until the test's own bus runs, "the system bus" is a socket nobody listens on.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/tundrik-test-no-bus");
     QApplication app(argc, argv);
-    tst_SetupOpeners test;
+    tst_setupopeners test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }

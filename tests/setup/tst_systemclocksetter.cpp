@@ -46,7 +46,7 @@ struct FakeSetClock {
 
 Q_DECLARE_METATYPE(SetResult::Status)
 
-class tst_SystemClockSetter : public QObject {
+class tst_systemclocksetter : public QObject {
     Q_OBJECT
 
 private slots:
@@ -78,7 +78,7 @@ private:
     QString m_busError;
 };
 
-void tst_SystemClockSetter::initTestCase()
+void tst_systemclocksetter::initTestCase()
 {
     qputenv("TZ", "Europe/Tallinn");
     m_busUp = m_bus.start(&m_busError);
@@ -88,17 +88,17 @@ void tst_SystemClockSetter::initTestCase()
     }
 }
 
-void tst_SystemClockSetter::cleanupTestCase()
+void tst_systemclocksetter::cleanupTestCase()
 {
     m_bus.stop();
 }
 
-void tst_SystemClockSetter::init()
+void tst_systemclocksetter::init()
 {
     FakeSetClock::reset();
 }
 
-void tst_SystemClockSetter::localToUtc_data()
+void tst_systemclocksetter::localToUtc_data()
 {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QTime>("time");
@@ -118,7 +118,7 @@ void tst_SystemClockSetter::localToUtc_data()
                                  << utcMicros(1969, 12, 31, 20, 0, 0);
 }
 
-void tst_SystemClockSetter::localToUtc()
+void tst_systemclocksetter::localToUtc()
 {
     QFETCH(QDate, date);
     QFETCH(QTime, time);
@@ -128,7 +128,7 @@ void tst_SystemClockSetter::localToUtc()
     QCOMPARE(*utc, expected);
 }
 
-void tst_SystemClockSetter::busErrors_data()
+void tst_systemclocksetter::busErrors_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("noService");
@@ -157,7 +157,7 @@ void tst_SystemClockSetter::busErrors_data()
     refusal("com.example.Whatever", SetResult::Failed);
 }
 
-void tst_SystemClockSetter::busErrors()
+void tst_systemclocksetter::busErrors()
 {
     QFETCH(QString, name);
     QFETCH(bool, noService);
@@ -168,7 +168,7 @@ void tst_SystemClockSetter::busErrors()
         QCOMPARE(*got, status);
 }
 
-void tst_SystemClockSetter::fallbackWithoutBus_data()
+void tst_systemclocksetter::fallbackWithoutBus_data()
 {
     QTest::addColumn<qint64>("micros");
     QTest::addColumn<int>("error");
@@ -185,7 +185,7 @@ void tst_SystemClockSetter::fallbackWithoutBus_data()
     QTest::newRow("before the epoch") << qint64(-1500000) << 0 << SetResult::Set << qint64(-2) << 500000000L;
 }
 
-void tst_SystemClockSetter::fallbackWithoutBus()
+void tst_systemclocksetter::fallbackWithoutBus()
 {
     QFETCH(qint64, micros);
     QFETCH(int, error);
@@ -213,7 +213,7 @@ void tst_SystemClockSetter::fallbackWithoutBus()
     QCOMPARE(FakeSetClock::calls.first().tv_nsec, nanoseconds);
 }
 
-void tst_SystemClockSetter::fallbackWithoutService()
+void tst_systemclocksetter::fallbackWithoutService()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -235,7 +235,7 @@ void tst_SystemClockSetter::fallbackWithoutService()
     QVERIFY(!refused.ok());
 }
 
-void tst_SystemClockSetter::noFallbackFunction()
+void tst_systemclocksetter::noFallbackFunction()
 {
     QTemporaryDir dir;
     const QDBusConnection none = QDBusConnection::connectToBus(
@@ -246,7 +246,7 @@ void tst_SystemClockSetter::noFallbackFunction()
     QDBusConnection::disconnectFromBus(QStringLiteral("tundrik-no-bus-2"));
 }
 
-void tst_SystemClockSetter::setTimeCall()
+void tst_systemclocksetter::setTimeCall()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -263,7 +263,7 @@ void tst_SystemClockSetter::setTimeCall()
     m_bus.stopFakeTimedate();
 }
 
-void tst_SystemClockSetter::refusals_data()
+void tst_systemclocksetter::refusals_data()
 {
     QTest::addColumn<QString>("errorName");
     QTest::addColumn<SetResult::Status>("status");
@@ -280,7 +280,7 @@ void tst_SystemClockSetter::refusals_data()
     QTest::newRow("service unknown") << "org.freedesktop.DBus.Error.ServiceUnknown" << SetResult::NoServiceNoRight << true;
 }
 
-void tst_SystemClockSetter::refusals()
+void tst_systemclocksetter::refusals()
 {
     if (!m_busUp)
         QSKIP(qPrintable(QStringLiteral("no private bus: ") + m_busError));
@@ -306,7 +306,7 @@ void tst_SystemClockSetter::refusals()
     m_bus.stopFakeTimedate();
 }
 
-void tst_SystemClockSetter::refusalTexts_data()
+void tst_systemclocksetter::refusalTexts_data()
 {
     QTest::addColumn<SetResult::Status>("status");
     QTest::addColumn<QString>("says");
@@ -319,7 +319,7 @@ void tst_SystemClockSetter::refusalTexts_data()
     QTest::newRow("other") << SetResult::Failed << "Kellaaega ei seatud." << true;
 }
 
-void tst_SystemClockSetter::refusalTexts()
+void tst_systemclocksetter::refusalTexts()
 {
     QFETCH(SetResult::Status, status);
     QFETCH(QString, says);
@@ -331,5 +331,5 @@ void tst_SystemClockSetter::refusalTexts()
     QVERIFY(setup::refusalText({SetResult::Set, QString()}, QStringLiteral("Kellaaega")).isEmpty());
 }
 
-QTEST_GUILESS_MAIN(tst_SystemClockSetter)
+QTEST_GUILESS_MAIN(tst_systemclocksetter)
 #include "tst_systemclocksetter.moc"

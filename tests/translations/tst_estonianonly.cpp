@@ -152,7 +152,7 @@ W *child(QWidget *parent, const char *name)
 
 } // namespace
 
-class tst_EstonianOnly : public QObject {
+class tst_estonianonly : public QObject {
     Q_OBJECT
 
 private slots:
@@ -190,7 +190,7 @@ private:
     QString m_busError;
 };
 
-void tst_EstonianOnly::initTestCase()
+void tst_estonianonly::initTestCase()
 {
     forms::installFontSubstitutions();
     QLocale::setDefault(QLocale(QLocale::Estonian, QLocale::Estonia));
@@ -214,20 +214,20 @@ void tst_EstonianOnly::initTestCase()
     QVERIFY2(m_bus.startFakeTimedate(QStringLiteral(FAKE_TIMEDATED), &error), qPrintable(error));
 }
 
-void tst_EstonianOnly::cleanupTestCase()
+void tst_estonianonly::cleanupTestCase()
 {
     QCoreApplication::removeTranslator(&m_recorder);
     m_bus.stop();
 }
 
-bool tst_EstonianOnly::openMain(frmAeg &main)
+bool tst_estonianonly::openMain(frmAeg &main)
 {
     main.show();
     main.activateWindow();
     return QTest::qWaitForWindowActive(&main);
 }
 
-void tst_EstonianOnly::verifyEstonian(const QList<Shown> &shown)
+void tst_estonianonly::verifyEstonian(const QList<Shown> &shown)
 {
     QStringList english;
     for (const Shown &s : shown) {
@@ -239,7 +239,7 @@ void tst_EstonianOnly::verifyEstonian(const QList<Shown> &shown)
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
 }
 
-void tst_EstonianOnly::catalogAnswersEveryMessage_data()
+void tst_estonianonly::catalogAnswersEveryMessage_data()
 {
     QTest::addColumn<Message>("message");
     for (const Message &m : m_catalog)
@@ -249,7 +249,7 @@ void tst_EstonianOnly::catalogAnswersEveryMessage_data()
 // Each message is finished, keeps the access key of its source, and is what
 // the installed translators answer, so the compiled catalog in the program is
 // the one in the source tree.
-void tst_EstonianOnly::catalogAnswersEveryMessage()
+void tst_estonianonly::catalogAnswersEveryMessage()
 {
     QFETCH(Message, message);
     QVERIFY2(message.type.isEmpty(), qPrintable(QStringLiteral("marked ") + message.type));
@@ -263,7 +263,7 @@ void tst_EstonianOnly::catalogAnswersEveryMessage()
 
 // The buttons one message box can carry together, under either kind of theme,
 // have access keys of their own.
-void tst_EstonianOnly::accessKeysOfOneBoxDiffer()
+void tst_estonianonly::accessKeysOfOneBoxDiffer()
 {
     const auto accessKey = [](const QString &t) {
         const qsizetype at = t.indexOf(QLatin1Char('&'));
@@ -284,7 +284,7 @@ void tst_EstonianOnly::accessKeysOfOneBoxDiffer()
     }
 }
 
-void tst_EstonianOnly::confirmationBox_data()
+void tst_estonianonly::confirmationBox_data()
 {
     QTest::addColumn<int>("opener");
     QTest::addColumn<QString>("keys");
@@ -310,7 +310,7 @@ void tst_EstonianOnly::confirmationBox_data()
 
 // The "G" confirmation from the real main window: "&Jah" and "&Ei", No the
 // default, Esc and Enter answer No, the access keys answer as they say.
-void tst_EstonianOnly::confirmationBox()
+void tst_estonianonly::confirmationBox()
 {
     QFETCH(int, opener);
     QFETCH(QString, keys);
@@ -357,7 +357,7 @@ void tst_EstonianOnly::confirmationBox()
     verifyEstonian(shown);
 }
 
-void tst_EstonianOnly::everyWindow_data()
+void tst_estonianonly::everyWindow_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("main window") << "frmAeg";
@@ -376,7 +376,7 @@ void tst_EstonianOnly::everyWindow_data()
 // Each window opened from the main window as a user opens it, with its
 // answers, message boxes and pop-up menus shown, and every text collected,
 // while a screen reader listens to whatever the windows tell it.
-void tst_EstonianOnly::everyWindow()
+void tst_estonianonly::everyWindow()
 {
     QFETCH(QString, window);
     const ListeningReader screenReader;
@@ -532,7 +532,7 @@ void tst_EstonianOnly::everyWindow()
     }
 }
 
-void tst_EstonianOnly::refusals_data()
+void tst_estonianonly::refusals_data()
 {
     QTest::addColumn<bool>("date");
     QTest::addColumn<SetResult::Status>("status");
@@ -548,7 +548,7 @@ void tst_EstonianOnly::refusals_data()
 
 // Each refusal of the clock dialogs, through the fake backend: the box and
 // its button are Estonian.
-void tst_EstonianOnly::refusals()
+void tst_estonianonly::refusals()
 {
     QFETCH(bool, date);
     QFETCH(SetResult::Status, status);
@@ -581,7 +581,7 @@ void tst_EstonianOnly::refusals()
 
 // The menus of texts: the date box keeps the control library's own Estonian
 // menu, and the text of a message box offers Qt's menu of a text in Estonian.
-void tst_EstonianOnly::textMenus()
+void tst_estonianonly::textMenus()
 {
     m_clock.setNow(2004, 6, 23, 12, 0, 0, 0, 10800, true);
     FakeClockSetter setter;
@@ -641,7 +641,7 @@ void tst_EstonianOnly::textMenus()
     verifyEstonian(shown);
 }
 
-void tst_EstonianOnly::everyTextQtAskedForIsInTheCatalog()
+void tst_estonianonly::everyTextQtAskedForIsInTheCatalog()
 {
     QStringList missing;
     for (const auto &[context, source] : std::as_const(m_recorder.requests)) {
@@ -665,7 +665,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
-    tst_EstonianOnly test;
+    tst_estonianonly test;
     return QTest::qExec(&test, argc, argv);
 }
 
