@@ -211,8 +211,14 @@ inline void whenModal(const char *className, std::function<void(QWidget *)> step
     QObject::connect(timer, &QTimer::timeout, [timer, className, step] {
         QWidget *w = QApplication::activeModalWidget();
         if (!w || !(w->inherits(className) || w->objectName() == QString::fromUtf8(className))
-            || !w->isVisible() || QApplication::activeWindow() != w)
+            || !w->isVisible())
             return;
+        if (QApplication::activeWindow() != w) {
+            // Without a window manager a new window may stay inactive when
+            // the display is busy; a user would click it.
+            w->activateWindow();
+            return;
+        }
         timer->stop();
         timer->deleteLater();
         const QPointer<QWidget> shown(w);
