@@ -18,9 +18,9 @@ QString nameOf(const Subcommand &s)
     return QString::fromUtf16(s.name);
 }
 
-const OptionSpec *findOption(const QString &name)
+const OptionRule *findOption(const QString &name)
 {
-    for (const OptionSpec &o : optionSpecs()) {
+    for (const OptionRule &o : optionRules()) {
         if (name == QString::fromUtf16(o.name) || (o.ascii && name == QString::fromUtf16(o.ascii)))
             return &o;
     }
@@ -51,22 +51,22 @@ Parsed parse(const QStringList &words, const Subcommand &sub, bool commandLine)
         }
         const qsizetype eq = w.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? w : w.left(eq);
-        const OptionSpec *spec = name == QLatin1String("-h") || name == QLatin1String("-?")
+        const OptionRule *rule = name == QLatin1String("-h") || name == QLatin1String("-?")
             ? findOption(QStringLiteral("--help"))
             : findOption(name);
-        if (!spec) {
+        if (!rule) {
             p.error = QStringLiteral("tundmatu võti %1").arg(quoted(name));
-        } else if (!(sub.options & spec->option)) {
+        } else if (!(sub.options & rule->option)) {
             p.error = QStringLiteral("võti %1 ei käi alamkäsuga %2").arg(quoted(name), nameOf(sub));
-        } else if (!spec->valueName) {
+        } else if (!rule->valueName) {
             if (eq >= 0)
                 p.error = QStringLiteral("võti %1 ei võta väärtust").arg(quoted(name));
-            else if (spec->option == kHelp && !commandLine)
+            else if (rule->option == kHelp && !commandLine)
                 p.error = QStringLiteral("võti %1 käib vaid käsureal").arg(quoted(name));
-            else if (spec->option == kHelp)
+            else if (rule->option == kHelp)
                 p.help = true;
             else
-                p.question.options |= spec->option;
+                p.question.options |= rule->option;
         } else {
             QString value;
             if (eq >= 0) {
@@ -77,12 +77,12 @@ Parsed parse(const QStringList &words, const Subcommand &sub, bool commandLine)
                 p.error = QStringLiteral("võti %1 vajab väärtust").arg(quoted(name));
                 break;
             }
-            if (spec->option == kFirstDay) {
+            if (rule->option == kFirstDay) {
                 p.question.firstDayOfWeek = firstDayOfWeekNamed(value);
                 if (!p.question.firstDayOfWeek)
                     p.error = QStringLiteral("%1: tundmatu päev %2; valida saab: %3")
                                   .arg(name, quoted(value), firstDayOfWeekNames().join(QStringLiteral(", ")));
-            } else if (spec->option == kFirstWeek) {
+            } else if (rule->option == kFirstWeek) {
                 p.question.firstWeekOfYear = firstWeekOfYearNamed(value);
                 if (!p.question.firstWeekOfYear) {
                     QStringList choices;
@@ -224,7 +224,7 @@ QList<SubcommandInfo> subcommands()
     QList<SubcommandInfo> list;
     for (const Subcommand &s : subcommandTable()) {
         SubcommandInfo info {nameOf(s), {}, {}};
-        for (const OptionSpec &o : optionSpecs()) {
+        for (const OptionRule &o : optionRules()) {
             if (!(s.options & o.option))
                 continue;
             info.options << QString::fromUtf16(o.name);

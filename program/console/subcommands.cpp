@@ -26,7 +26,7 @@ namespace {
 
 using datevalue::DateValue;
 
-constexpr OptionSpec kOptionSpecs[] = {
+constexpr OptionRule kOptionRules[] = {
     {kJulian, u"--juliuse", nullptr, nullptr},
     {kJulian1, u"--juliuse1", nullptr, nullptr},
     {kJulian2, u"--juliuse2", nullptr, nullptr},
@@ -636,9 +636,9 @@ QString choiceKey(const QString &word)
 
 } // namespace
 
-std::span<const OptionSpec> optionSpecs()
+std::span<const OptionRule> optionRules()
 {
-    return kOptionSpecs;
+    return kOptionRules;
 }
 
 std::span<const Subcommand> subcommandTable()

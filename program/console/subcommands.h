@@ -29,13 +29,13 @@ enum Option : unsigned {
     kFirstWeek = 1u << 10,
 };
 
-struct OptionSpec {
+struct OptionRule {
     Option option;
     const char16_t *name; // "--esimene-päev"
     const char16_t *ascii; // the same without diacritics, or nullptr
     const char16_t *valueName; // "PÄEV" for an option that takes a value, else nullptr
 };
-std::span<const OptionSpec> optionSpecs();
+std::span<const OptionRule> optionRules();
 
 // One question: the options given, with their values, and the other words.
 struct Question {
